@@ -1,0 +1,124 @@
+#include "model/puzzle_file.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "model/line_reader.h"
+
+namespace kalvero {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// True when the file exists, is not empty and its last byte is no line end.
+bool LacksFinalLineEnd(const std::string& fileName) {
+  FilePtr f(std::fopen(fileName.c_str(), "rb"));
+  if (!f || std::fseek(f.get(), -1, SEEK_END) != 0) return false;
+  const int last = std::fgetc(f.get());
+  return last != EOF && last != '\r' && last != '\n';
+}
+
+}  // namespace
+
+std::string ReadFailureText(const ReadResult& result) {
+  switch (result.status) {
+    case ReadStatus::Ok: return "ok";
+    case ReadStatus::NoPuzzles: return "no puzzles in the file";
+    case ReadStatus::BeyondEnd: return "line number beyond the end of the file";
+    case ReadStatus::LineTooShort: return "line shorter than 81 characters";
+    case ReadStatus::BadCharacter:
+      return "character above \"I\" at position " + std::to_string(result.position);
+  }
+  return "unknown";
+}
+
+std::int32_t CountPuzzles(const std::string& fileName) {
+  if (fileName.empty()) return 0;
+  LineReader reader(fileName);
+  if (!reader.IsOpen()) return 0;
+  std::int32_t count = 0;
+  while (reader.Skip()) ++count;
+  return count;
+}
+
+ReadResult LoadPuzzleLine(PuzzleState& state, const std::string& line) {
+  if (line.size() < kCellCount) return {ReadStatus::LineTooShort, 0};
+  std::string solutionText(kCellCount, '0');
+  Grid<int> fixedFlag{};
+  for (int k = 1; k <= kCellCount; ++k) {
+    const auto code = static_cast<unsigned char>(line[k - 1]);
+    if (code > 'I') return {ReadStatus::BadCharacter, k};
+    char ch = static_cast<char>(code);
+    const int r = (k - 1) / 9 + 1;
+    const int c = (k - 1) % 9 + 1;
+    if (code > 64) {
+      fixedFlag[r][c] = 1;
+      ch = static_cast<char>('0' + (code - 64));
+    }
+    solutionText[k - 1] = ch;
+  }
+  state.SolutionText = std::move(solutionText);
+  state.FixedFlag = fixedFlag;
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) {
+      const char ch = state.SolutionText[(r - 1) * 9 + c - 1];
+      state.Solution[r][c] = (ch >= '0' && ch <= '9') ? ch - '0' : 0;
+    }
+  state.PuzzleLine = line;
+  PreparePuzzleState(state);
+  ComputeClueSums(state);
+  return {};
+}
+
+ReadResult ReadPuzzle(PuzzleState& state, const std::string& fileName, std::int32_t n) {
+  if (state.PuzzleCount == 0) return {ReadStatus::NoPuzzles, 0};
+  LineReader reader(fileName);
+  if (!reader.IsOpen() || n < 1) return {reader.IsOpen() ? ReadStatus::BeyondEnd : ReadStatus::NoPuzzles, 0};
+  for (std::int32_t i = 1; i < n; ++i)
+    if (!reader.Skip()) return {ReadStatus::BeyondEnd, 0};
+  std::string line;
+  if (!reader.Next(line)) return {ReadStatus::BeyondEnd, 0};
+  const ReadResult result = LoadPuzzleLine(state, line);
+  if (!result.ok()) return result;
+  state.PuzzleNumber = n;
+  state.PuzzleFileName = fileName;
+  return result;
+}
+
+std::string PuzzleLineOf(const PuzzleState& state) {
+  std::string line(kCellCount, '0');
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) {
+      const int k = (r - 1) * 9 + c - 1;
+      if (static_cast<std::size_t>(k) < state.SolutionText.size()) line[k] = state.SolutionText[k];
+      const std::string& fixed = state.FixedValue[r][c];
+      if (!fixed.empty()) line[k] = static_cast<char>(64 + (fixed[0] - '0'));
+    }
+  return line;
+}
+
+bool AppendLine(const std::string& fileName, const std::string& line) {
+  const bool needLineEnd = LacksFinalLineEnd(fileName);
+  FilePtr f(std::fopen(fileName.c_str(), "ab"));
+  if (!f) return false;
+  if (needLineEnd) std::fputs("\r\n", f.get());
+  std::fwrite(line.data(), 1, line.size(), f.get());
+  std::fputs("\r\n", f.get());
+  return std::fflush(f.get()) == 0 && !std::ferror(f.get());
+}
+
+bool WritePuzzle(const PuzzleState& state, const std::string& fileName, WriteMode mode) {
+  const std::string line = PuzzleLineOf(state);
+  if (mode == WriteMode::Append) return AppendLine(fileName, line);
+  FilePtr f(std::fopen(fileName.c_str(), "wb"));
+  if (!f) return false;
+  std::fwrite(line.data(), 1, line.size(), f.get());
+  std::fputs("\r\n", f.get());
+  return std::fflush(f.get()) == 0 && !std::ferror(f.get());
+}
+
+}  // namespace kalvero

@@ -1,0 +1,58 @@
+#pragma once
+// Puzzle files: plain text, one puzzle per line, addressed by 1-based line
+// number. Character k (1..81) of a line is cell k: "1".."9" an open cell with
+// its solution digit, "A".."I" a given cell with digit code - 64. Characters
+// after the 81st are ignored. Lines are written with CR LF.
+#include <cstdint>
+#include <string>
+
+#include "model/puzzle_state.h"
+
+namespace kalvero {
+
+enum class ReadStatus {
+  Ok,
+  NoPuzzles,     // PuzzleCount is 0: the file is missing, unreadable or empty
+  BeyondEnd,     // the file has fewer lines than the number asked for
+  LineTooShort,  // the line holds fewer than 81 characters
+  BadCharacter,  // a character above "I" among the first 81
+};
+
+struct ReadResult {
+  ReadStatus status = ReadStatus::Ok;
+  int position = 0;  // for BadCharacter: the 1-based position of the character
+  bool ok() const { return status == ReadStatus::Ok; }
+};
+
+// Text for a failed read, for messages and the command-line tool.
+std::string ReadFailureText(const ReadResult& result);
+
+// Number of lines of a file (blank ones included); 0 when the name is empty
+// or the file cannot be opened.
+std::int32_t CountPuzzles(const std::string& fileName);
+
+// Checks one puzzle line and, when it is acceptable, loads it into the state:
+// Solution, SolutionText, PuzzleLine, the given cells, PreparePuzzleState and
+// ComputeClueSums. On failure the state is left untouched.
+ReadResult LoadPuzzleLine(PuzzleState& state, const std::string& line);
+
+// Reads line n of the file into the state (LoadPuzzleLine) and sets
+// PuzzleNumber and PuzzleFileName. Callers set PuzzleCount first; with a
+// count of 0 nothing is read. On failure the state is left untouched.
+ReadResult ReadPuzzle(PuzzleState& state, const std::string& fileName, std::int32_t n);
+
+enum class WriteMode { Overwrite, Append };
+
+// The current puzzle as a line: the digits of SolutionText with every given
+// cell written as its letter.
+std::string PuzzleLineOf(const PuzzleState& state);
+
+// Writes the current puzzle as one CR LF line; false when the file cannot be
+// written. Appending to a file whose last line has no line end first ends
+// that line, so the new puzzle never joins it.
+bool WritePuzzle(const PuzzleState& state, const std::string& fileName, WriteMode mode);
+
+// Appends one line plus CR LF to a file, creating it when missing.
+bool AppendLine(const std::string& fileName, const std::string& line);
+
+}  // namespace kalvero

@@ -1,0 +1,31 @@
+#pragma once
+// Subcommands of kalvero-tool. Each family lives in its own file and lists
+// its commands; main() looks the name up and runs it.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kalvero::tool {
+
+// Exit codes of the tool.
+enum ExitCode : int {
+  kExitOk = 0,
+  kExitInput = 1,  // unreadable input: missing file, rejected board
+  kExitUsage = 2,  // wrong arguments
+};
+
+using Args = std::vector<std::string>;
+
+struct Command {
+  std::string name;
+  std::string usage;  // argument synopsis after the name
+  int (*run)(const Args& args, std::ostream& out, std::ostream& err);
+};
+
+std::vector<Command> FileCommands();    // count, clues, show
+std::vector<Command> EngineCommands();  // verify, solve, pencil, bench engine
+
+// Prints the usage line of one command to err and returns kExitUsage.
+int UsageError(const std::string& name, std::ostream& err);
+
+}  // namespace kalvero::tool
