@@ -1,0 +1,25 @@
+#pragma once
+// Colours are 24-bit RGB values packed as red + 256 * green + 65536 * blue.
+#include <algorithm>
+#include <cstdint>
+
+namespace kalvero {
+
+using Colour = std::uint32_t;
+
+// Packs three channels, each capped to 0..255 (so a channel of 256 gives 255).
+constexpr Colour Rgb(int red, int green, int blue) {
+  const auto cap = [](int v) { return static_cast<Colour>(std::clamp(v, 0, 255)); };
+  return cap(red) + 256 * cap(green) + 65536 * cap(blue);
+}
+constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+inline constexpr Colour kBlack = 0;
+inline constexpr Colour kLightColour = Rgb(250, 250, 250);
+inline constexpr Colour kDarkColour = Rgb(10, 10, 10);
+inline constexpr Colour kRedColour = Rgb(200, 10, 10);
+inline constexpr Colour kGreenColour = Rgb(10, 200, 10);
+
+}  // namespace kalvero
