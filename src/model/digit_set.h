@@ -22,6 +22,31 @@ constexpr int LowestDigit(DigitSet s) { return std::countr_zero(static_cast<unsi
 // Removes the lowest digit, for iterating: for (s; s; s = DropLowest(s)).
 constexpr DigitSet DropLowest(DigitSet s) { return static_cast<DigitSet>(s & (s - 1)); }
 
+// True when the set holds two digits or more (a candidate text of two or more
+// characters).
+constexpr bool HasSeveral(DigitSet s) { return (s & (s - 1)) != 0; }
+// The set holding exactly one digit: the set itself when it is a single digit.
+constexpr bool IsSingle(DigitSet s) { return s != 0 && !HasSeveral(s); }
+
+// Numeric value of the set's ascending digit text ("" -> 0, "7" -> 7,
+// "59" -> 59), as the program reads a candidate text or a working value.
+constexpr int DigitNumber(DigitSet s) {
+  int value = 0;
+  for (; s; s = DropLowest(s)) value = value * 10 + LowestDigit(s);
+  return value;
+}
+
+// Digits that occur in exactly one of the sets, in one pass.
+struct OnceCounter {
+  DigitSet once = 0;
+  DigitSet twice = 0;
+  constexpr void Add(DigitSet s) {
+    twice |= once & s;
+    once |= s;
+  }
+  constexpr DigitSet ExactlyOnce() const { return static_cast<DigitSet>(once & ~twice); }
+};
+
 // Ascending digit text of a set ("" for the empty set).
 inline std::string DigitText(DigitSet s) {
   std::string text;

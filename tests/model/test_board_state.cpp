@@ -1,0 +1,113 @@
+// Board numbering, clue sums, levels and state preparation.
+#include <QtTest>
+
+#include "model/board.h"
+#include "model/puzzle_file.h"
+#include "model/puzzle_state.h"
+
+using namespace kalvero;
+
+namespace {
+// Rows 1..9 shifted so every row, column and box holds 1..9; row 1 is 123456789.
+const std::string kSolved =
+    "123456789456789123789123456234567891567891234891234567345678912678912345912345678";
+}
+
+class BoardStateTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void cellNumbering_data() {
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("box");
+    QTest::newRow("top-left") << 1 << 1 << 1 << 1;
+    QTest::newRow("top-right") << 9 << 1 << 9 << 3;
+    QTest::newRow("second row start") << 10 << 2 << 1 << 1;
+    QTest::newRow("box 2 inner") << 13 << 2 << 4 << 2;
+    QTest::newRow("box 7 corner") << 55 << 7 << 1 << 7;
+    QTest::newRow("centre") << 41 << 5 << 5 << 5;
+    QTest::newRow("bottom-right") << 81 << 9 << 9 << 9;
+  }
+  void cellNumbering() {
+    QFETCH(int, cell);
+    QFETCH(int, row);
+    QFETCH(int, col);
+    QFETCH(int, box);
+    QCOMPARE(kTables.RowOf[cell], row);
+    QCOMPARE(kTables.ColOf[cell], col);
+    QCOMPARE(kTables.BoxOf[cell], box);
+    QCOMPARE(kTables.CellNum[row][col], cell);
+  }
+
+  void boxCellLists() {
+    const char* expected[] = {"010203101112192021", "040506131415222324", "070809161718252627",
+                              "282930373839464748", "313233404142495051", "343536434445525354",
+                              "555657646566737475", "585960676869767778", "616263707172798081"};
+    for (int b = 1; b <= 9; ++b) QCOMPARE(QString::fromStdString(BoxCellList(b)), QString::fromLatin1(expected[b - 1]));
+  }
+
+  void clueSums_data() {
+    QTest::addColumn<int>("clue");
+    QTest::addColumn<int>("sum");
+    QTest::newRow("top of column 1: 1+4+7") << 1 << 12;
+    QTest::newRow("top of column 9: 9+3+6") << 9 << 18;
+    QTest::newRow("right of row 1: 7+8+9") << 10 << 24;
+    QTest::newRow("right of row 9: 6+7+8") << 18 << 21;
+    QTest::newRow("bottom of column 1: 3+6+9") << 19 << 18;
+    QTest::newRow("bottom of column 5: 7+1+4") << 23 << 12;
+    QTest::newRow("left of row 1: 1+2+3") << 28 << 6;
+    QTest::newRow("left of row 9: 9+1+2") << 36 << 12;
+  }
+  void clueSums() {
+    QFETCH(int, clue);
+    QFETCH(int, sum);
+    PuzzleState state;
+    QVERIFY(LoadPuzzleLine(state, kSolved).ok());
+    QCOMPARE(state.ClueSum[clue], sum);
+  }
+
+  void levelNames_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("no givens") << 0 << "Hard";
+    QTest::newRow("4") << 4 << "Hard";
+    QTest::newRow("5") << 5 << "Easy";
+    QTest::newRow("6") << 6 << "Easy";
+    QTest::newRow("7") << 7 << "Very Easy";
+    QTest::newRow("81") << 81 << "Very Easy";
+  }
+  void levelNames() {
+    QFETCH(int, count);
+    QFETCH(QString, name);
+    QCOMPARE(QString::fromLatin1(LevelName(count)), name);
+  }
+
+  void prepareClearsPlayerWork() {
+    PuzzleState state;
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c) {
+        state.UserEntry[r][c] = "5";
+        state.CandidateGrid[r][c] = "123";
+        state.Solution[r][c] = kSolved[(r - 1) * 9 + c - 1] - '0';
+      }
+    state.FixedFlag[1][2] = 1;
+    state.FixedFlag[9][9] = 1;
+    PreparePuzzleState(state);
+    QCOMPARE(state.FixedCount, 2);
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c) {
+        QVERIFY(state.UserEntry[r][c].empty());
+        QVERIFY(state.SavedEntry[r][c].empty());
+        QVERIFY(state.CandidateGrid[r][c].empty());
+        const bool fixed = state.FixedFlag[r][c] == 1;
+        QCOMPARE(state.FixedMark[CellNum(r, c)], fixed);
+        QCOMPARE(state.FixedValue[r][c].empty(), !fixed);
+        QCOMPARE(state.CellCandidates[CellNum(r, c)], fixed ? DigitBit(state.Solution[r][c]) : DigitSet{0});
+      }
+    QCOMPARE(QString::fromStdString(state.FixedValue[1][2]), QStringLiteral("2"));
+  }
+};
+
+QTEST_APPLESS_MAIN(BoardStateTest)
+#include "test_board_state.moc"

@@ -1,0 +1,140 @@
+// The configuration file: first-run text, round trip, reading quirks and
+// malformed files.
+#include <QtTest>
+
+#include "model/config.h"
+#include "temp_dir.h"
+
+using namespace kalvero;
+using kalvero::test::TempDir;
+
+class ConfigTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void firstRunFileIsExact() {
+    const QByteArray expected =
+        " 200 \r\nArial\r\nArial\r\n 12  0  1  0  0  0  8  1  0 \r\nxp.col\r\npuzzles.txt\r\n \r\n \r\n \r\n \r\n \r\n";
+    QCOMPARE(QByteArray::fromStdString(DefaultConfigText()), expected);
+    QCOMPARE(QByteArray::fromStdString(DefaultConfigText()).count("\r\n"), 11);
+  }
+
+  void firstRunFileReadsAsDefaults() {
+    TempDir dir;
+    Settings s;
+    QVERIFY(LoadConfig(dir.Write("kalvero.cfg", QByteArray::fromStdString(DefaultConfigText())), s));
+    QCOMPARE(s.PlacementLimit, 200);
+    QCOMPARE(s.SumAreaTooltip, 1);
+    QCOMPARE(s.PrinterLineSize, 8);
+    QCOMPARE(s.SpareNumber, 12);
+    QCOMPARE(QString::fromStdString(s.SchemeFile), QStringLiteral("xp.col"));
+    QCOMPARE(QString::fromStdString(s.PuzzleFileName), QStringLiteral("puzzles.txt"));
+    for (int i = 0; i < kRecentFileCount; ++i) QVERIFY(!s.recent.visible[i]);
+    QVERIFY(!s.recent.separatorVisible);
+  }
+
+  void saveAndLoadRoundTrip() {
+    Settings s = DefaultSettings();
+    s.PlacementLimit = 350;
+    s.SpareText1 = "Some text, with a comma";
+    s.SchemeColour13 = Rgb(255, 0, 0);
+    s.PuzzleNumber = 1234567;
+    s.GridColour = Rgb(1, 2, 3);
+    s.NumbersColour = Rgb(200, 100, 50);
+    s.PencilColour = Rgb(0, 0, 255);
+    s.PencilTooltip = 1;
+    s.PrinterLineSize = 14;
+    s.SumAreaTooltip = 0;
+    s.SchemeFile = "ocean.col";
+    s.PuzzleFileName = "/home/someone/My Puzzles/hard set.txt";
+    s.recent.caption = {"/a/one.txt", "", "/c/three.txt", "", ""};
+    TempDir dir;
+    const std::string path = dir.Path("kalvero.cfg");
+    QVERIFY(SaveConfig(path, s));
+    Settings back;
+    QVERIFY(LoadConfig(path, back));
+    QCOMPARE(back.PlacementLimit, 350);
+    QCOMPARE(QString::fromStdString(back.SpareText1), QString::fromStdString(s.SpareText1));
+    QCOMPARE(back.SchemeColour13, s.SchemeColour13);
+    QCOMPARE(back.PuzzleNumber, 1234567);
+    QCOMPARE(back.GridColour, s.GridColour);
+    QCOMPARE(back.NumbersColour, s.NumbersColour);
+    QCOMPARE(back.PencilColour, s.PencilColour);
+    QCOMPARE(back.PencilTooltip, 1);
+    QCOMPARE(back.PrinterLineSize, 14);
+    QCOMPARE(back.SumAreaTooltip, 0);
+    QCOMPARE(QString::fromStdString(back.SchemeFile), QStringLiteral("ocean.col"));
+    QCOMPARE(QString::fromStdString(back.PuzzleFileName), QString::fromStdString(s.PuzzleFileName));
+    QCOMPARE(back.recent.visible, (std::array<bool, 5>{true, false, true, false, false}));
+    QVERIFY(back.recent.separatorVisible);
+    QCOMPARE(QString::fromStdString(back.recent.caption[2]), QStringLiteral("/c/three.txt"));
+    // Nothing but the file is left behind by the atomic write.
+    QVERIFY(!QFile::exists(QString::fromStdString(path + ".tmp")));
+  }
+
+  void readingQuirks_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("scheme");
+    QTest::addColumn<QString>("puzzleFile");
+    QTest::addColumn<int>("puzzleNumber");
+    QTest::addColumn<QString>("recent0");
+    QTest::newRow("as written") << QByteArray(" 200 \r\nA\r\nB\r\n 12  0  7  0  0  0  8  1  0 \r\nxp.col\r\np.txt\r\n/r.txt\r\n\r\n\r\n\r\n\r\n")
+                                << "xp.col" << "p.txt" << 7 << "/r.txt";
+    QTest::newRow("numbers with commas and LF") << QByteArray("200\nA\nB\n12,0,9,0,0,0,8,1,0\nxp.col\np.txt\n\n\n\n\n\n")
+                                                << "xp.col" << "p.txt" << 9 << "";
+    QTest::newRow("numbers spread over lines") << QByteArray("200\r\nA\r\nB\r\n12 0 3\r\n0 0 0\r\n8 1 0\r\nxp.col\r\np.txt\r\n\r\n\r\n\r\n\r\n\r\n")
+                                               << "xp.col" << "p.txt" << 3 << "";
+    QTest::newRow("text fields cut at a comma") << QByteArray("200\r\nA\r\nB\r\n12 0 1 0 0 0 8 1 0\r\n  xp.col,old\r\nmy,file.txt\r\n \r\n \r\n \r\n \r\n \r\n")
+                                                << "xp.col" << "my" << 1 << "";
+    QTest::newRow("last line without line end") << QByteArray("200\r\nA\r\nB\r\n12 0 1 0 0 0 8 1 0\r\nxp.col\r\np.txt\r\n/a.txt\r\n\r\n\r\n\r\n/e.txt")
+                                                << "xp.col" << "p.txt" << 1 << "/a.txt";
+  }
+  void readingQuirks() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, scheme);
+    QFETCH(QString, puzzleFile);
+    QFETCH(int, puzzleNumber);
+    QFETCH(QString, recent0);
+    TempDir dir;
+    Settings s;
+    QVERIFY(LoadConfig(dir.Write("kalvero.cfg", text), s));
+    QCOMPARE(QString::fromStdString(s.SchemeFile), scheme);
+    QCOMPARE(QString::fromStdString(s.PuzzleFileName), puzzleFile);
+    QCOMPARE(s.PuzzleNumber, puzzleNumber);
+    QCOMPARE(s.recent.visible[0], !recent0.isEmpty());
+    if (!recent0.isEmpty()) QCOMPARE(QString::fromStdString(s.recent.caption[0]), recent0);
+  }
+
+  void malformedFilesFail_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("word for the limit") << QByteArray("many\r\nA\r\nB\r\n12 0 1 0 0 0 8 1 0\r\nxp.col\r\np.txt\r\n\r\n\r\n\r\n\r\n\r\n");
+    QTest::newRow("eight numbers") << QByteArray("200\r\nA\r\nB\r\n12 0 1 0 0 0 8 1\r\n");
+    QTest::newRow("letters among the numbers") << QByteArray("200\r\nA\r\nB\r\n12 0 1 red 0 0 8 1 0\r\nxp.col\r\np.txt\r\n\r\n\r\n\r\n\r\n\r\n");
+    QTest::newRow("recent lines missing") << QByteArray("200\r\nA\r\nB\r\n12 0 1 0 0 0 8 1 0\r\nxp.col\r\np.txt\r\n\r\n\r\n");
+  }
+  void malformedFilesFail() {
+    QFETCH(QByteArray, text);
+    TempDir dir;
+    Settings s;
+    QVERIFY(!LoadConfig(dir.Write("kalvero.cfg", text), s));
+  }
+
+  void missingFileFails() {
+    TempDir dir;
+    Settings s;
+    QVERIFY(!LoadConfig(dir.Path("kalvero.cfg"), s));
+  }
+
+  // A blank recent line hides its entry but keeps the caption it had.
+  void hiddenRecentEntryKeepsCaption() {
+    TempDir dir;
+    Settings s;
+    s.recent.caption[1] = "/kept.txt";
+    QVERIFY(LoadConfig(dir.Write("kalvero.cfg", QByteArray::fromStdString(DefaultConfigText())), s));
+    QVERIFY(!s.recent.visible[1]);
+    QCOMPARE(QString::fromStdString(s.recent.caption[1]), QStringLiteral("/kept.txt"));
+  }
+};
+
+QTEST_APPLESS_MAIN(ConfigTest)
+#include "test_config.moc"
