@@ -1,0 +1,66 @@
+#pragma once
+// What every candidate rule works on: the puzzle's candidate sets and given
+// marks, the solver's working board and counters, and the host it yields to.
+//
+// Rule protocol (rules 2 to 9): a rule scans its units in its own fixed order,
+// narrows candidate sets and places values, counts one change per narrowing or
+// placement as its header says, stores the count in RuleChangeCount[n], and
+// runs PropagateSingles once when the count is not 0. A rule never reports a
+// contradiction: empty candidate sets and repeated digits are left for the
+// solver's checks.
+#include <array>
+
+#include "model/board.h"
+#include "model/host.h"
+#include "model/puzzle_state.h"
+#include "solver/solver_state.h"
+
+namespace kalvero {
+
+struct RuleContext {
+  PuzzleState& puzzle;
+  SolverState& solver;
+  Host& host;
+};
+
+// A unit's nine cells in the order every rule walks it: a row left to right,
+// a column top to bottom, a box row-major.
+using UnitCells = std::array<int, 10>;  // index 1..9
+inline const UnitCells& RowUnit(int r) { return kTables.RowCells[r]; }
+inline const UnitCells& ColUnit(int c) { return kTables.ColCells[c]; }
+inline const UnitCells& BoxUnit(int b) { return kTables.BoxCells[b]; }
+
+enum class UnitKind { Box, Row, Column };
+
+inline const UnitCells& Unit(UnitKind kind, int n) {
+  switch (kind) {
+    case UnitKind::Box: return BoxUnit(n);
+    case UnitKind::Row: return RowUnit(n);
+    case UnitKind::Column: break;
+  }
+  return ColUnit(n);
+}
+
+// The 20 distinct peers of every cell (row, column and box, the cell itself
+// excluded). Visiting order does not matter to their users.
+struct PeerTable {
+  std::array<std::array<std::uint8_t, 20>, 82> cells{};
+};
+
+constexpr PeerTable BuildPeerTable() {
+  PeerTable t{};
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    int n = 0;
+    for (int x = 1; x <= kCellCount; ++x) {
+      if (x == cell) continue;
+      if (kTables.RowOf[x] == kTables.RowOf[cell] || kTables.ColOf[x] == kTables.ColOf[cell] ||
+          kTables.BoxOf[x] == kTables.BoxOf[cell])
+        t.cells[cell][n++] = static_cast<std::uint8_t>(x);
+    }
+  }
+  return t;
+}
+
+inline constexpr PeerTable kPeers = BuildPeerTable();
+
+}  // namespace kalvero

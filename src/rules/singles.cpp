@@ -1,0 +1,120 @@
+// Hidden singles (rule 2) and the unique candidate of a unit (rule 5): both
+// look for a digit that only one cell of a unit can still take.
+#include "rules/rules.h"
+
+namespace kalvero {
+
+namespace {
+
+constexpr UnitKind kBoxesRowsColumns[] = {UnitKind::Box, UnitKind::Row, UnitKind::Column};
+
+// Rule 2, step 1, for one unit: for d = 1..9, a digit listed by exactly one
+// cell of the unit (its candidates, or its working value when it has no
+// candidates) is placed there when the cell still has other candidates. A
+// placement narrows the cell to d, which later digits of the unit see.
+int PlaceHiddenSingles(RuleContext& ctx, const UnitCells& cells) {
+  auto& cand = ctx.puzzle.CellCandidates;
+  const auto& value = ctx.solver.CellValue;
+  std::array<DigitSet, 10> listed{};
+  OnceCounter counter;
+  for (int k = 1; k <= 9; ++k) {
+    const int cell = cells[k];
+    listed[k] = cand[cell] != 0 ? cand[cell] : value[cell];
+    counter.Add(listed[k]);
+  }
+  int changes = 0;
+  DigitSet once = counter.ExactlyOnce();
+  for (int d = 1; d <= 9; ++d) {
+    if (!HasDigit(once, d)) continue;
+    int k = 1;
+    while (!HasDigit(listed[k], d)) ++k;
+    const int cell = cells[k];
+    if (!HasSeveral(cand[cell])) continue;
+    PlaceValue(ctx, cell, d, 0);
+    cand[cell] = DigitBit(d);
+    listed[k] = DigitBit(d);
+    ++changes;
+    counter = {};
+    for (int j = 1; j <= 9; ++j) counter.Add(listed[j]);
+    once = counter.ExactlyOnce();
+  }
+  return changes;
+}
+
+// Removes d from every cell of the line whose box is not `box`, whatever its
+// number of candidates; returns the number of cells changed.
+int ClearOutsideBox(DigitSet* cand, const UnitCells& line, int box, int d) {
+  const DigitSet bit = DigitBit(d);
+  int changes = 0;
+  for (int k = 1; k <= 9; ++k) {
+    const int x = line[k];
+    if (kTables.BoxOf[x] != box && (cand[x] & bit)) {
+      cand[x] = static_cast<DigitSet>(cand[x] & ~bit);
+      ++changes;
+    }
+  }
+  return changes;
+}
+
+}  // namespace
+
+// Rule 2, HiddenSingles. Step 1 places hidden singles in boxes 1..9, rows
+// 1..9, columns 1..9 (one change per placement). Step 2, for boxes 1..9: a
+// digit listed by exactly one non-given cell of the box is cleared from the
+// rest of that cell's row and then its column outside the box, single
+// candidate cells included (one change per cell narrowed).
+void HiddenSingles(RuleContext& ctx) {
+  int changes = 0;
+  for (const UnitKind kind : kBoxesRowsColumns)
+    for (int n = 1; n <= 9; ++n) changes += PlaceHiddenSingles(ctx, Unit(kind, n));
+
+  DigitSet* cand = ctx.puzzle.CellCandidates.data();
+  const auto& fixed = ctx.puzzle.FixedMark;
+  for (int b = 1; b <= 9; ++b) {
+    const UnitCells& box = BoxUnit(b);
+    OnceCounter counter;
+    for (int k = 1; k <= 9; ++k)
+      if (!fixed[box[k]]) counter.Add(cand[box[k]]);
+    const DigitSet once = counter.ExactlyOnce();
+    for (int d = 1; d <= 9; ++d) {
+      if (!HasDigit(once, d)) continue;
+      int k = 1;
+      while (fixed[box[k]] || !HasDigit(cand[box[k]], d)) ++k;
+      const int cell = box[k];
+      changes += ClearOutsideBox(cand, RowUnit(kTables.RowOf[cell]), b, d);
+      changes += ClearOutsideBox(cand, ColUnit(kTables.ColOf[cell]), b, d);
+    }
+  }
+  FinishRule(ctx, 2, changes);
+}
+
+// Rule 5, UniqueCandidate. Boxes 1..9, rows 1..9, columns 1..9: the digits
+// listed by exactly one cell's candidates are counted once per unit, before
+// any narrowing; for each such d ascending, its cell, when it still holds d
+// among two or more candidates, is narrowed to d (one change). A cell that is
+// the only holder of two digits thus keeps the lower one.
+void UniqueCandidate(RuleContext& ctx) {
+  auto& cand = ctx.puzzle.CellCandidates;
+  int changes = 0;
+  for (const UnitKind kind : kBoxesRowsColumns)
+    for (int n = 1; n <= 9; ++n) {
+      const UnitCells& cells = Unit(kind, n);
+      OnceCounter counter;
+      for (int k = 1; k <= 9; ++k) counter.Add(cand[cells[k]]);
+      const DigitSet once = counter.ExactlyOnce();
+      if (once == 0) continue;
+      for (int d = 1; d <= 9; ++d) {
+        if (!HasDigit(once, d)) continue;
+        for (int k = 1; k <= 9; ++k) {
+          const DigitSet t = cand[cells[k]];
+          if (HasSeveral(t) && HasDigit(t, d)) {
+            cand[cells[k]] = DigitBit(d);
+            ++changes;
+          }
+        }
+      }
+    }
+  FinishRule(ctx, 5, changes);
+}
+
+}  // namespace kalvero

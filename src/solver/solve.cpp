@@ -1,0 +1,201 @@
+// The solve driver, the candidate refresh and the rule loop.
+#include "rules/rules.h"
+#include "solver/solver.h"
+
+namespace kalvero {
+
+namespace {
+
+// Trial queue order: fewest candidates, then the box missing the fewest
+// digits, then the lower cell; cells arrive in cell order, so a stable
+// counting sort on (count, boxMissing) gives exactly that order.
+void RebuildTrialQueue(const PuzzleState& puzzle, SolverState& solver) {
+  constexpr int kKeys = 10 * 10;
+  std::array<std::uint8_t, kKeys + 1> start{};
+  std::array<TrialEntry, kCellCount> entries{};
+  int n = 0;
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    const DigitSet t = puzzle.CellCandidates[cell];
+    if (puzzle.FixedMark[cell] || t == 0) continue;
+    const int box = kTables.BoxOf[cell];
+    TrialEntry& e = entries[n++];
+    e.count = static_cast<std::uint8_t>(DigitCount(t));
+    e.boxMissing = static_cast<std::uint8_t>(solver.BoxMissing[box]);
+    e.cell = static_cast<std::uint8_t>(cell);
+    e.box = static_cast<std::uint8_t>(box);
+    e.candidates = t;
+    ++start[e.count * 10 + e.boxMissing + 1];
+  }
+  for (int k = 1; k <= kKeys; ++k) start[k] = static_cast<std::uint8_t>(start[k] + start[k - 1]);
+  std::array<TrialEntry, kCellCount> sorted{};
+  for (int i = 0; i < n; ++i) sorted[start[entries[i].count * 10 + entries[i].boxMissing]++] = entries[i];
+  solver.TrialQueue.Clear();
+  for (int i = 0; i < n; ++i) solver.TrialQueue.Push(sorted[i]);
+}
+
+bool HasEmptyCell(const SolverState& solver) {
+  for (int cell = 1; cell <= kCellCount; ++cell)
+    if (solver.CellValue[cell] == 0) return true;
+  return false;
+}
+
+}  // namespace
+
+bool CheckNoDuplicates(const SolverState& solver) {
+  const auto& value = solver.CellValue;
+  for (const UnitKind kind : {UnitKind::Row, UnitKind::Column, UnitKind::Box})
+    for (int n = 1; n <= 9; ++n) {
+      const UnitCells& cells = Unit(kind, n);
+      DigitSet seen = 0;
+      for (int k = 1; k <= 9; ++k) {
+        const DigitSet v = value[cells[k]];
+        if (seen & v) return false;
+        seen |= v;
+      }
+    }
+  return true;
+}
+
+void ResetToGivens(RuleContext& ctx) {
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    if (ctx.puzzle.FixedMark[cell]) {
+      ctx.puzzle.CellCandidates[cell] = ctx.solver.CellValue[cell];
+    } else {
+      ctx.solver.CellValue[cell] = 0;
+      ctx.puzzle.CellCandidates[cell] = 0;
+    }
+  }
+}
+
+void AbandonSolve(RuleContext& ctx) { ResetToGivens(ctx); }
+
+// RefreshCandidates: open non-given cells get every digit not placed in their
+// row, column or box (possibly none); filled non-given cells lose their
+// candidates; givens are left alone. BoxMissing and EmptyCount = 81 - filled
+// follow. A full refresh then runs rule 1, reports the first open cell
+// without candidates, runs the rule loop (unless every cell was filled or an
+// open single when counted) with a duplicate check after it, and finally
+// clears TrialQueue on a full board or rebuilds it, answering
+// kRefreshAllDecided when no cell has two or more candidates left.
+int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
+  PuzzleState& p = ctx.puzzle;
+  SolverState& s = ctx.solver;
+  s.EmptyCount = kCellCount;
+  if (s.StopRequested) {
+    AbandonSolve(ctx);
+    return kRefreshNotSet;
+  }
+  std::array<DigitSet, 10> rowVal{}, colVal{}, boxVal{};
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    const DigitSet v = s.CellValue[cell];
+    rowVal[kTables.RowOf[cell]] |= v;
+    colVal[kTables.ColOf[cell]] |= v;
+    boxVal[kTables.BoxOf[cell]] |= v;
+  }
+  int filled = 0;
+  int emptySingles = 0;
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    const DigitSet v = s.CellValue[cell];
+    if (!p.FixedMark[cell]) {
+      if (v == 0) {
+        const DigitSet seen = rowVal[kTables.RowOf[cell]] | colVal[kTables.ColOf[cell]] | boxVal[kTables.BoxOf[cell]];
+        p.CellCandidates[cell] = static_cast<DigitSet>(kAllDigits & ~seen);
+      } else {
+        p.CellCandidates[cell] = 0;
+      }
+    }
+    if (v != 0)
+      ++filled;
+    else if (IsSingle(p.CellCandidates[cell]))
+      ++emptySingles;
+  }
+  for (int b = 1; b <= 9; ++b) s.BoxMissing[b] = 9 - DigitCount(boxVal[b]);
+  s.EmptyCount = kCellCount - filled;
+  if (candidatesOnly) return kRefreshNotSet;
+
+  PropagateSingles(ctx);
+  for (int cell = 1; cell <= kCellCount; ++cell)
+    if (s.CellValue[cell] == 0 && p.CellCandidates[cell] == 0) return cell;
+
+  if (filled != kCellCount && filled + emptySingles != kCellCount) {
+    ApplyRules(ctx);
+    if (!CheckNoDuplicates(s)) return kRefreshRepeatedDigit;
+  }
+  if (!HasEmptyCell(s)) {
+    s.TrialQueue.Clear();
+    return kRefreshConsistent;
+  }
+  RebuildTrialQueue(p, s);
+  for (int cell = 1; cell <= kCellCount; ++cell)
+    if (HasSeveral(p.CellCandidates[cell])) return kRefreshConsistent;
+  return kRefreshAllDecided;
+}
+
+void ApplyRules(RuleContext& ctx) {
+  SolverState& s = ctx.solver;
+  if (s.EmptyCount == 0) return;
+  const std::string_view order = s.Generating ? std::string_view(kDefaultRuleOrder) : std::string_view(s.RuleOrder);
+  for (;;) {
+    ctx.host.Yield();
+    int total = 0;
+    for (const char ch : order) {
+      if (s.EmptyCount == 0) return;
+      const int n = (ch >= '2' && ch <= '9') ? ch - '0' : 0;
+      if (n == 0) continue;
+      RunRule(ctx, n);
+      total += s.RuleChangeCount[n];
+    }
+    if (total == 0) return;
+    if (s.StopRequested) {
+      AbandonSolve(ctx);
+      return;
+    }
+  }
+}
+
+// SolvePuzzle. Two mends over the plain procedure, neither of which changes a
+// solve on a consistent board: TrialQueue starts empty (a refresh that stops
+// at a contradiction does not rebuild it, and a queue left by an earlier
+// solve must never be placed on this board), and a solve that would succeed
+// with an empty cell left fails instead (rule 1 counts an open cell without
+// candidates as a single, so EmptyCount can reach 0 with a hole).
+SolveResult SolvePuzzle(PuzzleState& puzzle, SolverState& solver, Host& host) {
+  RuleContext ctx{puzzle, solver, host};
+  SolverState& s = solver;
+  s.TrialQueue.Clear();
+  s.SolveFailed = false;
+  RefreshCandidates(ctx, true);
+  PropagateSingles(ctx);
+  RefreshCandidates(ctx, false);
+  const auto result = [&s] { return SolveResult{!s.SolveFailed, s.BranchStack.Points()}; };
+  if (!(CheckNoDuplicates(s) && s.EmptyCount == 0)) {
+    for (;;) {
+      if (s.StopRequested) {
+        s.SolveFailed = true;
+        AbandonSolve(ctx);
+        return result();
+      }
+      s.SolveFailed = false;
+      SearchStep(ctx);
+      if (s.SolveFailed || s.PlacementCount == kPlacementCountNoSolution) return result();
+      if (s.PlacementCount > s.PlacementLimit) {
+        s.SolveFailed = true;
+        return result();
+      }
+      if (s.TrialQueue.Empty()) break;
+    }
+    if (!CheckNoDuplicates(s)) {
+      s.SolveFailed = true;
+      return result();
+    }
+  }
+  if (HasEmptyCell(s)) {
+    s.SolveFailed = true;
+    return result();
+  }
+  host.Yield();
+  if (s.PlacementCount < 2) s.PlacementCount = 1;
+  return result();
+}
+
+}  // namespace kalvero
