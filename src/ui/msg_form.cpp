@@ -1,0 +1,305 @@
+#include "ui/msg_form.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "ui/box_control.h"
+#include "ui/msg_icons.h"
+
+namespace kalvero {
+
+// The row of icon images left of the message; every shown slot is drawn,
+// side by side in slot order.
+class MsgIconView : public QWidget {
+ public:
+  explicit MsgIconView(QWidget* parent) : QWidget(parent) {}
+
+  void SetShown(const std::array<bool, kMsgIconSlots>& shown) {
+    shown_ = shown;
+    setVisible(Count() > 0);
+    updateGeometry();
+    update();
+  }
+
+  QSize sizeHint() const override {
+    const int n = Count();
+    return {n * kSide + std::max(0, n - 1) * kGap, kSide};
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    qreal x = 0;
+    for (int slot = 0; slot < kMsgIconSlots; ++slot) {
+      if (!shown_[slot]) continue;
+      DrawMessageIcon(p, QRectF(x, 0, kSide, kSide), slot);
+      x += kSide + kGap;
+    }
+  }
+
+ private:
+  static constexpr int kSide = 36;
+  static constexpr int kGap = 6;
+
+  int Count() const { return static_cast<int>(std::count(shown_.begin(), shown_.end(), true)); }
+
+  std::array<bool, kMsgIconSlots> shown_{};
+};
+
+namespace {
+
+constexpr int kButtonMinWidth = 76;
+
+QString NormaliseLineBreaks(QString text) {
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+QFont DefaultMessageFont() {
+  QFont font(QStringLiteral("Ariel"));
+  font.setPointSize(9);
+  font.setBold(false);
+  return font;
+}
+
+}  // namespace
+
+MsgForm::MsgForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      label_(new QLabel(this)),
+      field_(new QLineEdit(this)),
+      icons_(new MsgIconView(this)),
+      digitsValidator_(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this)),
+      font_(DefaultMessageFont()) {
+  setWindowTitle(QStringLiteral("Kalvero"));
+  setModal(true);
+  setAutoFillBackground(true);
+
+  label_->setObjectName(QStringLiteral("Label1"));
+  label_->setTextFormat(Qt::PlainText);
+  label_->setWordWrap(false);
+  label_->setMinimumWidth(160);
+  label_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  field_->setObjectName(QStringLiteral("Text1"));
+  icons_->setObjectName(QStringLiteral("icons"));
+
+  auto* top = new QHBoxLayout;
+  top->setSpacing(14);
+  top->addWidget(icons_, 0, Qt::AlignTop);
+  top->addWidget(label_, 1);
+
+  auto* row = new QHBoxLayout;
+  row->setSpacing(8);
+  row->addStretch(1);
+  for (int i = 0; i < kMsgMaxButtons; ++i) {
+    auto* button = new BoxControl(this);
+    button->setObjectName(QStringLiteral("cmd%1").arg(i));
+    button->setMinimumWidth(kButtonMinWidth);
+    row->addWidget(button);
+    buttons_[i] = button;
+    connect(button, &BoxControl::mouseUp, this, [this, i, button](int, Qt::KeyboardModifiers, QPointF pos) {
+      if (button->rect().contains(pos.toPoint())) ButtonChosen(i);
+    });
+    connect(button, &BoxControl::keyDown, this, [this, i](int key, Qt::KeyboardModifiers) {
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) ButtonChosen(i);
+    });
+  }
+  row->addStretch(1);
+  // Enter in the text field answers like the "Enter" button.
+  connect(field_, &QLineEdit::returnPressed, this, [this] { ButtonChosen(0); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setContentsMargins(18, 16, 18, 12);
+  layout->setSpacing(12);
+  layout->addLayout(top);
+  layout->addWidget(field_);
+  layout->addLayout(row);
+
+  ResetControls();
+}
+
+MsgForm::~MsgForm() = default;
+
+void MsgForm::SetAppearance(const QColor& background, const QColor& controlColour, const QFont& font,
+                            const QColor& textColour) {
+  background_ = background;
+  controlColour_ = controlColour;
+  font_ = font;
+  textColour_ = textColour;
+}
+
+void MsgForm::ResetControls() {
+  icons_->SetShown({});
+  buttonCount_ = -1;
+  for (int i = 0; i < kMsgMaxButtons; ++i) {
+    tags_[i].clear();
+    buttons_[i]->SetCaption(QString());
+    buttons_[i]->Release();
+    buttons_[i]->hide();
+  }
+  field_->hide();
+}
+
+void MsgForm::AssignButton(const QString& caption, const QString& tag) {
+  if (buttonCount_ + 1 >= kMsgMaxButtons) return;
+  ++buttonCount_;
+  buttons_[buttonCount_]->SetCaption(caption);
+  buttons_[buttonCount_]->show();
+  tags_[buttonCount_] = tag;
+}
+
+void MsgForm::ApplyAppearance() {
+  const QColor background = (background_ == QColor(Qt::black)) ? controlColour_ : background_;
+  QPalette windowPalette = palette();
+  windowPalette.setColor(QPalette::Window, background);
+  windowPalette.setColor(QPalette::WindowText, textColour_);
+  setPalette(windowPalette);
+
+  label_->setFont(font_);
+  QPalette labelPalette = label_->palette();
+  labelPalette.setColor(QPalette::Window, background);
+  labelPalette.setColor(QPalette::WindowText, textColour_);
+  label_->setPalette(labelPalette);
+
+  QPalette fieldPalette = field_->palette();
+  fieldPalette.setColor(QPalette::Base, controlColour_);
+  fieldPalette.setColor(QPalette::Text, textColour_);
+  field_->setPalette(fieldPalette);
+  field_->setFont(font_);
+
+  // Buttons: one point smaller than the message, same boldness.
+  QFont buttonFont = font_;
+  if (font_.pointSizeF() > 2) buttonFont.setPointSizeF(font_.pointSizeF() - 1);
+  for (BoxControl* button : buttons_) {
+    button->setFont(buttonFont);
+    button->SetBackColor(controlColour_);
+    button->SetForeColor(textColour_);
+  }
+}
+
+void MsgForm::Run() {
+  ApplyAppearance();
+  adjustSize();
+  exec();
+}
+
+int MsgForm::MsgboxA(const QString& message, const QString& style) {
+  ResetControls();
+  mode_ = Mode::Message;
+  label_->setText(NormaliseLineBreaks(message));
+  const MsgStyle parsed = ParseMsgStyle(style.toStdString());
+  icons_->SetShown(parsed.icons);
+  for (const MsgButton& button : parsed.buttons) {
+    AssignButton(QString::fromStdString(button.caption), QString::number(static_cast<int>(button.result)));
+  }
+  result_ = 0;
+  Run();
+  return result_;
+}
+
+QString MsgForm::Inputbox(const QString& prompt, const QString& defaultText, bool digitsOnly) {
+  ResetControls();
+  mode_ = Mode::Input;
+  label_->setText(NormaliseLineBreaks(prompt));
+  defaultText_ = defaultText;
+  field_->setValidator(digitsOnly ? digitsValidator_ : nullptr);
+  field_->setText(defaultText);
+  field_->show();
+  AssignButton(QStringLiteral("Enter"), QStringLiteral("enter"));
+  AssignButton(QStringLiteral("Default"), QStringLiteral("default"));
+  AssignButton(QStringLiteral("Cancel"), QStringLiteral("cancel"));
+  text_.clear();
+  Run();
+  return text_;
+}
+
+void MsgForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (mode_ == Mode::Input) {
+    field_->setCursorPosition(0);
+    field_->selectAll();
+    field_->setFocus(Qt::OtherFocusReason);
+  } else {
+    buttons_[0]->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void MsgForm::ButtonChosen(int index) {
+  if (index > buttonCount_ || !isVisible()) return;
+  const QString& tag = tags_[index];
+  if (mode_ == Mode::Message) {
+    result_ = tag.toInt();
+    accept();
+    return;
+  }
+  if (tag == QLatin1String("default")) {
+    field_->setText(defaultText_);
+    buttons_[index]->Release();
+    field_->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  text_ = (tag == QLatin1String("enter")) ? field_->text() : QString();
+  accept();
+}
+
+void MsgForm::reject() {
+  if (mode_ == Mode::Message) {
+    // Prefer the "Cancel" button's answer; without one, the last button's.
+    result_ = tags_[std::max(buttonCount_, 0)].toInt();
+    for (int i = 0; i <= buttonCount_; ++i) {
+      if (tags_[i].toInt() == static_cast<int>(MsgResult::Cancel)) result_ = tags_[i].toInt();
+    }
+  } else {
+    text_.clear();
+  }
+  QDialog::reject();
+}
+
+namespace {
+
+QWidget* TopOwner(QWidget* widget) {
+  while (widget != nullptr && widget->parentWidget() != nullptr) widget = widget->parentWidget();
+  return widget;
+}
+
+MsgForm* ExistingForm(QWidget* owner) {
+  if (owner != nullptr) return owner->findChild<MsgForm*>(QString(), Qt::FindDirectChildrenOnly);
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* form = qobject_cast<MsgForm*>(widget)) return form;
+  }
+  return nullptr;
+}
+
+template <typename Call>
+auto WithForm(QWidget* parent, Call call) {
+  QWidget* owner = TopOwner(parent);
+  if (owner != nullptr) return call(MessageForm(*owner));
+  if (MsgForm* form = ExistingForm(nullptr)) return call(*form);
+  MsgForm temporary;
+  return call(temporary);
+}
+
+}  // namespace
+
+MsgForm& MessageForm(QWidget& anyWidget) {
+  QWidget* owner = TopOwner(&anyWidget);
+  if (MsgForm* form = ExistingForm(owner)) return *form;
+  return *new MsgForm(owner);  // owned by the top-level window
+}
+
+int MsgboxA(QWidget* parent, const QString& message, const QString& style) {
+  return WithForm(parent, [&](MsgForm& form) { return form.MsgboxA(message, style); });
+}
+
+QString Inputbox(QWidget* parent, const QString& prompt, const QString& defaultText, bool digitsOnly) {
+  return WithForm(parent, [&](MsgForm& form) { return form.Inputbox(prompt, defaultText, digitsOnly); });
+}
+
+}  // namespace kalvero

@@ -1,0 +1,147 @@
+// The colour picker: darkening and lightening arithmetic, palette layout and
+// what a release over the control picks.
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QtTest>
+
+#include "ui/col_pik.h"
+#include "ui/col_pik_palette.h"
+
+using kalvero::Colour;
+using kalvero::Rgb;
+
+class TestColPik : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void blackness_data() {
+    QTest::addColumn<Colour>("colour");
+    QTest::addColumn<int>("amount");
+    QTest::addColumn<Colour>("expected");
+    QTest::newRow("256 keeps the colour") << Rgb(12, 200, 255) << 256 << Rgb(12, 200, 255);
+    QTest::newRow("0 gives black") << Rgb(12, 200, 255) << 0 << Rgb(0, 0, 0);
+    QTest::newRow("plain rounding") << Rgb(100, 200, 50) << 200 << Rgb(78, 156, 39);
+    // 0.5, 1.5, 2.5 and 127.5, 3.5, 4.5 round to even.
+    QTest::newRow("halves to even, low") << Rgb(1, 3, 5) << 128 << Rgb(0, 2, 2);
+    QTest::newRow("halves to even, high") << Rgb(255, 7, 9) << 128 << Rgb(128, 4, 4);
+    QTest::newRow("above 256 caps at 255") << Rgb(100, 200, 0) << 512 << Rgb(200, 255, 0);
+  }
+
+  void blackness() {
+    QFETCH(Colour, colour);
+    QFETCH(int, amount);
+    QFETCH(Colour, expected);
+    QCOMPARE(kalvero::clrBlackness(colour, amount), expected);
+  }
+
+  void whiteness_data() {
+    QTest::addColumn<Colour>("colour");
+    QTest::addColumn<int>("amount");
+    QTest::addColumn<Colour>("expected");
+    QTest::newRow("256 keeps the colour") << Rgb(12, 200, 255) << 256 << Rgb(12, 200, 255);
+    QTest::newRow("0 gives white from black") << Rgb(0, 0, 0) << 0 << Rgb(255, 255, 255);
+    QTest::newRow("0 gives white from any colour") << Rgb(12, 200, 33) << 0 << Rgb(255, 255, 255);
+    QTest::newRow("plain rounding") << Rgb(100, 50, 200) << 100 << Rgb(194, 175, 234);
+    // 127.5, 128.5 and 129.5 round to even.
+    QTest::newRow("halves to even at 128") << Rgb(0, 2, 4) << 128 << Rgb(128, 128, 130);
+    // 64.5, 67.5, 70.5: the whole sum is rounded, not the added part alone.
+    QTest::newRow("halves rounded as a whole") << Rgb(1, 5, 9) << 192 << Rgb(64, 68, 70);
+  }
+
+  void whiteness() {
+    QFETCH(Colour, colour);
+    QFETCH(int, amount);
+    QFETCH(Colour, expected);
+    QCOMPARE(kalvero::clrWhiteness(colour, amount), expected);
+  }
+
+  void paletteHitTest_data() {
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("index");  // -1: no palette box
+    QTest::newRow("first box, top left corner") << 30 << 10 << 0;
+    QTest::newRow("first box, bottom right corner") << 230 << 65 << 0;
+    QTest::newRow("column 1 reads down: row 2") << 130 << 100 << 1;
+    QTest::newRow("column 1, row 4") << 130 << 250 << 3;
+    QTest::newRow("column 2, row 1") << 300 << 20 << 4;
+    QTest::newRow("column 3, row 3") << 500 << 150 << 10;
+    QTest::newRow("last box, far corner") << 905 << 260 << 15;
+    QTest::newRow("gap between columns") << 240 << 30 << -1;
+    QTest::newRow("gap between rows") << 100 << 70 << -1;
+    QTest::newRow("left of the palette") << 10 << 30 << -1;
+    QTest::newRow("right of the palette") << 906 << 30 << -1;
+    QTest::newRow("below the palette") << 100 << 265 << -1;
+    QTest::newRow("slider area") << 100 << 900 << -1;
+  }
+
+  void paletteHitTest() {
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(int, index);
+    QCOMPARE(kalvero::PaletteIndexAt(x, y).value_or(-1), index);
+  }
+
+  // Picking sets the sliders and announces the colour; the gaps pick the
+  // control's background and the slider area picks nothing.
+  void pick_data() {
+    QTest::addColumn<QPointF>("twips");
+    QTest::addColumn<bool>("picks");
+    QTest::addColumn<Colour>("expected");
+    const Colour back = Rgb(210, 220, 230);
+    QTest::newRow("dark blue") << QPointF(130, 100) << true << Rgb(0, 0, 128);
+    QTest::newRow("dark yellow") << QPointF(300, 150) << true << Rgb(128, 128, 0);
+    QTest::newRow("light grey") << QPointF(300, 230) << true << Rgb(192, 192, 192);
+    QTest::newRow("dark grey") << QPointF(500, 20) << true << Rgb(128, 128, 128);
+    QTest::newRow("red") << QPointF(800, 20) << true << Rgb(255, 0, 0);
+    QTest::newRow("white") << QPointF(800, 250) << true << Rgb(255, 255, 255);
+    QTest::newRow("gap picks the background") << QPointF(240, 30) << true << back;
+    QTest::newRow("slider area picks nothing") << QPointF(100, 1000) << false << Rgb(1, 2, 3);
+  }
+
+  void pick() {
+    QFETCH(QPointF, twips);
+    QFETCH(bool, picks);
+    QFETCH(Colour, expected);
+    kalvero::ColPik picker;
+    picker.SetBackColor(QColor(210, 220, 230));
+    picker.SetSchemeColor(Rgb(1, 2, 3));
+    QSignalSpy spy(&picker, &kalvero::ColPik::colourPicked);
+
+    picker.PickAtTwips(twips);
+
+    QCOMPARE(spy.count(), picks ? 1 : 0);
+    if (picks) QCOMPARE(spy.at(0).at(0).value<Colour>(), expected);
+    QCOMPARE(picker.SchemeColor(), expected);
+    QCOMPARE(picker.findChild<QSlider*>("hsrRed")->value(), kalvero::RedOf(expected));
+    QCOMPARE(picker.findChild<QSlider*>("hsrGreen")->value(), kalvero::GreenOf(expected));
+    QCOMPARE(picker.findChild<QSlider*>("hsrBlue")->value(), kalvero::BlueOf(expected));
+    QCOMPARE(picker.findChild<QLabel*>("lblGreenDegree")->text(), QString::number(kalvero::GreenOf(expected)));
+  }
+
+  // A real mouse release goes through the pixel-to-twip mapping.
+  void mouseReleasePicksUnderThePointer() {
+    kalvero::ColPik picker;
+    picker.resize(picker.sizeHint());
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    QSignalSpy spy(&picker, &kalvero::ColPik::colourPicked);
+    const QPoint pixel = picker.TwipsToPixels(705, 140, 905, 195).center();  // column 4, row 3
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, pixel);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(picker.SchemeColor(), Rgb(255, 255, 0));  // index 14, yellow
+  }
+
+  void sliderMixesColour() {
+    kalvero::ColPik picker;
+    picker.SetSchemeColor(Rgb(10, 20, 30));
+    QSignalSpy spy(&picker, &kalvero::ColPik::colourPicked);
+    picker.findChild<QSlider*>("hsrBlue")->setValue(200);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(picker.SchemeColor(), Rgb(10, 20, 200));
+    QCOMPARE(picker.findChild<QLabel*>("lblBlueDegree")->text(), QStringLiteral("200"));
+  }
+};
+
+QTEST_MAIN(TestColPik)
+#include "test_col_pik.moc"
