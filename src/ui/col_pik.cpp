@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
+#include <algorithm>
 
 #include "ui/col_pik_palette.h"
 #include "view/qt_colour.h"
@@ -14,18 +15,23 @@
 //   y  330..840   the "Selected Colour" preview
 //   y  900..      slider area: per channel a value label, a vertical slider
 //                 and a preview of the pure component, in three columns
+//
+// At 1440 twips per inch the palette boxes would be only a few pixels high,
+// so the whole layout is scaled uniformly to fill the widget, never below
+// its true twip size; hit-testing uses the same mapping.
 namespace kalvero {
 namespace {
 
 constexpr int kWidthTwips = 935;
-constexpr int kHeightTwips = 2500;
+constexpr int kHeightTwips = 2160;
+constexpr double kPreferredZoom = 3.0;
 constexpr TwipBox kSelectedBox{30, 330, 905, 840};
 constexpr int kColumnLeft = 30;
 constexpr int kColumnStep = 300;
 constexpr int kColumnWidth = 275;
-constexpr int kLabelTop = kColPikSliderTop, kLabelBottom = 1120;
-constexpr int kSliderTop = 1140, kSliderBottom = 2180;
-constexpr int kComponentTop = 2220, kComponentBottom = 2440;
+constexpr int kLabelTop = kColPikSliderTop, kLabelBottom = 1080;
+constexpr int kSliderTop = 1100, kSliderBottom = 1900;
+constexpr int kComponentTop = 1940, kComponentBottom = 2100;
 
 const char* const kSliderNames[3] = {"hsrRed", "hsrGreen", "hsrBlue"};
 const char* const kLabelNames[3] = {"lblRedDegree", "lblGreenDegree", "lblBlueDegree"};
@@ -69,17 +75,28 @@ void ColPik::SetBackColor(const QColor& colour) {
   update();
 }
 
+double ColPik::Zoom() const {
+  const double naturalWidth = kWidthTwips * logicalDpiX() / 1440.0;
+  const double naturalHeight = kHeightTwips * logicalDpiY() / 1440.0;
+  return std::max(1.0, std::min(width() / naturalWidth, height() / naturalHeight));
+}
+
 QPointF ColPik::PixelsToTwips(QPointF pixels) const {
-  return {pixels.x() * 1440.0 / logicalDpiX(), pixels.y() * 1440.0 / logicalDpiY()};
+  const double zoom = Zoom();
+  return {pixels.x() * 1440.0 / (logicalDpiX() * zoom), pixels.y() * 1440.0 / (logicalDpiY() * zoom)};
 }
 
 QRect ColPik::TwipsToPixels(int left, int top, int right, int bottom) const {
-  const auto x = [this](int t) { return qRound(t * logicalDpiX() / 1440.0); };
-  const auto y = [this](int t) { return qRound(t * logicalDpiY() / 1440.0); };
+  const double zoom = Zoom();
+  const auto x = [this, zoom](int t) { return qRound(t * zoom * logicalDpiX() / 1440.0); };
+  const auto y = [this, zoom](int t) { return qRound(t * zoom * logicalDpiY() / 1440.0); };
   return QRect(QPoint(x(left), y(top)), QPoint(x(right), y(bottom)));
 }
 
-QSize ColPik::sizeHint() const { return TwipsToPixels(0, 0, kWidthTwips, kHeightTwips).size(); }
+QSize ColPik::sizeHint() const {
+  return QSize(qRound(kWidthTwips * kPreferredZoom * logicalDpiX() / 1440.0),
+               qRound(kHeightTwips * kPreferredZoom * logicalDpiY() / 1440.0));
+}
 
 void ColPik::PlaceChildren() {
   for (int k = 0; k < 3; ++k) {

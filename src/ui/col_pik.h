@@ -1,7 +1,8 @@
 #pragma once
 // ColPik: a colour picker with the 16-colour console palette and red, green
 // and blue sliders. Its geometry is laid out in twips and mapped to pixels by
-// the widget's logical DPI (1440 twips per inch).
+// the widget's logical DPI (1440 twips per inch), scaled up uniformly when the
+// widget is larger than that.
 #include <QColor>
 #include <QWidget>
 #include <array>
@@ -31,6 +32,8 @@ class ColPik : public QWidget {
   // as a mouse release there does; points in the slider area are ignored.
   void PickAtTwips(QPointF twips);
 
+  // Pixels per twip times this is the scale of the layout (at least 1).
+  double Zoom() const;
   QPointF PixelsToTwips(QPointF pixels) const;
   QRect TwipsToPixels(int left, int top, int right, int bottom) const;
 

@@ -117,7 +117,8 @@ class TestMsgForm : public QObject {
     QFETCH(QString, style);
     QFETCH(int, result);
     MsgForm form;
-    WhenShown(form, [&] { QTest::keyClick(&form, Qt::Key_Escape); });
+    // Sent to the focused button, which passes Escape on to the window.
+    WhenShown(form, [&] { QTest::keyClick(Button(form, 0), Qt::Key_Escape); });
     QCOMPARE(form.MsgboxA(QStringLiteral("Sure?"), style), result);
   }
 
@@ -177,8 +178,8 @@ class TestMsgForm : public QObject {
 
   // Input mode. Steps: "type:TEXT" types into the field, "default", "enter"
   // and "cancel" release that button, "return" presses Enter in the field,
-  // "escape" presses Escape. fieldAfterDefault is the field's text right
-  // after "Default", when the row uses it.
+  // "escape" presses Escape. Right after "Default" the field must hold the
+  // default text again, with the window open and the focus in the field.
   void input_data() {
     QTest::addColumn<bool>("digitsOnly");
     QTest::addColumn<QStringList>("steps");
