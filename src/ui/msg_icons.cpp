@@ -125,7 +125,7 @@ void LightOn(QPainter& p) {
   for (int i = 0; i < 7; ++i) {
     const double a = (180 + 30 * i) * std::numbers::pi / 180;
     const QPointF dir(std::cos(a), std::sin(a));
-    p.drawLine(QPointF(50, 42) + dir * 36, QPointF(50, 42) + dir * 46);
+    p.drawLine(QPointF(50, 44) + dir * 29, QPointF(50, 44) + dir * 40);
   }
   QPainterPath bulb;
   bulb.moveTo(38, 70);
