@@ -1,0 +1,35 @@
+#include "app/gui_host.h"
+
+#include <QCoreApplication>
+
+#include "ui/msg_form.h"
+
+namespace kalvero {
+
+namespace {
+constexpr qint64 kYieldIntervalMs = 15;
+}
+
+GuiHost::GuiHost(QWidget* owner) : owner_(owner) { sinceYield_.start(); }
+
+void GuiHost::Yield() {
+  if (sinceYield_.elapsed() < kYieldIntervalMs) return;
+  YieldNow();
+}
+
+void GuiHost::YieldNow() {
+  QCoreApplication::processEvents();
+  sinceYield_.restart();
+}
+
+MsgResult GuiHost::Message(const std::string& text, const std::string& style) {
+  const int code = MsgboxA(owner_, QString::fromStdString(text), QString::fromStdString(style));
+  return static_cast<MsgResult>(code);
+}
+
+std::string GuiHost::Input(const std::string& prompt, const std::string& defaultText, bool digitsOnly) {
+  return Inputbox(owner_, QString::fromStdString(prompt), QString::fromStdString(defaultText), digitsOnly)
+      .toStdString();
+}
+
+}  // namespace kalvero

@@ -1,0 +1,48 @@
+#pragma once
+// Picture1: the board surface on screen. It keeps what was drawn on it as
+// recorded twips and replays that scaled to the widget, so the board stays
+// crisp at any size and pixel density.
+#include <QWidget>
+
+#include "view/board_geometry.h"
+#include "view/recording_surface.h"
+
+namespace kalvero {
+
+class BoardView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit BoardView(QWidget* parent = nullptr);
+
+  // The surface to draw on; call update() (or Changed()) after drawing.
+  RecordingSurface& Surface() { return surface_; }
+  const BoardGeometry& Geometry() const { return geometry_; }
+
+  // Schedules a repaint after drawing through Surface().
+  void Changed() { update(); }
+
+  // Twips -> widget pixels scale and back.
+  double Scale() const;
+  QPointF ToTwips(const QPointF& pixel) const;
+
+  QSize sizeHint() const override;
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int w) const override { return w; }
+
+ signals:
+  // The pointer moved over the surface; position in twips.
+  void pointerMoved(QPointF twips);
+  // A mouse button was released; 1 left, 2 right.
+  void buttonReleased(int button, QPointF twips);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  BoardGeometry geometry_;
+  RecordingSurface surface_;
+};
+
+}  // namespace kalvero

@@ -1,0 +1,48 @@
+#include "view/recording_surface.h"
+
+#include <QFontMetricsF>
+
+#include "view/qt_colour.h"
+
+namespace kalvero {
+
+void RecordingSurface::Clear(Colour background) {
+  calls_.clear();
+  calls_.push_back({Call::Kind::Clear, {0, 0, size_, size_}, background, 0, {}, {}});
+}
+
+void RecordingSurface::Box(const TwipRect& r, Colour colour, bool filled) {
+  calls_.push_back({filled ? Call::Kind::Fill : Call::Kind::Outline, r, colour, LineWidth(), {}, {}});
+}
+
+void RecordingSurface::Print(int x, int y, const QString& text) {
+  calls_.push_back({Call::Kind::Text, {x, y, 0, 0}, TextColour(), 0, text, TwipFont()});
+}
+
+void RecordingSurface::Replay(QPainter& painter) const {
+  for (const Call& call : calls_) {
+    const QRectF rect(call.rect.x, call.rect.y, call.rect.w, call.rect.h);
+    switch (call.kind) {
+      case Call::Kind::Clear:
+      case Call::Kind::Fill:
+        painter.fillRect(rect, ToQColor(call.colour));
+        break;
+      case Call::Kind::Outline: {
+        QPen pen(ToQColor(call.colour));
+        pen.setWidthF(call.lineWidth * kTwipsPerLineWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect);
+        break;
+      }
+      case Call::Kind::Text:
+        painter.setFont(call.font);
+        painter.setPen(ToQColor(call.colour));
+        painter.drawText(QPointF(call.rect.x, call.rect.y + QFontMetricsF(call.font).ascent()), call.text);
+        break;
+    }
+  }
+}
+
+}  // namespace kalvero

@@ -1,0 +1,39 @@
+#pragma once
+// A surface that records what is drawn on it as a list of drawing calls in
+// twips, so the screen can replay the board at any size and pixel density.
+// Clearing the surface drops everything drawn before.
+#include <QPainter>
+#include <vector>
+
+#include "view/surface.h"
+
+namespace kalvero {
+
+class RecordingSurface : public Surface {
+ public:
+  explicit RecordingSurface(int size) : size_(size) {}
+
+  void Clear(Colour background) override;
+  void Box(const TwipRect& r, Colour colour, bool filled) override;
+  void Print(int x, int y, const QString& text) override;
+
+  // Replays the recorded calls onto a painter whose coordinates are twips.
+  void Replay(QPainter& painter) const;
+
+  int Size() const { return size_; }
+  std::size_t CallCount() const { return calls_.size(); }
+
+ private:
+  struct Call {
+    enum class Kind { Clear, Outline, Fill, Text } kind;
+    TwipRect rect;
+    Colour colour;
+    int lineWidth;
+    QString text;
+    QFont font;
+  };
+  int size_;
+  std::vector<Call> calls_;
+};
+
+}  // namespace kalvero

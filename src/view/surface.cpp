@@ -1,0 +1,49 @@
+#include "view/surface.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+#include "view/qt_colour.h"
+
+namespace kalvero {
+
+QFont Surface::TwipFont() const {
+  QFont font(fontName_);
+  font.setBold(fontBold_);
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSize_ * kTwipsPerPoint))));
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+double Surface::TextWidth(const QString& text) const {
+  return QFontMetricsF(TwipFont()).horizontalAdvance(text);
+}
+
+double Surface::TextHeight(const QString&) const { return QFontMetricsF(TwipFont()).height(); }
+
+void PainterSurface::Clear(Colour background) {
+  painter_.fillRect(QRectF(0, 0, width_, height_), ToQColor(background));
+}
+
+void PainterSurface::Box(const TwipRect& r, Colour colour, bool filled) {
+  if (filled) {
+    painter_.fillRect(QRectF(r.x, r.y, r.w, r.h), ToQColor(colour));
+    return;
+  }
+  QPen pen(ToQColor(colour));
+  pen.setWidthF(LineWidth() * kTwipsPerLineWidth);
+  pen.setJoinStyle(Qt::MiterJoin);
+  painter_.setPen(pen);
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawRect(QRectF(r.x, r.y, r.w, r.h));
+}
+
+void PainterSurface::Print(int x, int y, const QString& text) {
+  const QFont font = TwipFont();
+  painter_.setFont(font);
+  painter_.setPen(ToQColor(TextColour()));
+  painter_.drawText(QPointF(x, y + QFontMetricsF(font).ascent()), text);
+}
+
+}  // namespace kalvero

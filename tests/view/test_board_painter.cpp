@@ -1,0 +1,196 @@
+// Board geometry and drawing: clue-box rectangles, centring, font-size
+// restoration, and rendered pictures where digits land where the geometry
+// says.
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include "model/puzzle_file.h"
+#include "view/board_painter.h"
+#include "view/recording_surface.h"
+
+using namespace kalvero;
+
+namespace {
+
+const std::string kSolved =
+    "123456789456789123789123456234567891567891234891234567345678912678912345912345678";
+
+// Pixels per twip of the test pictures: 1 pixel = 10 twips.
+constexpr double kScale = 0.1;
+
+const BoardColours kColours{kBlack, kBlack, kBlack, Rgb(255, 255, 255), Rgb(180, 200, 250)};
+
+QImage Render(PuzzleState& state) {
+  const BoardGeometry g;
+  QImage image(static_cast<int>(g.SurfaceSize * kScale), static_cast<int>(g.SurfaceSize * kScale),
+               QImage::Format_RGB32);
+  image.fill(Qt::magenta);
+  QPainter painter(&image);
+  painter.scale(kScale, kScale);
+  PainterSurface surface(painter, g.SurfaceSize, g.SurfaceSize);
+  RedrawBoard(surface, g, state, kColours);
+  return image;
+}
+
+bool IsDark(QRgb p) { return qGray(p) < 100; }
+
+// Bounding box, in twips, of the dark pixels strictly inside a twip rectangle.
+QRectF InkBounds(const QImage& image, const TwipRect& r, int inset) {
+  QRectF bounds;
+  for (int y = qCeil((r.y + inset) * kScale); y < (r.bottom() - inset) * kScale; ++y)
+    for (int x = qCeil((r.x + inset) * kScale); x < (r.right() - inset) * kScale; ++x)
+      if (IsDark(image.pixel(x, y))) bounds |= QRectF(x / kScale, y / kScale, 1 / kScale, 1 / kScale);
+  return bounds;
+}
+
+}  // namespace
+
+class BoardPainterTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void clueRectangles_data() {
+    QTest::addColumn<int>("clue");
+    QTest::addColumn<int>("x1");
+    QTest::addColumn<int>("x2");
+    QTest::addColumn<int>("y1");
+    QTest::addColumn<int>("y2");
+    QTest::newRow("top of column 1") << 1 << 500 << 1100 << 150 << 450;
+    QTest::newRow("right of row 1") << 10 << 5942 << 6272 << 500 << 1100;
+    QTest::newRow("right of row 9") << 18 << 5942 << 6272 << 5300 << 5900;
+    QTest::newRow("bottom of column 9") << 27 << 5300 << 5900 << 5932 << 6232;
+    QTest::newRow("left of row 1") << 28 << 140 << 440 << 500 << 1100;
+    QTest::newRow("left of row 9") << 36 << 140 << 440 << 5300 << 5900;
+  }
+  void clueRectangles() {
+    QFETCH(int, clue);
+    QFETCH(int, x1);
+    QFETCH(int, x2);
+    QFETCH(int, y1);
+    QFETCH(int, y2);
+    const TwipRect r = BoardGeometry{}.Clue(clue).rect;
+    QCOMPARE(r, (TwipRect{x1, y1, x2 - x1, y2 - y1}));
+  }
+
+  // The right-hand boxes are 330 wide but their text is centred on the first 300.
+  void rightCluesCentreOnFirst300() {
+    const BoardGeometry g;
+    QCOMPARE(g.Clue(12).centreWidth, 300);
+    QCOMPARE(g.Clue(30).centreWidth, 300);
+    QCOMPARE(g.Clue(3).centreHeight, 300);
+  }
+
+  void clueTextCentred_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one digit") << "6";
+    QTest::newRow("two digits") << "24";
+  }
+  void clueTextCentred() {
+    QFETCH(QString, text);
+    RecordingSurface surface(6435);
+    surface.SetFontSize(12 * 0.7);
+    const ClueBox box = BoardGeometry{}.Clue(1);
+    const QPointF at = ClueTextPosition(surface, box, text);
+    const double w = surface.TextWidth(text);
+    const double h = surface.TextHeight(text);
+    QVERIFY(qAbs(at.x() + w / 2 - (box.rect.x + 300)) <= 1);
+    QVERIFY(qAbs(at.y() + h / 2 - (box.rect.y + 150)) <= 1);
+  }
+
+  // A 12-point font is 240 twips tall on the surface.
+  void twelvePointsAre240Twips() {
+    RecordingSurface surface(6435);
+    surface.SetFontSize(12);
+    QCOMPARE(surface.TwipFont().pixelSize(), 240);
+  }
+
+  void fontSizeRestoredAfterRedraw_data() {
+    QTest::addColumn<double>("size");
+    QTest::newRow("12") << 12.0;
+    QTest::newRow("14") << 14.0;
+  }
+  void fontSizeRestoredAfterRedraw() {
+    QFETCH(double, size);
+    PuzzleState state;
+    std::string line = kSolved;
+    line[0] = 'A';
+    line[10] = 'E';
+    QVERIFY(LoadPuzzleLine(state, line).ok());
+    state.UserEntry[9][9] = "123456789";  // pencil marks switch to a smaller font
+    RecordingSurface surface(6435);
+    surface.SetFontSize(size);
+    state.PencilCell = 5;
+    RedrawBoard(surface, BoardGeometry{}, state, kColours);
+    QCOMPARE(surface.FontSize(), size);
+    QCOMPARE(state.PencilCell, -1);
+  }
+
+  // 1 clear, 81 + 9 grid squares, 36 clue boxes and texts, and per drawn
+  // cell an erase (fill + outline) and a text.
+  void redrawDrawsOnlyFilledCells() {
+    PuzzleState state;
+    std::string line = kSolved;
+    line[40] = 'A' + (kSolved[40] - '1');
+    QVERIFY(LoadPuzzleLine(state, line).ok());
+    state.UserEntry[1][1] = "7";
+    RecordingSurface surface(6435);
+    RedrawBoard(surface, BoardGeometry{}, state, kColours);
+    QCOMPARE(surface.CallCount(), std::size_t(1 + 90 + 72 + 2 * 3));
+  }
+
+  void renderedDigitsLandInTheirCells() {
+    PuzzleState state;
+    std::string line = kSolved;
+    line[40] = 'A' + (kSolved[40] - '1');  // cell (5, 5) given
+    QVERIFY(LoadPuzzleLine(state, line).ok());
+    const QImage image = Render(state);
+    const BoardGeometry g;
+
+    // The given cell is filled with the control colour and holds its digit,
+    // centred horizontally and starting 171 twips below the cell's top.
+    const TwipRect cell = g.Cell(5, 5);
+    QCOMPARE(QColor(image.pixel(int((cell.x + 60) * kScale), int((cell.y + 60) * kScale))), QColor(180, 200, 250));
+    const QRectF ink = InkBounds(image, cell, 45);
+    QVERIFY(!ink.isEmpty());
+    QVERIFY2(qAbs(ink.center().x() - (cell.x + 300)) < 40, qPrintable(QString::number(ink.center().x())));
+    QVERIFY(ink.top() > cell.y + 171);
+    QVERIFY(ink.bottom() < cell.bottom() - 50);
+
+    // An open cell shows nothing.
+    QVERIFY(InkBounds(image, g.Cell(1, 1), 45).isEmpty());
+
+    // Clue 10 (row 1, right: 7 + 8 + 9 = 24) is centred on the first 300
+    // twips of its 330-wide box.
+    const ClueBox clue = g.Clue(10);
+    const QRectF clueInk = InkBounds(image, clue.rect, 25);
+    QVERIFY(!clueInk.isEmpty());
+    QVERIFY2(qAbs(clueInk.center().x() - (clue.rect.x + 150)) < 30, qPrintable(QString::number(clueInk.center().x())));
+    QVERIFY(qAbs(clueInk.center().y() - (clue.rect.y + 300)) < 60);
+  }
+
+  // The screen replays recorded calls; the printer draws directly. Both
+  // must give the same picture.
+  void recordedAndDirectDrawingAgree() {
+    PuzzleState state;
+    std::string line = kSolved;
+    line[2] = 'C';
+    QVERIFY(LoadPuzzleLine(state, line).ok());
+    state.UserEntry[2][2] = "5";
+    state.UserEntry[3][3] = "1234";
+    const QImage direct = Render(state);
+
+    const BoardGeometry g;
+    RecordingSurface surface(g.SurfaceSize);
+    RedrawBoard(surface, g, state, kColours);
+    QImage replayed(direct.size(), QImage::Format_RGB32);
+    replayed.fill(Qt::magenta);
+    QPainter painter(&replayed);
+    painter.scale(kScale, kScale);
+    surface.Replay(painter);
+    painter.end();
+    QCOMPARE(replayed, direct);
+  }
+};
+
+QTEST_MAIN(BoardPainterTest)
+#include "test_board_painter.moc"
