@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
 
 namespace kalvero {
 namespace {

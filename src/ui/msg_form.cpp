@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/box_control.h"
 #include "ui/msg_icons.h"
@@ -89,12 +90,24 @@ MsgForm::MsgForm(QWidget* parent)
   field_->setObjectName(QStringLiteral("Text1"));
   icons_->setObjectName(QStringLiteral("icons"));
 
+  auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setContentsMargins(18, 16, 18, 12);
+  layout->setSpacing(12);
+
   auto* top = new QHBoxLayout;
+  layout->addLayout(top);
   top->setSpacing(14);
   top->addWidget(icons_, 0, Qt::AlignTop);
   top->addWidget(label_, 1);
 
+  layout->addWidget(field_);
+  // Enter in the text field answers like the "Enter" button.
+  connect(field_, &QLineEdit::returnPressed, this, [this] { ButtonChosen(0); });
+
+  // The button row, centred by equal stretches on both sides.
   auto* row = new QHBoxLayout;
+  layout->addLayout(row);
   row->setSpacing(8);
   row->addStretch(1);
   for (int i = 0; i < kMsgMaxButtons; ++i) {
@@ -111,16 +124,6 @@ MsgForm::MsgForm(QWidget* parent)
     });
   }
   row->addStretch(1);
-  // Enter in the text field answers like the "Enter" button.
-  connect(field_, &QLineEdit::returnPressed, this, [this] { ButtonChosen(0); });
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  layout->setContentsMargins(18, 16, 18, 12);
-  layout->setSpacing(12);
-  layout->addLayout(top);
-  layout->addWidget(field_);
-  layout->addLayout(row);
 
   ResetControls();
 }
