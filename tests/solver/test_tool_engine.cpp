@@ -1,0 +1,111 @@
+// kalvero-tool's engine commands as a script sees them: output formats and
+// exit codes.
+#include <QProcess>
+#include <QtTest>
+
+#include "temp_dir.h"
+
+using kalvero::test::TempDir;
+
+namespace {
+
+struct Run {
+  int exitCode;
+  QByteArray out;
+  QByteArray err;
+};
+
+Run Tool(const QStringList& args) {
+  QProcess p;
+  p.start(qEnvironmentVariable("KALVERO_TOOL"), args);
+  p.waitForFinished(120000);
+  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+const QString kNineGiven = "7259618341D37B86I59683452713128794566E72A43H94896531272745869135C14I27F8896137542";
+const QString kSolution = "725961834143728695968345271312879456657214389489653127274586913531492768896137542";
+
+}  // namespace
+
+class ToolEngineTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void verifyPrintsOneLinePerLine() {
+    TempDir dir;
+    const QByteArray file = kNineGiven.toLatin1() + "\r\nshort\r\n" + kSolution.toLatin1() + "\r\n";
+    const Run r = Tool({"verify", QString::fromStdString(dir.Write("p.txt", file))});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QByteArray("1 0\n2 error\n3 1\n"));
+    QVERIFY(!r.err.isEmpty());
+  }
+
+  void solve_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<bool>("exact");  // otherwise: out is the line's start
+    QString open = kSolution;
+    open[0] = QLatin1Char('.');
+    open[40] = QLatin1Char('0');
+    QTest::newRow("two open cells") << QStringList{open}
+                                    << "failed=0 placements=2 branchpoints=0 board=" + kSolution.toLatin1() + "\n" << true;
+    QTest::newRow("puzzle line, limit 0: one search step")
+        << QStringList{kNineGiven, "--limit", "0"} << QByteArray("failed=1 placements=1 branchpoints=1 board=") << false;
+    QTest::newRow("repeated given") << QStringList{"11" + QString(79, QLatin1Char('.'))}
+                                    << "failed=1 placements=-99 branchpoints=0 board=11" + QByteArray(79, '0') + "\n"
+                                    << true;
+  }
+  void solve() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, out);
+    QFETCH(bool, exact);
+    const Run r = Tool(QStringList{"solve"} + args);
+    QCOMPARE(r.exitCode, 0);
+    if (exact) {
+      QCOMPARE(r.out, out);
+    } else {
+      QVERIFY2(r.out.startsWith(out), r.out.constData());
+      QCOMPARE(r.out.size(), out.size() + 82);
+    }
+  }
+
+  void solveRejectsBadBoards_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("too short") << QStringList{"123"} << 1;
+    QTest::newRow("stray character") << QStringList{"x" + QString(80, QLatin1Char('.'))} << 1;
+    QTest::newRow("bad limit") << QStringList{QString(81, QLatin1Char('.')), "--limit", "many"} << 2;
+  }
+  void solveRejectsBadBoards() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QCOMPARE(Tool(QStringList{"solve"} + args).exitCode, exitCode);
+  }
+
+  void pencil_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("start");  // the first cells of the output
+    QTest::newRow("read puzzle") << QStringList{kNineGiven} << QByteArray("12356789|1267|12356789|3456789|3467|");
+    QTest::newRow("created") << QStringList{kNineGiven, "--created"} << QByteArray("123456789|123567|");
+    QTest::newRow("with an entry")
+        << QStringList{kNineGiven, "7" + QString(80, QLatin1Char('.'))} << QByteArray("7|26|15|345689|");
+  }
+  void pencil() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, start);
+    const Run r = Tool(QStringList{"pencil"} + args);
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(r.out.startsWith(start), r.out.constData());
+    QCOMPARE(r.out.count('|'), 80);
+    QVERIFY(r.out.endsWith('\n'));
+  }
+
+  void benchPrintsItsTable() {
+    const Run r = Tool({"bench", "engine", "--count", "5", "--seed", "3"});
+    QCOMPARE(r.exitCode, 0);
+    for (const char* row : {"VerifyPuzzle accepted", "VerifyPuzzle rejected", "SolvePuzzle nine seeds", "ComputePencilMarks"})
+      QVERIFY2(r.out.contains(row), row);
+  }
+};
+
+QTEST_GUILESS_MAIN(ToolEngineTest)
+#include "test_tool_engine.moc"

@@ -1,0 +1,126 @@
+// Verification by logic and the computed pencil marks.
+#include <QtTest>
+
+#include "model/puzzle_file.h"
+#include "solver/verify.h"
+#include "solver_support.h"
+
+using namespace kalvero;
+using namespace kalvero::test;
+
+namespace {
+
+// One grid as a created puzzle with its nine box centres given (verifies),
+// with three centres (verifies too), and with no givens (sums only).
+const char* kNineGiven = "7259618341D37B86I59683452713128794566E72A43H94896531272745869135C14I27F8896137542";
+const char* kThreeGiven = "7259618341D37286959683452713128794566572A43894896531272745869135314927F8896137542";
+const char* kNoGiven = "725961834143728695968345271312879456657214389489653127274586913531492768896137542";
+// Another grid verifies with nine centres but not with three.
+const char* kNineGivenB = "2749165833H65D27A95193784628624519374E36I71B81978236459352648717D81C52I6621789354";
+const char* kThreeGivenB = "2749165833H65427195193784628624519374536I71281978236459352648717481352I6621789354";
+
+PuzzleState Loaded(const QString& line) {
+  PuzzleState p;
+  if (!LoadPuzzleLine(p, line.toStdString()).ok()) qFatal("bad test line");
+  return p;
+}
+
+}  // namespace
+
+class VerifyTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void verify_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("result");
+    QTest::newRow("nine givens") << kNineGiven << 0;
+    QTest::newRow("three givens") << kThreeGiven << 0;
+    QTest::newRow("sums only") << kNoGiven << 1;
+    QTest::newRow("nine givens, other grid") << kNineGivenB << 0;
+    QTest::newRow("three givens, other grid: logic stalls") << kThreeGivenB << 1;
+    QString swapped = kNineGiven;
+    std::swap(swapped[0], swapped[1]);
+    QTest::newRow("stored solution contradicts itself") << swapped << 1;
+    QString wrongGiven = kNineGiven;
+    wrongGiven[10] = QLatin1Char('B');  // the given of cell 11 says 2 instead of 4
+    QTest::newRow("given contradicts the solution") << wrongGiven << 1;
+  }
+  void verify() {
+    QFETCH(QString, line);
+    QFETCH(int, result);
+    PuzzleState p = Loaded(line);
+    p.UserEntry[1][1] = "5";
+    SolverState solver;
+    SilentHost host;
+    QCOMPARE(static_cast<int>(VerifyPuzzle(p, solver, host)), result);
+    for (int cell = 1; cell <= kCellCount; ++cell) QVERIFY(!p.FixedMark[cell]);
+    QVERIFY(p.UserEntry[1][1].empty());
+    if (result != 0) return;
+    // The grid and the candidates end on the solution.
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+      const int digit = p.Solution[kTables.RowOf[cell]][kTables.ColOf[cell]];
+      QCOMPARE(p.CellCandidates[cell], DigitBit(digit));
+      QCOMPARE(p.CandidateGrid[kTables.RowOf[cell]][kTables.ColOf[cell]], std::to_string(digit));
+    }
+  }
+
+  void filterSumAreasTakesShorterCandidates() {
+    PuzzleState p = Loaded(kNineGiven);
+    CellList<DigitSet> grid{};
+    grid.fill(kAllDigits);
+    p.CellCandidates.fill(0);
+    p.CellCandidates[1] = DigitsOf("7");  // shorter than the grid's entry: taken over
+    FilterSumAreas(grid, p);
+    QCOMPARE(grid[1], DigitsOf("7"));
+    // Row 1's left area (cells 1, 2, 3) sums to 14: with 7 fixed the other
+    // two must make 7 from distinct digits other than 7.
+    QCOMPARE(DigitText(grid[2]), std::string("123456"));
+  }
+
+  void pencilMarks_data() {
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<bool>("created");
+    QTest::addColumn<QString>("cells");  // "cell:text" pairs, text exactly as stored
+    QTest::newRow("a given shows its digit as a lone mark") << "" << false << "11: 4|14: 2";
+    QTest::newRow("marks on a read puzzle") << "" << false << "2:1267|8:37";
+    QTest::newRow("right after creation the givens act only through the sums")
+        << "" << true << "2:123567|11: 4";
+    QTest::newRow("an entry is kept and settles its peers")
+        << "7" << false << "1:7|2:26";
+    QTest::newRow("an area with no fitting triple empties its open cell")
+        << "99" << false << "1:9|2:9|3:|19:";
+  }
+  void pencilMarks() {
+    QFETCH(QString, entries);
+    QFETCH(bool, created);
+    QFETCH(QString, cells);
+    PuzzleState p = Loaded(kNineGiven);
+    if (created) p.CellCandidates.fill(0);
+    for (int i = 0; i < entries.size(); ++i) p.UserEntry[1][i + 1] = std::string(1, entries[i].toLatin1());
+    ComputePencilMarks(p);
+    for (const QString& pair : cells.split(QLatin1Char('|'))) {
+      const int cell = pair.section(QLatin1Char(':'), 0, 0).toInt();
+      const QString text = pair.section(QLatin1Char(':'), 1);
+      QCOMPARE(QString::fromStdString(p.CandidateGrid[kTables.RowOf[cell]][kTables.ColOf[cell]]), text);
+    }
+  }
+
+  // With no wrong entries, every open cell's marks keep its solution digit,
+  // and they are never wider right after creation than after a read.
+  void pencilMarksKeepTheSolution() {
+    PuzzleState read = Loaded(kThreeGiven);
+    PuzzleState created = read;
+    created.CellCandidates.fill(0);
+    ComputePencilMarks(read);
+    ComputePencilMarks(created);
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c) {
+        const DigitSet marks = DigitsOf(read.CandidateGrid[r][c]);
+        QVERIFY(HasDigit(marks, read.Solution[r][c]));
+        QCOMPARE(marks & ~DigitsOf(created.CandidateGrid[r][c]), DigitSet(0));
+      }
+  }
+};
+
+QTEST_APPLESS_MAIN(VerifyTest)
+#include "test_verify.moc"
