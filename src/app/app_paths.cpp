@@ -41,6 +41,10 @@ QString AppPaths::Resolve(const QString& fileName) const {
 
 AppPaths ChooseAppPaths(const QString& programFolder, const QString& dataFolder) {
   if (CanWriteIn(programFolder)) return AppPaths::In(programFolder);
+  return PrepareDataFolder(programFolder, dataFolder);
+}
+
+AppPaths PrepareDataFolder(const QString& programFolder, const QString& dataFolder) {
   QDir().mkpath(dataFolder);
   const QString from = WithSlash(programFolder);
   const QString to = WithSlash(dataFolder);

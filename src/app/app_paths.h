@@ -28,6 +28,10 @@ struct AppPaths {
 // `programFolder`; `dataFolder` is the per-user fallback.
 AppPaths ChooseAppPaths(const QString& programFolder, const QString& dataFolder);
 
+// The per-user folder, created when missing and given copies of the shipped
+// files it lacks (a file the user already has is never replaced).
+AppPaths PrepareDataFolder(const QString& programFolder, const QString& dataFolder);
+
 // The application folder of the running program.
 AppPaths RunningAppPaths();
 
