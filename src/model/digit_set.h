@@ -3,6 +3,7 @@
 // possible. A set written as text lists its digits in ascending order, which
 // is exactly the candidate text the rules reason about ("1359"), so equality
 // of two sets is equality of their texts.
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <string>
@@ -16,7 +17,18 @@ inline constexpr DigitSet kAllDigits = 0x1FF;
 
 constexpr DigitSet DigitBit(int d) { return static_cast<DigitSet>(1u << (d - 1)); }
 constexpr bool HasDigit(DigitSet s, int d) { return (s & DigitBit(d)) != 0; }
-constexpr int DigitCount(DigitSet s) { return std::popcount(static_cast<unsigned>(s)); }
+// Number of digits in a set. A table rather than std::popcount: without a
+// hardware pop-count instruction (the x86-64 baseline has none) that is a
+// library call, and set sizes are taken in every rule's inner loop.
+namespace detail {
+constexpr std::array<std::uint8_t, 512> BuildDigitCounts() {
+  std::array<std::uint8_t, 512> t{};
+  for (unsigned s = 1; s < 512; ++s) t[s] = static_cast<std::uint8_t>(t[s >> 1] + (s & 1));
+  return t;
+}
+inline constexpr std::array<std::uint8_t, 512> kDigitCounts = BuildDigitCounts();
+}  // namespace detail
+constexpr int DigitCount(DigitSet s) { return detail::kDigitCounts[s & 0x1FF]; }
 // Lowest digit of a non-empty set.
 constexpr int LowestDigit(DigitSet s) { return std::countr_zero(static_cast<unsigned>(s)) + 1; }
 // Removes the lowest digit, for iterating: for (s; s; s = DropLowest(s)).
@@ -45,6 +57,43 @@ struct OnceCounter {
     once |= s;
   }
   constexpr DigitSet ExactlyOnce() const { return static_cast<DigitSet>(once & ~twice); }
+};
+
+// Transposes up to nine sets, set j given for position j = 0..8, into the
+// positions listing each digit: Where(d) has bit j when set j holds d. Each
+// digit owns a 9-bit field, digits 1..5 in one word and 6..9 in another, so
+// adding a set is two table look-ups.
+namespace detail {
+struct Spread {
+  std::array<std::uint64_t, 32> low{};
+  std::array<std::uint64_t, 16> high{};
+};
+constexpr Spread BuildSpread() {
+  Spread t{};
+  for (unsigned s = 0; s < 32; ++s)
+    for (int i = 0; i < 5; ++i)
+      if (s & (1u << i)) t.low[s] |= std::uint64_t{1} << (9 * i);
+  for (unsigned s = 0; s < 16; ++s)
+    for (int i = 0; i < 4; ++i)
+      if (s & (1u << i)) t.high[s] |= std::uint64_t{1} << (9 * i);
+  return t;
+}
+inline constexpr Spread kSpread = BuildSpread();
+}  // namespace detail
+
+class DigitTranspose {
+ public:
+  constexpr void Add(DigitSet s, int j) {
+    low_ |= detail::kSpread.low[s & 31] << j;
+    high_ |= detail::kSpread.high[(s >> 5) & 15] << j;
+  }
+  constexpr std::uint16_t Where(int d) const {
+    return static_cast<std::uint16_t>((d <= 5 ? low_ >> (9 * (d - 1)) : high_ >> (9 * (d - 6))) & 0x1FF);
+  }
+
+ private:
+  std::uint64_t low_ = 0;
+  std::uint64_t high_ = 0;
 };
 
 // Ascending digit text of a set ("" for the empty set).

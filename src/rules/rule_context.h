@@ -41,6 +41,34 @@ inline const UnitCells& Unit(UnitKind kind, int n) {
   return ColUnit(n);
 }
 
+// A set of units as 27 bits: rows 1..9 are bits 0..8, columns bits 9..17,
+// boxes bits 18..26.
+using UnitMask = std::uint32_t;
+
+constexpr UnitMask UnitBit(UnitKind kind, int n) {
+  const int base = kind == UnitKind::Row ? 0 : kind == UnitKind::Column ? 9 : 18;
+  return UnitMask{1} << (base + n - 1);
+}
+
+// The three units of every cell.
+constexpr std::array<UnitMask, 82> BuildCellUnits() {
+  std::array<UnitMask, 82> t{};
+  for (int cell = 1; cell <= kCellCount; ++cell)
+    t[cell] = UnitBit(UnitKind::Row, kTables.RowOf[cell]) | UnitBit(UnitKind::Column, kTables.ColOf[cell]) |
+              UnitBit(UnitKind::Box, kTables.BoxOf[cell]);
+  return t;
+}
+inline constexpr std::array<UnitMask, 82> kCellUnits = BuildCellUnits();
+
+// The units holding a cell with two or more candidates. Rules that only act
+// through such cells skip the other units.
+inline UnitMask OpenUnits(const PuzzleState& puzzle) {
+  UnitMask open = 0;
+  for (int cell = 1; cell <= kCellCount; ++cell)
+    if (HasSeveral(puzzle.CellCandidates[cell])) open |= kCellUnits[cell];
+  return open;
+}
+
 // The 20 distinct peers of every cell (row, column and box, the cell itself
 // excluded). Visiting order does not matter to their users.
 struct PeerTable {

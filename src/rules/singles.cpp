@@ -16,27 +16,34 @@ int PlaceHiddenSingles(RuleContext& ctx, const UnitCells& cells) {
   auto& cand = ctx.puzzle.CellCandidates;
   const auto& value = ctx.solver.CellValue;
   std::array<DigitSet, 10> listed{};
-  OnceCounter counter;
   for (int k = 1; k <= 9; ++k) {
     const int cell = cells[k];
     listed[k] = cand[cell] != 0 ? cand[cell] : value[cell];
-    counter.Add(listed[k]);
   }
+  // Only a digit listed once, by a cell that still has other candidates,
+  // is placed; such a digit is in the union of the open cells' sets.
+  const auto placeable = [&listed, &cand, &cells] {
+    OnceCounter counter;
+    DigitSet open = 0;
+    for (int k = 1; k <= 9; ++k) {
+      counter.Add(listed[k]);
+      if (HasSeveral(cand[cells[k]])) open |= cand[cells[k]];
+    }
+    return static_cast<DigitSet>(counter.ExactlyOnce() & open);
+  };
   int changes = 0;
-  DigitSet once = counter.ExactlyOnce();
-  for (int d = 1; d <= 9; ++d) {
-    if (!HasDigit(once, d)) continue;
+  DigitSet todo = placeable();
+  while (todo) {
+    const int d = LowestDigit(todo);
     int k = 1;
     while (!HasDigit(listed[k], d)) ++k;
     const int cell = cells[k];
-    if (!HasSeveral(cand[cell])) continue;
     PlaceValue(ctx, cell, d, 0);
     cand[cell] = DigitBit(d);
     listed[k] = DigitBit(d);
     ++changes;
-    counter = {};
-    for (int j = 1; j <= 9; ++j) counter.Add(listed[j]);
-    once = counter.ExactlyOnce();
+    // Later digits of the unit see the narrowed cell.
+    todo = static_cast<DigitSet>(placeable() & ~(DigitBit(d + 1) - 1));
   }
   return changes;
 }
@@ -65,24 +72,41 @@ int ClearOutsideBox(DigitSet* cand, const UnitCells& line, int box, int d) {
 // candidate cells included (one change per cell narrowed).
 void HiddenSingles(RuleContext& ctx) {
   int changes = 0;
+  // A unit without an open cell has nothing to place. Placements only close
+  // units, so the mask taken first stays a superset.
+  const UnitMask open = OpenUnits(ctx.puzzle);
   for (const UnitKind kind : kBoxesRowsColumns)
-    for (int n = 1; n <= 9; ++n) changes += PlaceHiddenSingles(ctx, Unit(kind, n));
+    for (int n = 1; n <= 9; ++n)
+      if (open & UnitBit(kind, n)) changes += PlaceHiddenSingles(ctx, Unit(kind, n));
 
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   const auto& fixed = ctx.puzzle.FixedMark;
+  // Row and column thirds: unions of three cells. Step 2 only removes, so a
+  // digit missing from a line's thirds outside the box has nothing to clear.
+  std::array<std::array<DigitSet, 3>, 10> rowThird{}, colThird{};
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    rowThird[kTables.RowOf[cell]][(kTables.ColOf[cell] - 1) / 3] |= cand[cell];
+    colThird[kTables.ColOf[cell]][(kTables.RowOf[cell] - 1) / 3] |= cand[cell];
+  }
   for (int b = 1; b <= 9; ++b) {
     const UnitCells& box = BoxUnit(b);
     OnceCounter counter;
     for (int k = 1; k <= 9; ++k)
       if (!fixed[box[k]]) counter.Add(cand[box[k]]);
-    const DigitSet once = counter.ExactlyOnce();
-    for (int d = 1; d <= 9; ++d) {
-      if (!HasDigit(once, d)) continue;
+    for (DigitSet once = counter.ExactlyOnce(); once; once = DropLowest(once)) {
+      const int d = LowestDigit(once);
       int k = 1;
       while (fixed[box[k]] || !HasDigit(cand[box[k]], d)) ++k;
-      const int cell = box[k];
-      changes += ClearOutsideBox(cand, RowUnit(kTables.RowOf[cell]), b, d);
-      changes += ClearOutsideBox(cand, ColUnit(kTables.ColOf[cell]), b, d);
+      const int r = kTables.RowOf[box[k]];
+      const int c = kTables.ColOf[box[k]];
+      const int inRow = (b - 1) % 3;  // the box's third of the row
+      const int inCol = (b - 1) / 3;  // the box's third of the column
+      const auto& rt = rowThird[r];
+      const auto& ct = colThird[c];
+      if (HasDigit(static_cast<DigitSet>(rt[(inRow + 1) % 3] | rt[(inRow + 2) % 3]), d))
+        changes += ClearOutsideBox(cand, RowUnit(r), b, d);
+      if (HasDigit(static_cast<DigitSet>(ct[(inCol + 1) % 3] | ct[(inCol + 2) % 3]), d))
+        changes += ClearOutsideBox(cand, ColUnit(c), b, d);
     }
   }
   FinishRule(ctx, 2, changes);
@@ -95,9 +119,11 @@ void HiddenSingles(RuleContext& ctx) {
 // the only holder of two digits thus keeps the lower one.
 void UniqueCandidate(RuleContext& ctx) {
   auto& cand = ctx.puzzle.CellCandidates;
+  const UnitMask open = OpenUnits(ctx.puzzle);
   int changes = 0;
   for (const UnitKind kind : kBoxesRowsColumns)
     for (int n = 1; n <= 9; ++n) {
+      if (!(open & UnitBit(kind, n))) continue;
       const UnitCells& cells = Unit(kind, n);
       OnceCounter counter;
       for (int k = 1; k <= 9; ++k) counter.Add(cand[cells[k]]);

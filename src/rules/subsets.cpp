@@ -78,21 +78,26 @@ struct SubsetFinding {
 };
 
 SubsetFinding FindSubsets(const std::array<DigitSet, 9>& entries, int count) {
-  std::array<std::uint16_t, 10> where{};
-  std::array<int, 10> listed{};
-  for (int j = 0; j < count; ++j)
-    for (DigitSet s = entries[j]; s; s = DropLowest(s)) {
-      const int d = LowestDigit(s);
-      ++listed[d];
-      where[d] = static_cast<std::uint16_t>(where[d] | (1u << j));
-    }
+  if (count < 2) return {};
+  DigitTranspose transpose;
+  for (int j = 0; j < count; ++j) transpose.Add(entries[j], j);
+  std::array<std::uint16_t, 10> where;
+  std::array<int, 10> listed;
+  for (int d = 1; d <= 9; ++d) {
+    where[d] = transpose.Where(d);
+    listed[d] = DigitCount(where[d]);
+  }
+
+  // Buckets m - 2 (m = 2..5), digits ascending.
+  std::array<std::array<int, 9>, 4> buckets;
+  std::array<int, 4> sizes{};
+  for (int d = 1; d <= 9; ++d)
+    if (listed[d] >= 2 && listed[d] <= 5) buckets[listed[d] - 2][sizes[listed[d] - 2]++] = d;
 
   SubsetFinding finding;
   for (int m = 2; m <= 5; ++m) {
-    std::array<int, 9> bucket{};  // digits, ascending
-    int n = 0;
-    for (int d = 1; d <= 9; ++d)
-      if (listed[d] == m) bucket[n++] = d;
+    auto& bucket = buckets[m - 2];
+    int n = sizes[m - 2];
     if (n > m) {
       const std::uint16_t key = where[bucket[n - 1]];
       int kept = 0;
@@ -147,33 +152,39 @@ int HiddenSubsetsInUnit(DigitSet* cand, const UnitCells& cells) {
 
 }  // namespace
 
-// Rule 3, NakedPairs: boxes 1..9, rows 1..9, columns 1..9.
+// Rule 3, NakedPairs: boxes 1..9, rows 1..9, columns 1..9 (units without an
+// open cell have no pair and nothing to clear).
 void NakedPairs(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
+  const UnitMask open = OpenUnits(ctx.puzzle);
   int changes = 0;
-  for (int b = 1; b <= 9; ++b) changes += NakedPairsInUnit(cand, BoxUnit(b));
-  for (int r = 1; r <= 9; ++r) changes += NakedPairsInUnit(cand, RowUnit(r));
-  for (int c = 1; c <= 9; ++c) changes += NakedPairsInUnit(cand, ColUnit(c));
+  for (const UnitKind kind : {UnitKind::Box, UnitKind::Row, UnitKind::Column})
+    for (int n = 1; n <= 9; ++n)
+      if (open & UnitBit(kind, n)) changes += NakedPairsInUnit(cand, Unit(kind, n));
   FinishRule(ctx, 3, changes);
 }
 
-// Rule 6, IdenticalSets: columns 1..9, rows 1..9, boxes 1..9.
+// Rule 6, IdenticalSets: columns 1..9, rows 1..9, boxes 1..9 (units without
+// an open cell have no set and nothing to clear).
 void IdenticalSets(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
+  const UnitMask open = OpenUnits(ctx.puzzle);
   int changes = 0;
-  for (int c = 1; c <= 9; ++c) changes += IdenticalSetsInUnit(cand, ColUnit(c));
-  for (int r = 1; r <= 9; ++r) changes += IdenticalSetsInUnit(cand, RowUnit(r));
-  for (int b = 1; b <= 9; ++b) changes += IdenticalSetsInUnit(cand, BoxUnit(b));
+  for (const UnitKind kind : {UnitKind::Column, UnitKind::Row, UnitKind::Box})
+    for (int n = 1; n <= 9; ++n)
+      if (open & UnitBit(kind, n)) changes += IdenticalSetsInUnit(cand, Unit(kind, n));
   FinishRule(ctx, 6, changes);
 }
 
-// Rule 7, HiddenSubsets: rows 1..9, columns 1..9, boxes 1..9.
+// Rule 7, HiddenSubsets: rows 1..9, columns 1..9, boxes 1..9 (a unit without
+// open entries has no finding).
 void HiddenSubsets(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
+  const UnitMask open = OpenUnits(ctx.puzzle);
   int changes = 0;
-  for (int r = 1; r <= 9; ++r) changes += HiddenSubsetsInUnit(cand, RowUnit(r));
-  for (int c = 1; c <= 9; ++c) changes += HiddenSubsetsInUnit(cand, ColUnit(c));
-  for (int b = 1; b <= 9; ++b) changes += HiddenSubsetsInUnit(cand, BoxUnit(b));
+  for (const UnitKind kind : {UnitKind::Row, UnitKind::Column, UnitKind::Box})
+    for (int n = 1; n <= 9; ++n)
+      if (open & UnitBit(kind, n)) changes += HiddenSubsetsInUnit(cand, Unit(kind, n));
   FinishRule(ctx, 7, changes);
 }
 

@@ -23,15 +23,17 @@ struct Positions {
 
 Positions CollectPositions(const DigitSet* cand) {
   Positions p;
-  for (int cell = 1; cell <= kCellCount; ++cell) {
-    const DigitSet t = cand[cell];
-    if (!HasSeveral(t)) continue;
-    const int r = kTables.RowOf[cell];
-    const int c = kTables.ColOf[cell];
-    for (DigitSet s = t; s; s = DropLowest(s)) {
-      const int d = LowestDigit(s);
-      p.colsOf[d][r] = static_cast<LineMask>(p.colsOf[d][r] | (1u << (c - 1)));
-      p.rowsOf[d][c] = static_cast<LineMask>(p.rowsOf[d][c] | (1u << (r - 1)));
+  for (int n = 1; n <= 9; ++n) {
+    DigitTranspose row, col;
+    for (int k = 1; k <= 9; ++k) {
+      const DigitSet inRow = cand[CellNum(n, k)];
+      const DigitSet inCol = cand[CellNum(k, n)];
+      row.Add(HasSeveral(inRow) ? inRow : 0, k - 1);
+      col.Add(HasSeveral(inCol) ? inCol : 0, k - 1);
+    }
+    for (int d = 1; d <= 9; ++d) {
+      p.colsOf[d][n] = row.Where(d);
+      p.rowsOf[d][n] = col.Where(d);
     }
   }
   return p;
@@ -81,23 +83,15 @@ int TwoLinePatterns(DigitSet* cand, const std::array<std::array<LineMask, 10>, 1
   return changes;
 }
 
-// Stage 3 for digit d. Columns with exactly two positions are the labelled
+// Stage 3 for digit d, given the columns of its positions per row (rowMask)
+// and the rows of its positions per column (colMask). Columns with exactly two positions are the labelled
 // columns; rows with at least two positions among them are kept; of the
 // labelled columns, those with exactly two positions in the kept rows remain.
 // Exactly three kept rows and three remaining columns remove d from the kept
 // rows outside those columns, from any cell holding it, one change each.
-int ThreeColumnPattern(DigitSet* cand, int d) {
+int ThreeColumnPattern(DigitSet* cand, int d, const std::array<LineMask, 10>& rowMask,
+                       const std::array<LineMask, 10>& colMask) {
   const DigitSet bit = DigitBit(d);
-  std::array<LineMask, 10> rowMask{};
-  std::array<LineMask, 10> colMask{};
-  for (int cell = 1; cell <= kCellCount; ++cell) {
-    const DigitSet t = cand[cell];
-    if (!HasSeveral(t) || !(t & bit)) continue;
-    const int r = kTables.RowOf[cell];
-    const int c = kTables.ColOf[cell];
-    rowMask[r] = static_cast<LineMask>(rowMask[r] | (1u << (c - 1)));
-    colMask[c] = static_cast<LineMask>(colMask[c] | (1u << (r - 1)));
-  }
   LineMask labelled = 0;
   for (int c = 1; c <= 9; ++c)
     if (DigitCount(colMask[c]) == 2) labelled = static_cast<LineMask>(labelled | (1u << (c - 1)));
@@ -132,10 +126,20 @@ int ThreeColumnPattern(DigitSet* cand, int d) {
 // on the current candidates.
 void XWingSwordfish(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
+  // Positions are collected again only after a removal changed them.
+  Positions p = CollectPositions(cand);
   int changes = 0;
-  changes += TwoLinePatterns(cand, CollectPositions(cand).colsOf, true);
-  changes += TwoLinePatterns(cand, CollectPositions(cand).rowsOf, false);
-  for (int d = 1; d <= 9; ++d) changes += ThreeColumnPattern(cand, d);
+  int removed = TwoLinePatterns(cand, p.colsOf, true);
+  if (removed) p = CollectPositions(cand);
+  changes += removed;
+  removed = TwoLinePatterns(cand, p.rowsOf, false);
+  if (removed) p = CollectPositions(cand);
+  changes += removed;
+  for (int d = 1; d <= 9; ++d) {
+    removed = ThreeColumnPattern(cand, d, p.colsOf[d], p.rowsOf[d]);
+    if (removed) p = CollectPositions(cand);
+    changes += removed;
+  }
   FinishRule(ctx, 9, changes);
 }
 

@@ -84,8 +84,15 @@ VerifyResult VerifyPuzzle(PuzzleState& puzzle, SolverState& solver, Host& host) 
 
   auto& cand = puzzle.CellCandidates;
   bool decided = false;
+  // A pass depends only on the candidates and the grid it starts from. When
+  // it ends where it started, every later pass repeats it exactly: the
+  // passes left are accounted for (yields, placements) instead of being run.
+  CellList<DigitSet> startCand{}, startGrid{};
   for (int pass = 1; pass <= kVerifyPassLimit && !decided; ++pass) {
     host.Yield();
+    startCand = cand;
+    startGrid = grid;
+    const std::int32_t placementsBefore = solver.PlacementCount;
     solver.CellValue = cand;
     FilterSumAreas(grid, puzzle);
     PropagateSingles(ctx);
@@ -106,6 +113,14 @@ VerifyResult VerifyPuzzle(PuzzleState& puzzle, SolverState& solver, Host& host) 
         grid[cell] = t;
       else if (DigitCount(grid[cell]) < DigitCount(t) || t == 0)
         cand[cell] = grid[cell];
+    }
+    if (cand == startCand && grid == startGrid) {
+      const std::int32_t placed = solver.PlacementCount - placementsBefore;
+      for (int left = pass + 1; left <= kVerifyPassLimit; ++left) {
+        host.Yield();
+        solver.PlacementCount += placed;
+      }
+      break;
     }
   }
 

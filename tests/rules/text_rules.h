@@ -489,3 +489,62 @@ inline std::array<std::string, 3> TextFilterTriple(const std::string& a, const s
 }
 
 }  // namespace kalvero::test
+
+namespace kalvero::test {
+
+// Verification over texts, every step as written: the grid and the
+// candidates as digit texts, ten passes at most, merges by text length.
+struct TextVerify {
+  TextBoard board;
+  std::array<std::string, 82> grid;
+  int result = 1;
+};
+
+inline void TextFilterSumAreas(TextVerify& v, const std::array<int, 37>& clueSum) {
+  for (int cell = 1; cell <= 81; ++cell)
+    if (!v.board.cand[cell].empty() && v.board.cand[cell].size() < v.grid[cell].size()) v.grid[cell] = v.board.cand[cell];
+  for (int area = 1; area <= 36; ++area) {
+    const auto& cells = kTables.AreaCells[area];
+    const auto kept = TextFilterTriple(v.grid[cells[1]], v.grid[cells[2]], v.grid[cells[3]], clueSum[area]);
+    for (int k = 0; k < 3; ++k)
+      if (kept[k].size() < v.grid[cells[k + 1]].size()) v.grid[cells[k + 1]] = kept[k];
+  }
+}
+
+// givens: the given digit per cell, 0 for none; solution: per cell.
+inline TextVerify TextVerifyPuzzle(const std::array<int, 82>& givens, const std::array<int, 82>& solution,
+                                   const std::array<int, 37>& clueSum, int placementsBefore) {
+  TextVerify v;
+  v.board.placements = placementsBefore;
+  for (int cell = 1; cell <= 81; ++cell) v.grid[cell] = givens[cell] ? std::to_string(givens[cell]) : "123456789";
+  for (int pass = 1;; ++pass) {
+    if (pass == 11) return v;
+    for (int cell = 1; cell <= 81; ++cell) v.board.value[cell] = v.board.cand[cell];
+    TextFilterSumAreas(v, clueSum);
+    Rule1(v.board);
+    TextFilterSumAreas(v, clueSum);
+    for (int n = 2; n <= 9; ++n) {
+      TextRule(v.board, n);
+      TextFilterSumAreas(v, clueSum);
+    }
+    std::size_t length = 0;
+    for (int cell = 1; cell <= 81; ++cell) length += v.board.cand[cell].size();
+    if (length == 81) break;
+    for (int cell = 1; cell <= 81; ++cell) {
+      std::string& t = v.board.cand[cell];
+      if (t.size() == 1)
+        v.grid[cell] = t;
+      else if (v.grid[cell].size() < t.size() || t.empty())
+        t = v.grid[cell];
+    }
+  }
+  v.result = 0;
+  for (int cell = 1; cell <= 81; ++cell)
+    if (NumberOf(v.board.cand[cell]) != solution[cell]) {
+      v.result = 1;
+      break;
+    }
+  return v;
+}
+
+}  // namespace kalvero::test

@@ -1,7 +1,10 @@
 // Verification by logic and the computed pencil marks.
 #include <QtTest>
 
+#include <random>
+
 #include "model/puzzle_file.h"
+#include "rules/text_rules.h"
 #include "solver/verify.h"
 #include "solver_support.h"
 
@@ -62,6 +65,46 @@ class VerifyTest : public QObject {
       QCOMPARE(p.CellCandidates[cell], DigitBit(digit));
       QCOMPARE(p.CandidateGrid[kTables.RowOf[cell]][kTables.ColOf[cell]], std::to_string(digit));
     }
+  }
+
+  // Verification agrees with the plain text formulation on created puzzles
+  // of every level (accepted and rejected), on puzzles whose stored solution
+  // is wrong, and in the state it leaves behind.
+  void verifyAgreesWithTextFormulation() {
+    std::mt19937 rng(99);
+    SilentHost host;
+    int accepted = 0, rejected = 0;
+    for (int i = 0; i < 150; ++i) {
+      PuzzleState seed;
+      SolverState solver;
+      SetUpSolve(seed, solver, NineSeeds(rng));
+      if (!SolvePuzzle(seed, solver, host).solved) continue;
+      std::string line = BoardOf(solver);
+      static const int kGivens[][9] = {{11, 14, 17, 38, 41, 44, 65, 68, 71}, {11, 14, 17, 65, 68, 71}, {11, 41, 71}};
+      for (int cell : kGivens[i % 3])
+        if (cell) line[cell - 1] = static_cast<char>(line[cell - 1] - '0' + 64);
+      if (i % 10 == 9) std::swap(line[0], line[4]);  // a stored solution that breaks the rules
+      PuzzleState p = Loaded(QString::fromStdString(line));
+      std::array<int, 82> givens{}, solution{};
+      for (int cell = 1; cell <= kCellCount; ++cell) {
+        const int r = kTables.RowOf[cell], c = kTables.ColOf[cell];
+        solution[cell] = p.Solution[r][c];
+        if (!p.FixedValue[r][c].empty()) givens[cell] = solution[cell];
+      }
+      solver.PlacementCount = 0;
+      const TextVerify text = TextVerifyPuzzle(givens, solution, p.ClueSum, 0);
+      const VerifyResult got = VerifyPuzzle(p, solver, host);
+      QCOMPARE(static_cast<int>(got), text.result);
+      (got == VerifyResult::Verified ? accepted : rejected)++;
+      QCOMPARE(solver.PlacementCount, text.board.placements);
+      for (int cell = 1; cell <= kCellCount; ++cell) {
+        QCOMPARE(DigitText(p.CellCandidates[cell]), text.board.cand[cell]);
+        QCOMPARE(DigitText(solver.CellValue[cell]), text.board.value[cell]);
+        QCOMPARE(p.CandidateGrid[kTables.RowOf[cell]][kTables.ColOf[cell]], text.grid[cell]);
+      }
+    }
+    QVERIFY(accepted > 20);
+    QVERIFY(rejected > 20);
   }
 
   void filterSumAreasTakesShorterCandidates() {
