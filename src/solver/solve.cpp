@@ -131,19 +131,34 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
   return kRefreshAllDecided;
 }
 
+// The rule loop. A rule reads only the board (candidates, values, given
+// marks) and changes it exactly when it reports changes, so a rule whose last
+// run changed nothing, on a board nothing has changed since, would change
+// nothing again: it is not run, and its RuleChangeCount stays 0. This spares
+// most of each pass after the first, above all the final pass that confirms
+// the fixed point. (The host's yield between passes must not touch the board;
+// during a solve it only sets StopRequested.)
 void ApplyRules(RuleContext& ctx) {
   SolverState& s = ctx.solver;
   if (s.EmptyCount == 0) return;
   const std::string_view order = s.Generating ? std::string_view(kDefaultRuleOrder) : std::string_view(s.RuleOrder);
+  int boardVersion = 0;               // counts the rule runs that changed the board
+  std::array<int, 10> unchangedAt;    // per rule: boardVersion of its last run without changes
+  unchangedAt.fill(-1);
   for (;;) {
     ctx.host.Yield();
     int total = 0;
     for (const char ch : order) {
       if (s.EmptyCount == 0) return;
       const int n = (ch >= '2' && ch <= '9') ? ch - '0' : 0;
-      if (n == 0) continue;
+      if (n == 0 || unchangedAt[n] == boardVersion) continue;
       RunRule(ctx, n);
-      total += s.RuleChangeCount[n];
+      if (s.RuleChangeCount[n] != 0) {
+        ++boardVersion;
+        total += s.RuleChangeCount[n];
+      } else {
+        unchangedAt[n] = boardVersion;
+      }
     }
     if (total == 0) return;
     if (s.StopRequested) {
