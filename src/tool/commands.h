@@ -22,8 +22,20 @@ struct Command {
   int (*run)(const Args& args, std::ostream& out, std::ostream& err);
 };
 
-std::vector<Command> FileCommands();    // count, clues, show
-std::vector<Command> EngineCommands();  // verify, solve, pencil, bench engine
+std::vector<Command> FileCommands();       // count, clues, show
+std::vector<Command> EngineCommands();     // verify, solve, pencil, bench engine
+std::vector<Command> GeneratorCommands();  // seedgrid, create
+
+// `kalvero-tool bench WHAT [OPTIONS]`: one "bench" command dispatches on WHAT
+// to the benchmarks the families register here. A benchmark's run gets the
+// whole argument list, WHAT first.
+struct BenchCommand {
+  std::string name;   // WHAT
+  std::string usage;  // options after the name
+  int (*run)(const Args& args, std::ostream& out, std::ostream& err);
+};
+
+std::vector<BenchCommand> GeneratorBenches();  // create
 
 // Prints the usage line of one command to err and returns kExitUsage.
 int UsageError(const std::string& name, std::ostream& err);

@@ -1,0 +1,196 @@
+#include "generator/creation.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "model/puzzle_file.h"
+#include "model/text.h"
+#include "solver/verify.h"
+
+namespace kalvero {
+
+namespace {
+
+// How an attempt marks its fixed cells: the level's table pattern, or a
+// drawn pattern turned into fixed marks and values by PreparePuzzleState.
+struct FixedCells {
+  int levelCount = 0;
+  const Grid<int>* drawn = nullptr;
+};
+
+void Status(const CreationContext& ctx, const std::string& text) {
+  if (ctx.hooks.status) ctx.hooks.status(text);
+}
+
+bool Read(CreationContext& ctx, const std::string& fileName, std::int32_t n) {
+  if (ctx.hooks.read) return ctx.hooks.read(fileName, n);
+  return ReadPuzzle(ctx.puzzle, fileName, n).ok();
+}
+
+// Writes the attempt's puzzle to the temporary file and reads it back as the
+// current puzzle, in normal (not generating) mode; without a temporary file
+// the line is loaded straight back.
+bool WriteAndReadBack(CreationContext& ctx) {
+  ctx.solver.Generating = false;
+  ctx.puzzle.PuzzleCount = 1;
+  if (ctx.tempFile.empty()) {
+    if (!LoadPuzzleLine(ctx.puzzle, PuzzleLineOf(ctx.puzzle)).ok()) return false;
+    ctx.puzzle.PuzzleNumber = 1;
+    return true;
+  }
+  return WritePuzzle(ctx.puzzle, ctx.tempFile, WriteMode::Overwrite) && Read(ctx, ctx.tempFile, 1);
+}
+
+// Attempts until a puzzle verifies. The status text is the single
+// creation's for index 0 and the batch's "Creating puzzle# i" otherwise.
+CreateStatus CreateUntilVerified(CreationContext& ctx, const FixedCells& fixed, int index, CreateResult& result) {
+  GeneratorContext gen{ctx.puzzle, ctx.solver, ctx.generator, ctx.host};
+  for (;;) {
+    ctx.host.Yield();
+    const std::string level = LevelName(ctx.puzzle.FixedCount);
+    Status(ctx, index == 0 ? "Creating puzzle (" + level + ") ..."
+                           : "Creating puzzle#" + NumberText(index) + " (" + level + ")");
+    ++result.attempts;
+    const MakeResult made = MakeSolution(gen);
+    if (ctx.control.Cancelled()) return CreateStatus::Cancelled;
+    if (made == MakeResult::GaveUp || !IsCompleteSolution(ctx.puzzle)) {
+      ++result.gaveUp;
+      continue;
+    }
+    if (fixed.drawn) {
+      ctx.puzzle.FixedFlag = *fixed.drawn;
+      PreparePuzzleState(ctx.puzzle);
+    } else {
+      ApplyFixedPattern(ctx.puzzle, fixed.levelCount);
+    }
+    if (!WriteAndReadBack(ctx)) return CreateStatus::FileError;
+    Status(ctx, "Verifying ...");
+    const VerifyResult verdict = VerifyPuzzle(ctx.puzzle, ctx.solver, ctx.host);
+    if (ctx.control.Cancelled()) return CreateStatus::Cancelled;
+    if (verdict == VerifyResult::Verified) return CreateStatus::Created;
+  }
+}
+
+// A creation that ends early leaves the solver as a finished one does: not
+// generating, and no stop pending for the next solve.
+void SettleSolver(SolverState& solver) {
+  solver.Generating = false;
+  solver.StopRequested = false;
+}
+
+// The temporary file is overwritten by every attempt. A creation that ends
+// without a puzzle of its own there (cancelled, failed, or a batch, which
+// shows another puzzle afterwards) puts back what the file held before, so it
+// never keeps an unverified puzzle and still holds the shown puzzle when
+// that came from it.
+class TempFileKeeper {
+ public:
+  explicit TempFileKeeper(const std::string& fileName) : fileName_(fileName) {
+    if (fileName_.empty()) return;
+    std::ifstream in(fileName_, std::ios::binary);
+    existed_ = static_cast<bool>(in);
+    bytes_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  void PutBack() const {
+    if (fileName_.empty()) return;
+    if (!existed_) {
+      std::remove(fileName_.c_str());
+      return;
+    }
+    std::ofstream out(fileName_, std::ios::binary | std::ios::trunc);
+    out.write(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
+  }
+
+ private:
+  std::string fileName_;
+  bool existed_ = false;
+  std::string bytes_;
+};
+
+}  // namespace
+
+bool IsCompleteSolution(const PuzzleState& puzzle) {
+  if (puzzle.SolutionText.size() != kCellCount) return false;
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c)
+      if (puzzle.Solution[r][c] < 1 || puzzle.Solution[r][c] > 9) return false;
+  return true;
+}
+
+int PatternCount(const Grid<int>& pattern) {
+  int count = 0;
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) count += pattern[r][c] == 1 ? 1 : 0;
+  return count;
+}
+
+CreateResult CreateLevelPuzzle(CreationContext& ctx, int fixedCount) {
+  const PuzzleState before = ctx.puzzle;
+  const TempFileKeeper temp(ctx.tempFile);
+  CreateResult result;
+  ctx.puzzle.FixedCount = fixedCount;
+  result.status = CreateUntilVerified(ctx, FixedCells{fixedCount, nullptr}, 0, result);
+  if (!result.ok()) {
+    SettleSolver(ctx.solver);
+    ctx.puzzle = before;
+    temp.PutBack();
+    return result;
+  }
+  PuzzleState& p = ctx.puzzle;
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) {
+      p.UserEntry[r][c].clear();
+      p.CandidateGrid[r][c].clear();
+    }
+  for (int cell = 1; cell <= kCellCount; ++cell) ClearCellCandidates(p, cell);
+  Status(ctx, "Puzzle created (" + std::string(LevelName(p.FixedCount)) + ")");
+  return result;
+}
+
+CreateResult CreatePatternPuzzle(CreationContext& ctx, const Grid<int>& pattern, int index) {
+  CreateResult result;
+  ctx.puzzle.FixedCount = PatternCount(pattern);
+  result.status = CreateUntilVerified(ctx, FixedCells{0, &pattern}, index, result);
+  if (!result.ok()) SettleSolver(ctx.solver);
+  return result;
+}
+
+BatchResult CreatePuzzleBatch(CreationContext& ctx, const Grid<int>& pattern, int n, const std::string& outFile) {
+  const std::string shownFile = ctx.puzzle.PuzzleFileName;
+  const std::int32_t shownNumber = ctx.puzzle.PuzzleNumber;
+  const TempFileKeeper temp(ctx.tempFile);
+  BatchResult batch;
+  for (int i = 1; i <= n; ++i) {
+    const CreateResult one = CreatePatternPuzzle(ctx, pattern, i);
+    batch.attempts += one.attempts;
+    batch.gaveUp += one.gaveUp;
+    batch.status = one.status;
+    if (!one.ok()) break;
+    if (!WritePuzzle(ctx.puzzle, outFile, WriteMode::Append)) {
+      batch.status = CreateStatus::FileError;
+      break;
+    }
+    ++batch.created;
+    Status(ctx, "Created puzzle#" + NumberText(i));
+    if (ctx.hooks.appended) ctx.hooks.appended(i);
+  }
+
+  temp.PutBack();
+  ctx.puzzle.PuzzleNumber = shownNumber;
+  ctx.puzzle.PuzzleFileName = shownFile;
+  ctx.puzzle.PuzzleCount = CountPuzzles(shownFile);
+  if (ctx.puzzle.PuzzleCount > 0) batch.previousShown = Read(ctx, shownFile, shownNumber);
+  batch.total = CountPuzzles(outFile);
+  return batch;
+}
+
+std::string BatchQuestionText(int n) { return "Create" + NumberText(n) + " puzzles"; }
+
+std::string BatchReportText(int n, const std::string& outFile, std::int32_t total) {
+  return NumberText(n) + " puzzles created and saved to:" + "\r\n" + outFile + "\r\n" +
+         "Total puzzles in this file=" + NumberText(total);
+}
+
+}  // namespace kalvero

@@ -1,0 +1,124 @@
+#pragma once
+// Creating verified puzzles: one at a level, or a batch with a drawn pattern
+// of fixed cells appended to a puzzle file. No window here: the window and
+// kalvero-tool both drive these cores and show what they report.
+//
+// Every attempt makes a new grid (MakeSolution), marks the fixed cells,
+// writes the puzzle to the temporary puzzle file, reads it back as the
+// current puzzle (which derives the 36 clue sums) and verifies it by logic;
+// attempts repeat until one verifies. An attempt whose MakeSolution gave up
+// is dropped before anything is written, and the cancel flag is tested after
+// every attempt.
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "generator/generator.h"
+
+namespace kalvero {
+
+// Asks a running creation to stop after its current attempt. The window sets
+// it from an event handler during a yield and also sets the solver's
+// StopRequested there, so the attempt itself ends at the solver's next check
+// (MakeSolution clears StopRequested at every attempt, which is why the
+// creation needs a flag of its own). Another thread may set the flag, never
+// StopRequested.
+class CreationControl {
+ public:
+  void Cancel() { cancel_.store(true, std::memory_order_relaxed); }
+  void Reset() { cancel_.store(false, std::memory_order_relaxed); }
+  bool Cancelled() const { return cancel_.load(std::memory_order_relaxed); }
+
+ private:
+  std::atomic<bool> cancel_{false};
+};
+
+// For a creation running on the thread that holds the solver state: the
+// cancel flag, and StopRequested so the current solve ends early.
+inline void RequestCancel(CreationControl& control, SolverState& solver) {
+  control.Cancel();
+  solver.StopRequested = true;
+}
+
+enum class CreateStatus {
+  Created,
+  Cancelled,  // the cancel flag was set; nothing of the attempt was kept
+  FileError,  // the temporary or the output file could not be written or read back
+};
+
+struct CreationHooks {
+  // Status texts as they change ("Creating puzzle (Hard) ...", "Verifying ...").
+  std::function<void(const std::string&)> status;
+  // Reads puzzle n of a file as the current puzzle; true on success. The
+  // window passes its own read, which also shows the puzzle; without one the
+  // model's ReadPuzzle is used.
+  std::function<bool(const std::string& fileName, std::int32_t n)> read;
+  // A batch appended its i-th puzzle to the output file.
+  std::function<void(int i)> appended;
+};
+
+struct CreationContext {
+  PuzzleState& puzzle;
+  SolverState& solver;
+  Generator& generator;
+  Host& host;
+  const CreationControl& control;
+  // The temporary puzzle file each attempt is written to and read back from.
+  // Empty: the attempt's line is loaded straight back instead, which gives
+  // the same puzzle without touching the disk (for the command-line tool).
+  std::string tempFile;
+  CreationHooks hooks;
+};
+
+struct CreateResult {
+  CreateStatus status = CreateStatus::Created;
+  int attempts = 0;  // grids made or given up, verified or not
+  int gaveUp = 0;    // attempts whose MakeSolution gave up
+  bool ok() const { return status == CreateStatus::Created; }
+};
+
+// One puzzle with the level's pattern of `fixedCount` cells, as the "Create"
+// menu makes it. Afterwards the new puzzle is the current one (puzzle 1 of
+// the temporary file) with every user entry, computed pencil mark and
+// candidate set empty, and the status "Puzzle created (Level)". Cancelled or
+// failed, the puzzle state is put back as it was, and so is the temporary
+// file's content.
+CreateResult CreateLevelPuzzle(CreationContext& ctx, int fixedCount);
+
+// One puzzle with a drawn pattern of fixed cells (FixedFlag = 1), as each
+// puzzle of a batch is made; `index` is its number in the batch, for the
+// status text "Creating puzzle# i (Level)". On success the puzzle is the
+// current one; otherwise the state holds whatever the attempt left.
+CreateResult CreatePatternPuzzle(CreationContext& ctx, const Grid<int>& pattern, int index);
+
+struct BatchResult {
+  CreateStatus status = CreateStatus::Created;
+  int created = 0;          // puzzles appended to the output file
+  std::int32_t total = 0;   // lines of the output file afterwards
+  bool previousShown = false;  // the puzzle shown before was read back
+  int attempts = 0;
+  int gaveUp = 0;
+};
+
+// Batch creation: n puzzles with the drawn pattern, each verified and then
+// appended as one CR LF line to outFile, with the status "Created puzzle# i"
+// after each. A cancel or a file error stops the batch; puzzles already
+// appended stay, nothing of the interrupted one is written. Afterwards the
+// temporary file holds what it held before, and the puzzle shown before (its
+// file and number) is read back when its file still has puzzles.
+BatchResult CreatePuzzleBatch(CreationContext& ctx, const Grid<int>& pattern, int n, const std::string& outFile);
+
+// Number of fixed cells of a drawn pattern.
+int PatternCount(const Grid<int>& pattern);
+
+// The batch's question for n > 1: "Create" + Str(n) + " puzzles".
+std::string BatchQuestionText(int n);
+
+// The batch's closing report.
+std::string BatchReportText(int n, const std::string& outFile, std::int32_t total);
+
+// True when Solution holds a digit in every cell and SolutionText all 81.
+bool IsCompleteSolution(const PuzzleState& puzzle);
+
+}  // namespace kalvero

@@ -1,0 +1,128 @@
+#include "tool/bench_create.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iomanip>
+#include <ostream>
+#include <thread>
+
+#include "generator/patterns.h"
+#include "tool/creation_jobs.h"
+
+namespace kalvero::tool {
+
+namespace {
+
+// Options of `bench create`.
+struct BenchCreateOptions {
+  long long count = 200;   // puzzles per level on one core, and per core on all cores
+  std::uint64_t seed = 1;  // job j of a run draws from seed + j
+};
+
+bool ParseOptions(const Args& args, BenchCreateOptions& opt) {
+  for (std::size_t i = 1; i < args.size(); i += 2) {
+    if (i + 1 >= args.size()) return false;
+    char* end = nullptr;
+    const unsigned long long v = std::strtoull(args[i + 1].c_str(), &end, 10);
+    if (args[i + 1].empty() || *end != '\0' || args[i + 1][0] == '-') return false;
+    if (args[i] == "--count" && v >= 1 && v <= 1000000)
+      opt.count = static_cast<long long>(v);
+    else if (args[i] == "--seed")
+      opt.seed = v;
+    else
+      return false;
+  }
+  return true;
+}
+
+bool OnPath(const char* program) {
+  const char* path = std::getenv("PATH");
+  if (!path) return false;
+  std::string dirs = path;
+  for (std::size_t start = 0; start <= dirs.size();) {
+    const std::size_t colon = std::min(dirs.find(':', start), dirs.size());
+    const std::string file = dirs.substr(start, colon - start) + "/" + program;
+    if (colon > start && access(file.c_str(), X_OK) == 0) return true;
+    start = colon + 1;
+  }
+  return false;
+}
+
+struct QqwingRun {
+  bool ran = false;
+  long long puzzles = 0;
+  double seconds = 0;
+};
+
+// qqwing makes puzzles one by one on one core; its lines are counted.
+QqwingRun RunQqwing(int count) {
+  QqwingRun run;
+  if (!OnPath("qqwing")) return run;
+  const std::string command =
+      "qqwing --generate " + std::to_string(count) + " --difficulty expert --one-line 2>/dev/null";
+  const auto start = std::chrono::steady_clock::now();
+  std::FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe))
+    if (std::string_view(buffer).size() > 81) ++run.puzzles;
+  run.ran = pclose(pipe) == 0;
+  run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return run;
+}
+
+double PerSecond(long long n, double seconds) { return seconds > 0 ? static_cast<double>(n) / seconds : 0; }
+
+}  // namespace
+
+// Per level: one run of `count` puzzles on one engine, then count per core on
+// all cores at once. Attempts per puzzle and milliseconds per attempt come
+// from the one-core run.
+int BenchCreate(const Args& args, std::ostream& out, std::ostream& err) {
+  BenchCreateOptions opt;
+  if (!ParseOptions(args, opt)) return UsageError("bench", err);
+  const unsigned hw = std::thread::hardware_concurrency();
+  const int cores = hw > 0 ? static_cast<int>(hw) : 1;
+  const std::string allCores = "puzzles/s(" + std::to_string(cores) + (cores == 1 ? " core)" : " cores)");
+
+  out << "create benchmark: seed " << opt.seed << ", " << opt.count << " puzzles per level on one core, "
+      << opt.count * cores << " on " << cores << (cores == 1 ? " core\n" : " cores\n");
+  out << std::left << std::setw(10) << "level" << std::right << std::setw(17) << "attempts/puzzle" << std::setw(12)
+      << "ms/attempt" << std::setw(17) << "median_ms/puzzle" << std::setw(20) << "puzzles/s(1 core)"
+      << std::setw(21) << allCores << '\n';
+  double hardAllCores = 0;
+  for (int level = 0; level < static_cast<int>(kCreateLevels.size()); ++level) {
+    CreationSpec spec;
+    spec.levelIndex = level;
+    const RunSummary one = RunJobs(spec, opt.count, 1, opt.seed, nullptr, nullptr, 0.2);
+    const RunSummary all = RunJobs(spec, opt.count * cores, cores, opt.seed, nullptr, nullptr, 0.2);
+    const JobStats& t = one.total;
+    const double attemptsPerPuzzle = t.puzzles ? static_cast<double>(t.attempts) / static_cast<double>(t.puzzles) : 0;
+    const double msPerAttempt = t.attempts ? one.seconds * 1000 / static_cast<double>(t.attempts) : 0;
+    const double allRate = PerSecond(all.total.puzzles, all.seconds);
+    if (std::string_view(spec.Name()) == "Hard") hardAllCores = allRate;
+    out << std::left << std::setw(10) << spec.Name() << std::right << std::fixed << std::setprecision(2)
+        << std::setw(17) << attemptsPerPuzzle << std::setw(12) << std::setprecision(3) << msPerAttempt
+        << std::setw(17) << Median(t.puzzleMs) << std::setprecision(1) << std::setw(20)
+        << PerSecond(t.puzzles, one.seconds) << std::setw(21) << allRate << '\n';
+  }
+
+  constexpr int kQqwingCount = 200;
+  const QqwingRun q = RunQqwing(kQqwingCount);
+  if (!q.ran || q.puzzles == 0) {
+    out << "qqwing: not available (Debian package qqwing: apt-get install qqwing); no comparison\n";
+    return kExitOk;
+  }
+  const double qRate = PerSecond(q.puzzles, q.seconds);
+  out << "qqwing --generate " << kQqwingCount << " --difficulty expert --one-line: " << q.puzzles << " puzzles in "
+      << std::setprecision(2) << q.seconds << " s, " << std::setprecision(1) << qRate << " puzzles/s\n";
+  out << "ratio Hard puzzles/s (" << cores << (cores == 1 ? " core" : " cores") << ") to qqwing expert puzzles/s: "
+      << std::setprecision(1) << hardAllCores / qRate << '\n';
+  return kExitOk;
+}
+
+}  // namespace kalvero::tool

@@ -1,0 +1,103 @@
+#include "tool/creation_jobs.h"
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "generator/creation.h"
+#include "generator/patterns.h"
+#include "model/puzzle_file.h"
+
+namespace kalvero::tool {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+}  // namespace
+
+int CreationSpec::FixedCount() const {
+  return levelIndex >= 0 ? FixedCountOfLevel(levelIndex) : PatternCount(pattern);
+}
+
+void JobStats::Add(const JobStats& other) {
+  puzzles += other.puzzles;
+  attempts += other.attempts;
+  gaveUp += other.gaveUp;
+  puzzleMs.insert(puzzleMs.end(), other.puzzleMs.begin(), other.puzzleMs.end());
+}
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  const auto mid = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+  std::nth_element(values.begin(), mid, values.end());
+  if (values.size() % 2) return *mid;
+  return (*mid + *std::max_element(values.begin(), mid)) / 2;
+}
+
+// The tool's engines create in memory: no temporary file, no window, no
+// messages (a given-up grid is counted instead of reported).
+JobStats RunJob(const CreationSpec& spec, long long count, std::uint64_t seed, const LineHandler& onLine,
+                std::atomic<long long>& done) {
+  PuzzleState puzzle;
+  SolverState solver;
+  PseudoRandom random(seed);
+  Generator generator(random);
+  SilentHost host;
+  CreationControl control;
+  CreationContext ctx{puzzle, solver, generator, host, control, "", {}};
+  JobStats stats;
+  stats.puzzleMs.reserve(static_cast<std::size_t>(count));
+  for (long long i = 1; i <= count; ++i) {
+    const auto start = Clock::now();
+    const CreateResult r = spec.levelIndex >= 0 ? CreateLevelPuzzle(ctx, spec.FixedCount())
+                                                : CreatePatternPuzzle(ctx, spec.pattern, static_cast<int>(i));
+    stats.puzzleMs.push_back(SecondsSince(start) * 1000);
+    stats.attempts += r.attempts;
+    stats.gaveUp += r.gaveUp;
+    if (!r.ok()) break;
+    ++stats.puzzles;
+    if (onLine) onLine(PuzzleLineOf(puzzle));
+    done.fetch_add(1, std::memory_order_relaxed);
+  }
+  return stats;
+}
+
+RunSummary RunJobs(const CreationSpec& spec, long long count, int jobs, std::uint64_t seed, const LineHandler& onLine,
+                   const std::function<void(long long done, double seconds)>& tick, double tickSeconds) {
+  const auto start = Clock::now();
+  std::atomic<long long> done{0};
+  std::vector<JobStats> stats(static_cast<std::size_t>(jobs));
+  std::mutex mutex;
+  std::condition_variable finished;
+  int running = jobs;
+  std::vector<std::thread> threads;
+  for (int j = 0; j < jobs; ++j) {
+    const long long share = count / jobs + (j < count % jobs ? 1 : 0);
+    threads.emplace_back([&, j, share] {
+      stats[static_cast<std::size_t>(j)] = RunJob(spec, share, seed + static_cast<std::uint64_t>(j), onLine, done);
+      const std::lock_guard lock(mutex);
+      --running;
+      finished.notify_all();
+    });
+  }
+  const auto interval = std::chrono::duration<double>(tickSeconds);
+  for (;;) {
+    {
+      std::unique_lock lock(mutex);
+      if (finished.wait_for(lock, interval, [&] { return running == 0; })) break;
+    }
+    if (tick) tick(done.load(std::memory_order_relaxed), SecondsSince(start));
+  }
+  for (auto& t : threads) t.join();
+  RunSummary summary;
+  for (const JobStats& s : stats) summary.total.Add(s);
+  summary.seconds = SecondsSince(start);
+  return summary;
+}
+
+}  // namespace kalvero::tool

@@ -1,0 +1,58 @@
+#pragma once
+// Puzzle creation on several engines at once, for `create` and `bench
+// create`. Every job owns a whole engine (puzzle state, solver state,
+// generator and random source), so jobs share nothing but the handler that
+// takes their finished lines and a counter of finished puzzles.
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/puzzle_state.h"
+
+namespace kalvero::tool {
+
+// What to create: puzzles of a level, or puzzles with a drawn pattern.
+struct CreationSpec {
+  int levelIndex = -1;  // 0..2 for a level of the "Create" menu, -1 for `pattern`
+  Grid<int> pattern{};  // fixed cells (flag 1) when levelIndex is -1
+
+  int FixedCount() const;
+  const char* Name() const { return LevelName(FixedCount()); }
+};
+
+struct JobStats {
+  long long puzzles = 0;
+  long long attempts = 0;         // grids made, verified or not
+  long long gaveUp = 0;           // attempts whose grid was given up
+  std::vector<double> puzzleMs;   // time of every puzzle, in milliseconds
+
+  void Add(const JobStats& other);
+};
+
+// Takes one finished puzzle line; called from the jobs' threads.
+using LineHandler = std::function<void(const std::string& line)>;
+
+// `count` puzzles on one engine whose source is seeded with `seed`. Each line
+// goes to onLine (when set) as soon as its puzzle is verified; `done` counts
+// the finished puzzles.
+JobStats RunJob(const CreationSpec& spec, long long count, std::uint64_t seed, const LineHandler& onLine,
+                std::atomic<long long>& done);
+
+struct RunSummary {
+  JobStats total;
+  double seconds = 0;  // wall time of the whole run
+};
+
+// `jobs` jobs on threads of their own: count is split evenly (the first
+// count % jobs jobs make one more) and job j draws from seed + j. While they
+// run, `tick` (when set) is called on the calling thread about every
+// `tickSeconds` with the puzzles done so far and the time since the start.
+RunSummary RunJobs(const CreationSpec& spec, long long count, int jobs, std::uint64_t seed, const LineHandler& onLine,
+                   const std::function<void(long long done, double seconds)>& tick, double tickSeconds);
+
+// Median of a list of times (0 for none).
+double Median(std::vector<double> values);
+
+}  // namespace kalvero::tool

@@ -1,0 +1,281 @@
+// Making solution grids: seeding, the choice of the cell to blank, the
+// grid check and its give-up, fixed-cell patterns and the random pattern.
+#include <QtTest>
+#include <set>
+
+#include "generator/patterns.h"
+#include "generator_support.h"
+
+using namespace kalvero;
+using kalvero::test::Engine;
+using kalvero::test::IsValidGrid;
+
+namespace {
+
+// Draws that put seed d on the p[d-1]-th cell of box d, then 0 for ever.
+std::vector<double> SeedDraws(const std::vector<int>& places) {
+  std::vector<double> draws;
+  for (const int p : places) draws.push_back((p - 0.5) / 9);
+  return draws;
+}
+
+// Cell of the k-th place (1..9, row-major) of box b, worked out from rows and
+// columns rather than from the index tables.
+int CellOfBoxPlace(int b, int k) {
+  const int row = 3 * ((b - 1) / 3) + (k - 1) / 3 + 1;
+  const int col = 3 * ((b - 1) % 3) + (k - 1) % 3 + 1;
+  return (row - 1) * 9 + col;
+}
+
+std::string MakeFrom(const std::vector<double>& draws, std::size_t* drawn = nullptr) {
+  PuzzleState puzzle;
+  SolverState solver;
+  ScriptedRandom random(draws);
+  Generator generator(random);
+  SilentHost host;
+  GeneratorContext ctx{puzzle, solver, generator, host};
+  const MakeResult made = MakeSolution(ctx);
+  if (drawn) *drawn = random.Drawn();
+  return made == MakeResult::Made ? puzzle.SolutionText : "gave up";
+}
+
+std::vector<int> Cells(std::initializer_list<int> cells) { return cells; }
+
+}  // namespace
+
+Q_DECLARE_METATYPE(std::vector<int>)
+
+class GeneratorTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void pseudoRandomDrawsAreUniformAndRepeatable() {
+    PseudoRandom a(42), b(42), c(43);
+    std::array<int, 10> buckets{};
+    bool differs = false;
+    for (int i = 0; i < 20000; ++i) {
+      const double r = a.Next();
+      QVERIFY(r >= 0 && r < 1);
+      QCOMPARE(b.Next(), r);
+      differs = differs || c.Next() != r;
+      ++buckets[static_cast<int>(r * 10)];
+    }
+    QVERIFY(differs);
+    for (const int n : buckets) QVERIFY2(n > 1700 && n < 2300, "a tenth of the draws per tenth of [0, 1)");
+  }
+
+  void seedGridPlacesDigitDInBoxD_data() {
+    QTest::addColumn<std::vector<double>>("draws");
+    QTest::addColumn<std::vector<int>>("places");
+    QTest::newRow("draw 0 is the first place") << std::vector<double>(9, 0.0) << std::vector<int>(9, 1);
+    QTest::newRow("a draw just below 1 is the last place")
+        << std::vector<double>(9, 0.9999999999) << std::vector<int>(9, 9);
+    QTest::newRow("place boundaries") << std::vector<double>{0.1112, 0.2222, 0.2223, 0.5, 0.1111, 0.999, 0.0, 0.3334, 0.8888}
+                                      << std::vector<int>{2, 2, 3, 5, 1, 9, 1, 4, 8};
+  }
+  void seedGridPlacesDigitDInBoxD() {
+    QFETCH(std::vector<double>, draws);
+    QFETCH(std::vector<int>, places);
+    Engine e(1);
+    ScriptedRandom random(draws);
+    e.generator.random = &random;
+    GeneratorContext ctx = e.Gen();
+    SeedGrid(ctx);
+    int seeded = 0;
+    for (int cell = 1; cell <= 81; ++cell)
+      if (e.solver.CellValue[cell]) {
+        ++seeded;
+        QVERIFY(e.puzzle.FixedMark[cell]);
+      }
+    QCOMPARE(seeded, 9);
+    for (int d = 1; d <= 9; ++d) QCOMPARE(e.solver.CellValue[CellOfBoxPlace(d, places[d - 1])], DigitBit(d));
+  }
+
+  void pickCellToBlank_data() {
+    QTest::addColumn<std::vector<int>>("filled");
+    QTest::addColumn<double>("draw");
+    QTest::addColumn<int>("cell");
+    std::vector<int> all;
+    for (int c = 1; c <= 81; ++c) all.push_back(c);
+    // Nine filled cells in box 1: p = floor(9r + 0.5) + 1, clamped to 9.
+    QTest::newRow("full board picks from box 1, r = 0") << all << 0.0 << 1;
+    QTest::newRow("first cell has half a share") << all << 0.0555 << 1;
+    QTest::newRow("second cell from r = 1/18") << all << 0.0556 << 2;
+    QTest::newRow("last cell from r = 15/18") << all << 0.8334 << 21;
+    QTest::newRow("r near 1 is clamped to the last cell") << all << 0.9999 << 21;
+    QTest::newRow("longest list wins") << Cells({1, 2, 41, 42, 49, 80}) << 0.0 << 41;
+    QTest::newRow("tie goes to the lower box") << Cells({5, 6, 61, 62, 31}) << 0.4 << 6;
+    QTest::newRow("one filled cell") << Cells({81}) << 0.9 << 81;
+  }
+  void pickCellToBlank() {
+    QFETCH(std::vector<int>, filled);
+    QFETCH(double, draw);
+    QFETCH(int, cell);
+    Engine e(1);
+    ScriptedRandom random({draw});
+    e.generator.random = &random;
+    for (const int c : filled) e.solver.CellValue[c] = DigitBit(1 + c % 9);
+    GeneratorContext ctx = e.Gen();
+    QCOMPARE(PickCellToBlank(ctx), cell);
+  }
+
+  void makeSolutionIsRepeatableAndValid_data() {
+    QTest::addColumn<std::vector<int>>("places");
+    QTest::newRow("all first places") << std::vector<int>(9, 1);
+    QTest::newRow("all last places") << std::vector<int>(9, 9);
+    QTest::newRow("mixed") << std::vector<int>{5, 3, 9, 1, 2, 8, 4, 6, 7};
+    QTest::newRow("diagonal") << std::vector<int>{1, 5, 9, 1, 5, 9, 1, 5, 9};
+  }
+  void makeSolutionIsRepeatableAndValid() {
+    QFETCH(std::vector<int>, places);
+    std::size_t drawn = 0;
+    const std::string grid = MakeFrom(SeedDraws(places), &drawn);
+    QVERIFY2(IsValidGrid(grid), grid.c_str());
+    QCOMPARE(MakeFrom(SeedDraws(places)), grid);
+    QCOMPARE(drawn, std::size_t{10});  // nine seeds and one cell to blank
+    for (int d = 1; d <= 9; ++d) QCOMPARE(grid[CellOfBoxPlace(d, places[d - 1]) - 1], static_cast<char>('0' + d));
+  }
+
+  // With no search allowed no try can complete its grid, so MakeSolution
+  // gives up after five tries with its message and leaves nothing behind.
+  void makeSolutionGivesUp() {
+    Engine e(5);
+    e.solver.PlacementLimit = 0;
+    e.puzzle.UserEntry[3][3] = "7";
+    GeneratorContext ctx = e.Gen();
+    QCOMPARE(MakeSolution(ctx), MakeResult::GaveUp);
+    QCOMPARE(e.host.messages,
+             std::vector<std::string>{"Could not create a puzzle with 1 blanks in 5 Tries|vbok+vbexclamation"});
+    QVERIFY(e.solver.StopRequested);
+    for (int cell = 1; cell <= 81; ++cell) {
+      QCOMPARE(e.solver.CellValue[cell], DigitSet(0));
+      QCOMPARE(e.puzzle.CellCandidates[cell], DigitSet(0));
+      QVERIFY(!e.puzzle.FixedMark[cell]);
+    }
+    QVERIFY(e.puzzle.UserEntry[3][3].empty());
+  }
+
+  void makeSolutionClearsAStopLeftFromBefore() {
+    Engine e(6);
+    e.solver.StopRequested = true;
+    GeneratorContext ctx = e.Gen();
+    QCOMPARE(MakeSolution(ctx), MakeResult::Made);
+    QVERIFY(IsValidGrid(e.puzzle.SolutionText));
+  }
+
+  void applyFixedPattern_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<std::vector<int>>("cells");
+    QTest::newRow("0: none") << 0 << Cells({});
+    QTest::newRow("1: centre") << 1 << Cells({41});
+    QTest::newRow("2: corners") << 2 << Cells({1, 81});
+    QTest::newRow("3 (Hard): diagonal centres") << 3 << Cells({11, 41, 71});
+    QTest::newRow("4: edge-box centres") << 4 << Cells({14, 38, 44, 68});
+    QTest::newRow("5: cross") << 5 << Cells({14, 38, 41, 44, 68});
+    QTest::newRow("6 (Easy): top and bottom centres") << 6 << Cells({11, 14, 17, 65, 68, 71});
+    QTest::newRow("7: six and the centre") << 7 << Cells({11, 14, 17, 41, 65, 68, 71});
+    QTest::newRow("8: all centres but the middle") << 8 << Cells({11, 14, 17, 38, 44, 65, 68, 71});
+    QTest::newRow("9 (Very Easy): all centres") << 9 << Cells({11, 14, 17, 38, 41, 44, 65, 68, 71});
+    QTest::newRow("10: none") << 10 << Cells({});
+  }
+  void applyFixedPattern() {
+    QFETCH(int, count);
+    QFETCH(std::vector<int>, cells);
+    Engine e(7);
+    GeneratorContext ctx = e.Gen();
+    QCOMPARE(MakeSolution(ctx), MakeResult::Made);
+    e.puzzle.FixedFlag[9][1] = 1;
+    e.puzzle.FixedMark[73] = true;
+    e.puzzle.UserEntry[9][1] = "5";
+    e.puzzle.CandidateGrid[4][4] = "12";
+    ApplyFixedPattern(e.puzzle, count);
+    for (int cell = 1; cell <= 81; ++cell) {
+      const int r = (cell - 1) / 9 + 1, c = (cell - 1) % 9 + 1;
+      const bool fixed = std::find(cells.begin(), cells.end(), cell) != cells.end();
+      QCOMPARE(e.puzzle.FixedMark[cell], fixed);
+      QCOMPARE(e.puzzle.FixedFlag[r][c], fixed ? 1 : 0);
+      const std::string digit(1, e.puzzle.SolutionText[cell - 1]);
+      QCOMPARE(e.puzzle.FixedValue[r][c], fixed ? digit : std::string());
+      if (fixed) QCOMPARE(DigitText(e.puzzle.CellCandidates[cell]), digit);
+    }
+    QVERIFY(e.puzzle.UserEntry[9][1].empty());
+    QVERIFY(e.puzzle.SavedEntry[9][1].empty());
+    QVERIFY(e.puzzle.CandidateGrid[4][4].empty());
+  }
+
+  void presetPattern_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<std::vector<int>>("cells");
+    QTest::newRow("1 sets nothing") << 1 << Cells({});
+    QTest::newRow("2 sets nothing") << 2 << Cells({});
+    QTest::newRow("Hard") << 3 << Cells({11, 41, 71});
+    QTest::newRow("4") << 4 << Cells({14, 38, 44, 68});
+    QTest::newRow("Easy") << 6 << Cells({11, 14, 17, 65, 68, 71});
+    QTest::newRow("Very Easy") << 9 << Cells({11, 14, 17, 38, 41, 44, 65, 68, 71});
+    QTest::newRow("10 sets nothing") << 10 << Cells({});
+  }
+  void presetPattern() {
+    QFETCH(int, count);
+    QFETCH(std::vector<int>, cells);
+    Grid<int> flags{};
+    flags[1][1] = flags[9][9] = 1;  // an earlier drawing is cleared
+    SetPresetPattern(flags, count);
+    std::vector<int> set;
+    for (int cell = 1; cell <= 81; ++cell)
+      if (flags[(cell - 1) / 9 + 1][(cell - 1) % 9 + 1] == 1) set.push_back(cell);
+    QCOMPARE(set, cells);
+  }
+
+  void randomPatternHasDistinctCells_data() {
+    QTest::addColumn<int>("m");
+    QTest::addColumn<std::uint64_t>("seed");
+    QTest::newRow("49 cells") << 49 << std::uint64_t{1};
+    QTest::newRow("49 cells, other seed") << 49 << std::uint64_t{99};
+    QTest::newRow("one cell") << 1 << std::uint64_t{3};
+  }
+  void randomPatternHasDistinctCells() {
+    QFETCH(int, m);
+    QFETCH(std::uint64_t, seed);
+    PseudoRandom random(seed);
+    const std::vector<int> cells = RandomPatternCells(random, m);
+    const std::set<int> distinct(cells.begin(), cells.end());
+    QCOMPARE(static_cast<int>(distinct.size()), m);
+    QVERIFY(*distinct.begin() >= 1 && *distinct.rbegin() <= 81);
+  }
+
+  // The list is sorted as text: equal random prefixes order their cells by
+  // the text of the cell number, and a smaller random number comes first.
+  void randomPatternSortsAsText_data() {
+    QTest::addColumn<std::vector<double>>("draws");
+    QTest::addColumn<std::vector<int>>("cells");
+    QTest::newRow("equal numbers: 1, 10, 11 before 2") << std::vector<double>(81, 0.0) << Cells({1, 10, 11, 12});
+    std::vector<double> low(81, 0.5);
+    low[44] = 0.1;  // cell 45
+    low[4] = 0.1;   // cell 5
+    low[79] = 0.0;  // cell 80
+    QTest::newRow("smallest number first, then 45 before 5") << low << Cells({80, 45, 5, 1});
+  }
+  void randomPatternSortsAsText() {
+    QFETCH(std::vector<double>, draws);
+    QFETCH(std::vector<int>, cells);
+    ScriptedRandom random(draws);
+    QCOMPARE(RandomPatternCells(random, 4), cells);
+    QCOMPARE(random.Drawn(), std::size_t{81});
+  }
+
+  void levelTable() {
+    QCOMPARE(FixedCountOfLevel(0), 9);
+    QCOMPARE(FixedCountOfLevel(1), 6);
+    QCOMPARE(FixedCountOfLevel(2), 3);
+    QCOMPARE(FixedCountOfLevel(3), 0);
+    QCOMPARE(FixedCountOfLevel(4), 0);
+    QCOMPARE(LevelIndexOfText("Hard"), 2);
+    QCOMPARE(LevelIndexOfText("easy"), 1);
+    QCOMPARE(LevelIndexOfText("Very Easy"), 0);
+    QCOMPARE(LevelIndexOfText("Medium"), 0);
+    QCOMPARE(LevelOptionName(0), std::string("very-easy"));
+    QCOMPARE(LevelOptionName(2), std::string("hard"));
+  }
+};
+
+QTEST_APPLESS_MAIN(GeneratorTest)
+#include "test_generator.moc"

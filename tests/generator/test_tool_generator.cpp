@@ -1,0 +1,185 @@
+// kalvero-tool's generator commands as a script sees them: seedgrid's pinned
+// grids, create's lines on standard output and in a file, and bad arguments.
+#include <QProcess>
+#include <QtTest>
+#include <algorithm>
+
+#include "temp_dir.h"
+
+using kalvero::test::TempDir;
+
+namespace {
+
+struct Run {
+  int exitCode;
+  QByteArray out;
+  QByteArray err;
+};
+
+Run Tool(const QStringList& args) {
+  QProcess p;
+  p.start(qEnvironmentVariable("KALVERO_TOOL"), args);
+  p.waitForFinished(120000);
+  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+bool IsValidGrid(const QByteArray& g) {
+  if (g.size() != 81) return false;
+  for (int n = 0; n < 9; ++n) {
+    QByteArray row, col, box;
+    for (int k = 0; k < 9; ++k) {
+      row += g[n * 9 + k];
+      col += g[k * 9 + n];
+      box += g[(3 * (n / 3) + k / 3) * 9 + 3 * (n % 3) + k % 3];
+    }
+    for (const QByteArray& unit : {row, col, box})
+      for (char d = '1'; d <= '9'; ++d)
+        if (!unit.contains(d)) return false;
+  }
+  return true;
+}
+
+// The line's letters turned back into digits, and the cells they stood in.
+QByteArray Digits(const QByteArray& line, QList<int>* letterCells = nullptr) {
+  QByteArray g = line;
+  for (int k = 0; k < g.size(); ++k)
+    if (g[k] >= 'A' && g[k] <= 'I') {
+      g[k] = static_cast<char>(g[k] - 'A' + '1');
+      if (letterCells) *letterCells << k + 1;
+    }
+  return g;
+}
+
+QList<QByteArray> Sorted(QList<QByteArray> lines) {
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
+}  // namespace
+
+class ToolGeneratorTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // Pinned grids: the generator's deterministic part (seeding, solver,
+  // blanking check) must not drift.
+  void seedgridIsPinned_data() {
+    QTest::addColumn<QStringList>("places");
+    QTest::addColumn<QByteArray>("grid");
+    QTest::newRow("all first places") << QStringList(9, "1")
+                                      << QByteArray("145267389389145267267389145431572698572698413896413572713824956628951734954736821");
+    QTest::newRow("mixed places") << QStringList{"5", "3", "9", "1", "2", "8", "4", "6", "7"}
+                                  << QByteArray("346512798217389456589467123462751389893246517175893264934625871721938645658174932");
+  }
+  void seedgridIsPinned() {
+    QFETCH(QStringList, places);
+    QFETCH(QByteArray, grid);
+    const Run r = Tool(QStringList{"seedgrid"} + places);
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, grid + "\n");
+  }
+
+  void seedgridGridsAreValidAndRepeatable_data() {
+    QTest::addColumn<QStringList>("places");
+    QTest::newRow("all last places") << QStringList(9, "9");
+    QTest::newRow("centres") << QStringList(9, "5");
+    QTest::newRow("diagonal") << QStringList{"1", "5", "9", "1", "5", "9", "1", "5", "9"};
+    QTest::newRow("anti-diagonal") << QStringList{"3", "5", "7", "3", "5", "7", "3", "5", "7"};
+  }
+  void seedgridGridsAreValidAndRepeatable() {
+    QFETCH(QStringList, places);
+    const Run a = Tool(QStringList{"seedgrid"} + places);
+    const Run b = Tool(QStringList{"seedgrid"} + places);
+    QCOMPARE(a.exitCode, 0);
+    QCOMPARE(a.out, b.out);
+    QVERIFY2(IsValidGrid(a.out.trimmed()), a.out.constData());
+  }
+
+  void createLevelsOnStandardOutput_data() {
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<QList<int>>("fixed");
+    QTest::newRow("very-easy") << "very-easy" << QList<int>{11, 14, 17, 38, 41, 44, 65, 68, 71};
+    QTest::newRow("easy") << "easy" << QList<int>{11, 14, 17, 65, 68, 71};
+    QTest::newRow("hard") << "hard" << QList<int>{11, 41, 71};
+  }
+  // LF lines, each a valid grid with the level's letters; the same seed and
+  // jobs give the same set of lines.
+  void createLevelsOnStandardOutput() {
+    QFETCH(QString, level);
+    QFETCH(QList<int>, fixed);
+    const QStringList args{"create", "--level", level, "--count", "5", "--seed", "9", "--jobs", "2"};
+    const Run r = Tool(args);
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(!r.out.contains('\r'));
+    QVERIFY(r.out.endsWith('\n'));
+    const QList<QByteArray> lines = r.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 5);
+    for (const QByteArray& line : lines) {
+      QList<int> letters;
+      QVERIFY2(IsValidGrid(Digits(line, &letters)), line.constData());
+      QCOMPARE(letters, fixed);
+    }
+    QVERIFY(r.err.contains("created 5 of 5"));
+    QCOMPARE(Sorted(Tool(args).out.trimmed().split('\n')), Sorted(lines));
+  }
+
+  // Appending to a file whose last line has no line end: that line is ended,
+  // then whole CR LF lines follow, with the drawn pattern's letters.
+  void createFixedCellsIntoAFile() {
+    TempDir dir;
+    const std::string file = dir.Write("out.txt", "previous line");
+    const Run r = Tool({"create", "--fixed", "1,1 5,5 9,9 1,9", "--count", "3", "--out",
+                        QString::fromStdString(file), "--jobs", "3", "--seed", "4"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(r.err.contains("(Hard)"));
+    const QByteArray bytes = TempDir::Read(file);
+    QVERIFY(bytes.startsWith("previous line\r\n"));
+    QVERIFY(bytes.endsWith("\r\n"));
+    const QList<QByteArray> lines = bytes.split('\n');
+    QCOMPARE(lines.size(), 5);  // previous line, three puzzles, the empty piece after the last line end
+    for (int i = 1; i <= 3; ++i) {
+      QVERIFY(lines[i].endsWith('\r'));
+      QList<int> letters;
+      QVERIFY(IsValidGrid(Digits(lines[i].chopped(1), &letters)));
+      QCOMPARE(letters, (QList<int>{1, 9, 41, 81}));
+    }
+  }
+
+  void badArguments_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("seedgrid with eight places") << QStringList{"seedgrid", "1", "1", "1", "1", "1", "1", "1", "1"};
+    QTest::newRow("seedgrid place 0") << QStringList{"seedgrid", "0", "1", "1", "1", "1", "1", "1", "1", "1"};
+    QTest::newRow("seedgrid place 10") << QStringList{"seedgrid", "1", "1", "1", "1", "10", "1", "1", "1", "1"};
+    QTest::newRow("create without count") << QStringList{"create", "--level", "hard"};
+    QTest::newRow("create without cells") << QStringList{"create", "--count", "1"};
+    QTest::newRow("create unknown level") << QStringList{"create", "--level", "medium", "--count", "1"};
+    QTest::newRow("create level and cells") << QStringList{"create", "--level", "hard", "--fixed", "1,1", "--count", "1"};
+    QTest::newRow("create cell outside the grid") << QStringList{"create", "--fixed", "0,1", "--count", "1"};
+    QTest::newRow("create repeated cell") << QStringList{"create", "--fixed", "2,2 2,2", "--count", "1"};
+    QTest::newRow("create zero jobs") << QStringList{"create", "--level", "easy", "--count", "1", "--jobs", "0"};
+    QTest::newRow("bench without a benchmark") << QStringList{"bench"};
+    QTest::newRow("bench unknown benchmark") << QStringList{"bench", "nothing"};
+  }
+  void badArguments() {
+    QFETCH(QStringList, args);
+    const Run r = Tool(args);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.err.startsWith("usage:"));
+    QVERIFY(r.out.isEmpty());
+  }
+
+  void benchUsageListsEveryBenchmark() {
+    const Run r = Tool({"bench"});
+    QVERIFY(r.err.contains("kalvero-tool bench engine"));
+    QVERIFY(r.err.contains("kalvero-tool bench create [--count N] [--seed S]"));
+  }
+
+  void createToAnUnwritableFile() {
+    const Run r = Tool({"create", "--level", "hard", "--count", "1", "--out", "/nonexistent/dir/out.txt"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.out.isEmpty());
+  }
+};
+
+QTEST_APPLESS_MAIN(ToolGeneratorTest)
+#include "test_tool_generator.moc"
