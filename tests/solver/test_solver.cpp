@@ -119,6 +119,19 @@ class SolverTest : public QObject {
     QCOMPARE(solver.CellValue[1], DigitBit(1));
   }
 
+  // Rule 1 counts an open cell without candidates as a single, so this board
+  // reaches EmptyCount 0 with a hole and no repeated digit; it must fail.
+  void holeIsNeverASuccess() {
+    PuzzleState puzzle;
+    SolverState solver;
+    SilentHost host;
+    SetUpSolve(puzzle, solver, "023056400406780103789120050004500090507891030800034060340600912600912305912040608");
+    SolvePuzzle(puzzle, solver, host);
+    QVERIFY(solver.SolveFailed);
+    QVERIFY(CheckNoDuplicates(solver));
+    QVERIFY(BoardOf(solver).find('0') != std::string::npos);
+  }
+
   // The branch point of a cell with candidates 469: 4 first (69 untried),
   // after a backtrack 6 (9 untried), after another 9 with no branch point.
   void branchSequence469() {
