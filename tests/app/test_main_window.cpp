@@ -92,7 +92,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(answers.seen, QStringList{QStringLiteral("Configuration file not found ...\nA new file will be created")});
     QCOMPARE(ReadAll(folder.path("kalvero.cfg")), QByteArray::fromStdString(DefaultConfigText()));
     QCOMPARE(window.FileLabelText(), QStringLiteral("puzzles.txt"));
-    QCOMPARE(window.NumberLabelText(), QStringLiteral("p# 1 of 24"));
+    QCOMPARE(window.NumberLabelText(), QStringLiteral("p# 1 of 90"));
     QCOMPARE(window.StatusText(), QStringLiteral("Puzzle read"));
     QCOMPARE(window.LevelLabelText(), QString::fromLatin1(LevelName(window.State().FixedCount)));
     for (int i = 0; i <= 5; ++i) QVERIFY(!window.RecentEntry(i)->isVisible());
@@ -108,7 +108,7 @@ class MainWindowTest : public QObject {
     MessageAnswerer answers({});
     window.Start();
     QVERIFY(answers.seen.isEmpty());
-    QCOMPARE(window.NumberLabelText(), QStringLiteral("p# 3 of 24"));
+    QCOMPARE(window.NumberLabelText(), QStringLiteral("p# 3 of 90"));
     QVERIFY(window.RecentEntry(0)->isVisible());
     QCOMPARE(window.RecentEntry(0)->text(), QStringLiteral("/x/one.txt"));
     QVERIFY(!window.RecentEntry(1)->isVisible());
@@ -124,7 +124,7 @@ class MainWindowTest : public QObject {
     MainWindow window(folder.paths());
     MessageAnswerer answers({});
     window.Start();
-    QCOMPARE(window.NumberLabelText(), QStringLiteral("p# 1 of 24"));
+    QCOMPARE(window.NumberLabelText(), QStringLiteral("p# 1 of 90"));
     QCOMPARE(window.FileLabelText(), QStringLiteral("puzzles.txt"));
   }
 
