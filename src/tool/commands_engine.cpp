@@ -54,8 +54,9 @@ int Verify(const Args& args, std::ostream& out, std::ostream& err) {
 
 // Sets up a solve from an 81-character board as the generator's seeding
 // does: givens with value, mark and no candidates, every other cell empty.
-// A board containing a letter "A".."I" is a puzzle line (letters are givens,
-// digits empty cells); otherwise "1".."9" are givens and "0" or "." empty.
+// A board containing a letter "A".."I" is a puzzle line (letters are givens;
+// digits, and whatever else the puzzle reader accepts, empty cells);
+// otherwise "1".."9" are givens and "0" or "." empty.
 bool SetUpSolve(const std::string& board, PuzzleState& puzzle, SolverState& solver) {
   if (board.size() != kCellCount) return false;
   const bool puzzleLine = std::any_of(board.begin(), board.end(), [](char ch) { return ch >= 'A' && ch <= 'I'; });
@@ -63,10 +64,8 @@ bool SetUpSolve(const std::string& board, PuzzleState& puzzle, SolverState& solv
     const char ch = board[cell - 1];
     int digit = 0;
     if (puzzleLine) {
-      if (ch >= 'A' && ch <= 'I')
-        digit = ch - 'A' + 1;
-      else if (ch < '0' || ch > '9')
-        return false;
+      if (static_cast<unsigned char>(ch) > 'I') return false;
+      if (ch >= 'A') digit = ch - 'A' + 1;
     } else if (ch >= '1' && ch <= '9') {
       digit = ch - '0';
     } else if (ch != '0' && ch != '.') {
