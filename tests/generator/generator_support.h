@@ -8,6 +8,7 @@
 
 #include "generator/creation.h"
 #include "model/puzzle_file.h"
+#include "solver/solver_support.h"
 #include "solver/verify.h"
 
 namespace kalvero::test {
@@ -44,23 +45,6 @@ struct Engine {
     return {puzzle, solver, generator, host, control, tempFile, {}};
   }
 };
-
-// True when every row, column and box of the 81-digit text holds 1..9.
-inline bool IsValidGrid(const std::string& g) {
-  if (g.size() != 81) return false;
-  for (int n = 0; n < 9; ++n) {
-    std::string row, col, box;
-    for (int k = 0; k < 9; ++k) {
-      row += g[n * 9 + k];
-      col += g[k * 9 + n];
-      box += g[(3 * (n / 3) + k / 3) * 9 + 3 * (n % 3) + k % 3];
-    }
-    for (std::string* unit : {&row, &col, &box})
-      for (char d = '1'; d <= '9'; ++d)
-        if (unit->find(d) == std::string::npos) return false;
-  }
-  return true;
-}
 
 // The sum of the three cells of a perimeter block, straight from the digits:
 // clues 1-9 top of column t, 10-18 right of row t-9, 19-27 bottom of column

@@ -63,33 +63,6 @@ class GeneratorTest : public QObject {
     for (const int n : buckets) QVERIFY2(n > 1700 && n < 2300, "a tenth of the draws per tenth of [0, 1)");
   }
 
-  void seedGridPlacesDigitDInBoxD_data() {
-    QTest::addColumn<std::vector<double>>("draws");
-    QTest::addColumn<std::vector<int>>("places");
-    QTest::newRow("draw 0 is the first place") << std::vector<double>(9, 0.0) << std::vector<int>(9, 1);
-    QTest::newRow("a draw just below 1 is the last place")
-        << std::vector<double>(9, 0.9999999999) << std::vector<int>(9, 9);
-    QTest::newRow("place boundaries") << std::vector<double>{0.1112, 0.2222, 0.2223, 0.5, 0.1111, 0.999, 0.0, 0.3334, 0.8888}
-                                      << std::vector<int>{2, 2, 3, 5, 1, 9, 1, 4, 8};
-  }
-  void seedGridPlacesDigitDInBoxD() {
-    QFETCH(std::vector<double>, draws);
-    QFETCH(std::vector<int>, places);
-    Engine e(1);
-    ScriptedRandom random(draws);
-    e.generator.random = &random;
-    GeneratorContext ctx = e.Gen();
-    SeedGrid(ctx);
-    int seeded = 0;
-    for (int cell = 1; cell <= 81; ++cell)
-      if (e.solver.CellValue[cell]) {
-        ++seeded;
-        QVERIFY(e.puzzle.FixedMark[cell]);
-      }
-    QCOMPARE(seeded, 9);
-    for (int d = 1; d <= 9; ++d) QCOMPARE(e.solver.CellValue[CellOfBoxPlace(d, places[d - 1])], DigitBit(d));
-  }
-
   void pickCellToBlank_data() {
     QTest::addColumn<std::vector<int>>("filled");
     QTest::addColumn<double>("draw");
@@ -118,19 +91,26 @@ class GeneratorTest : public QObject {
     QCOMPARE(PickCellToBlank(ctx), cell);
   }
 
-  void makeSolutionIsRepeatableAndValid_data() {
+  // The seed draws put digit d on place floor(9r) + 1 of box d; the grid is
+  // valid, keeps its seeds and comes out the same every time.
+  void makeSolutionFromSeeds_data() {
+    QTest::addColumn<std::vector<double>>("draws");
     QTest::addColumn<std::vector<int>>("places");
-    QTest::newRow("all first places") << std::vector<int>(9, 1);
-    QTest::newRow("all last places") << std::vector<int>(9, 9);
-    QTest::newRow("mixed") << std::vector<int>{5, 3, 9, 1, 2, 8, 4, 6, 7};
-    QTest::newRow("diagonal") << std::vector<int>{1, 5, 9, 1, 5, 9, 1, 5, 9};
+    QTest::newRow("draw 0: first places") << std::vector<double>(9, 0.0) << std::vector<int>(9, 1);
+    QTest::newRow("draw just below 1: last places") << std::vector<double>(9, 0.9999999999) << std::vector<int>(9, 9);
+    QTest::newRow("place boundaries")
+        << std::vector<double>{0.1112, 0.2222, 0.2223, 0.5, 0.1111, 0.999, 0.0, 0.3334, 0.8888}
+        << std::vector<int>{2, 2, 3, 5, 1, 9, 1, 4, 8};
+    QTest::newRow("mixed") << SeedDraws({5, 3, 9, 1, 2, 8, 4, 6, 7}) << std::vector<int>{5, 3, 9, 1, 2, 8, 4, 6, 7};
+    QTest::newRow("diagonal") << SeedDraws({1, 5, 9, 1, 5, 9, 1, 5, 9}) << std::vector<int>{1, 5, 9, 1, 5, 9, 1, 5, 9};
   }
-  void makeSolutionIsRepeatableAndValid() {
+  void makeSolutionFromSeeds() {
+    QFETCH(std::vector<double>, draws);
     QFETCH(std::vector<int>, places);
     std::size_t drawn = 0;
-    const std::string grid = MakeFrom(SeedDraws(places), &drawn);
+    const std::string grid = MakeFrom(draws, &drawn);
     QVERIFY2(IsValidGrid(grid), grid.c_str());
-    QCOMPARE(MakeFrom(SeedDraws(places)), grid);
+    QCOMPARE(MakeFrom(draws), grid);
     QCOMPARE(drawn, std::size_t{10});  // nine seeds and one cell to blank
     for (int d = 1; d <= 9; ++d) QCOMPARE(grid[CellOfBoxPlace(d, places[d - 1]) - 1], static_cast<char>('0' + d));
   }
@@ -159,27 +139,30 @@ class GeneratorTest : public QObject {
     e.solver.StopRequested = true;
     GeneratorContext ctx = e.Gen();
     QCOMPARE(MakeSolution(ctx), MakeResult::Made);
-    QVERIFY(IsValidGrid(e.puzzle.SolutionText));
   }
 
-  void applyFixedPattern_data() {
+  // ApplyFixedPattern marks the table's cells for every count; the batch
+  // window's presets use the same table but only for counts 3 to 9.
+  void fixedPatterns_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<std::vector<int>>("cells");
-    QTest::newRow("0: none") << 0 << Cells({});
-    QTest::newRow("1: centre") << 1 << Cells({41});
-    QTest::newRow("2: corners") << 2 << Cells({1, 81});
-    QTest::newRow("3 (Hard): diagonal centres") << 3 << Cells({11, 41, 71});
-    QTest::newRow("4: edge-box centres") << 4 << Cells({14, 38, 44, 68});
-    QTest::newRow("5: cross") << 5 << Cells({14, 38, 41, 44, 68});
-    QTest::newRow("6 (Easy): top and bottom centres") << 6 << Cells({11, 14, 17, 65, 68, 71});
-    QTest::newRow("7: six and the centre") << 7 << Cells({11, 14, 17, 41, 65, 68, 71});
-    QTest::newRow("8: all centres but the middle") << 8 << Cells({11, 14, 17, 38, 44, 65, 68, 71});
-    QTest::newRow("9 (Very Easy): all centres") << 9 << Cells({11, 14, 17, 38, 41, 44, 65, 68, 71});
-    QTest::newRow("10: none") << 10 << Cells({});
+    QTest::addColumn<bool>("preset");
+    QTest::newRow("0: none") << 0 << Cells({}) << true;
+    QTest::newRow("1: centre") << 1 << Cells({41}) << false;
+    QTest::newRow("2: corners") << 2 << Cells({1, 81}) << false;
+    QTest::newRow("3 (Hard): diagonal centres") << 3 << Cells({11, 41, 71}) << true;
+    QTest::newRow("4: edge-box centres") << 4 << Cells({14, 38, 44, 68}) << true;
+    QTest::newRow("5: cross") << 5 << Cells({14, 38, 41, 44, 68}) << true;
+    QTest::newRow("6 (Easy): top and bottom centres") << 6 << Cells({11, 14, 17, 65, 68, 71}) << true;
+    QTest::newRow("7: six and the centre") << 7 << Cells({11, 14, 17, 41, 65, 68, 71}) << true;
+    QTest::newRow("8: all centres but the middle") << 8 << Cells({11, 14, 17, 38, 44, 65, 68, 71}) << true;
+    QTest::newRow("9 (Very Easy): all centres") << 9 << Cells({11, 14, 17, 38, 41, 44, 65, 68, 71}) << true;
+    QTest::newRow("10: none") << 10 << Cells({}) << true;
   }
-  void applyFixedPattern() {
+  void fixedPatterns() {
     QFETCH(int, count);
     QFETCH(std::vector<int>, cells);
+    QFETCH(bool, preset);
     Engine e(7);
     GeneratorContext ctx = e.Gen();
     QCOMPARE(MakeSolution(ctx), MakeResult::Made);
@@ -188,6 +171,9 @@ class GeneratorTest : public QObject {
     e.puzzle.UserEntry[9][1] = "5";
     e.puzzle.CandidateGrid[4][4] = "12";
     ApplyFixedPattern(e.puzzle, count);
+    Grid<int> flags{};
+    flags[1][1] = flags[9][9] = 1;  // an earlier drawing, cleared by the preset
+    SetPresetPattern(flags, count);
     for (int cell = 1; cell <= 81; ++cell) {
       const int r = (cell - 1) / 9 + 1, c = (cell - 1) % 9 + 1;
       const bool fixed = std::find(cells.begin(), cells.end(), cell) != cells.end();
@@ -196,33 +182,11 @@ class GeneratorTest : public QObject {
       const std::string digit(1, e.puzzle.SolutionText[cell - 1]);
       QCOMPARE(e.puzzle.FixedValue[r][c], fixed ? digit : std::string());
       if (fixed) QCOMPARE(DigitText(e.puzzle.CellCandidates[cell]), digit);
+      QCOMPARE(flags[r][c], fixed && preset ? 1 : 0);
     }
     QVERIFY(e.puzzle.UserEntry[9][1].empty());
     QVERIFY(e.puzzle.SavedEntry[9][1].empty());
     QVERIFY(e.puzzle.CandidateGrid[4][4].empty());
-  }
-
-  void presetPattern_data() {
-    QTest::addColumn<int>("count");
-    QTest::addColumn<std::vector<int>>("cells");
-    QTest::newRow("1 sets nothing") << 1 << Cells({});
-    QTest::newRow("2 sets nothing") << 2 << Cells({});
-    QTest::newRow("Hard") << 3 << Cells({11, 41, 71});
-    QTest::newRow("4") << 4 << Cells({14, 38, 44, 68});
-    QTest::newRow("Easy") << 6 << Cells({11, 14, 17, 65, 68, 71});
-    QTest::newRow("Very Easy") << 9 << Cells({11, 14, 17, 38, 41, 44, 65, 68, 71});
-    QTest::newRow("10 sets nothing") << 10 << Cells({});
-  }
-  void presetPattern() {
-    QFETCH(int, count);
-    QFETCH(std::vector<int>, cells);
-    Grid<int> flags{};
-    flags[1][1] = flags[9][9] = 1;  // an earlier drawing is cleared
-    SetPresetPattern(flags, count);
-    std::vector<int> set;
-    for (int cell = 1; cell <= 81; ++cell)
-      if (flags[(cell - 1) / 9 + 1][(cell - 1) % 9 + 1] == 1) set.push_back(cell);
-    QCOMPARE(set, cells);
   }
 
   void randomPatternHasDistinctCells_data() {
@@ -262,18 +226,14 @@ class GeneratorTest : public QObject {
     QCOMPARE(random.Drawn(), std::size_t{81});
   }
 
-  void levelTable() {
-    QCOMPARE(FixedCountOfLevel(0), 9);
-    QCOMPARE(FixedCountOfLevel(1), 6);
-    QCOMPARE(FixedCountOfLevel(2), 3);
-    QCOMPARE(FixedCountOfLevel(3), 0);
-    QCOMPARE(FixedCountOfLevel(4), 0);
-    QCOMPARE(LevelIndexOfText("Hard"), 2);
-    QCOMPARE(LevelIndexOfText("easy"), 1);
-    QCOMPARE(LevelIndexOfText("Very Easy"), 0);
-    QCOMPARE(LevelIndexOfText("Medium"), 0);
-    QCOMPARE(LevelOptionName(0), std::string("very-easy"));
-    QCOMPARE(LevelOptionName(2), std::string("hard"));
+  // The create button's level list: any text but "Easy" and "Hard" makes a
+  // "Very Easy" puzzle.
+  void levelFromListText() {
+    QCOMPARE(FixedCountOfLevel(LevelIndexOfText("hard")), 3);
+    QCOMPARE(FixedCountOfLevel(LevelIndexOfText("Easy")), 6);
+    QCOMPARE(FixedCountOfLevel(LevelIndexOfText("Very Easy")), 9);
+    QCOMPARE(FixedCountOfLevel(LevelIndexOfText("Medium")), 9);
+    QCOMPARE(FixedCountOfLevel(4), 0);  // "Cancel" of the menu
   }
 };
 
