@@ -24,8 +24,8 @@ struct Engine {
   RuleContext ctx{puzzle, solver, host};
 };
 
-inline void ApplySpec(Engine& e, const QString& spec) {
-  const QStringList tokens = spec.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+inline void ApplyBoard(Engine& e, const QString& board) {
+  const QStringList tokens = board.split(QLatin1Char(' '), Qt::SkipEmptyParts);
   for (const QString& t : tokens)
     if (t.startsWith(QLatin1String("*=")))
       for (int cell = 1; cell <= kCellCount; ++cell) e.puzzle.CellCandidates[cell] = DigitsOf(t.mid(2).toStdString());

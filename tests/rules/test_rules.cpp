@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <random>
 
-#include "board_spec.h"
+#include "board_text.h"
 #include "rules/rules.h"
 #include "solver/verify.h"
 
@@ -190,7 +190,7 @@ class RulesTest : public QObject {
     QFETCH(int, changes);
     QFETCH(QString, expected);
     Engine e;
-    ApplySpec(e, board);
+    ApplyBoard(e, board);
     RunRule(e.ctx, rule);
     QCOMPARE(e.solver.RuleChangeCount[rule], changes);
     QCOMPARE(DescribeCells(e, expected), expected);
