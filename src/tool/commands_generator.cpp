@@ -195,7 +195,8 @@ int CreateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   err << (terminal ? "\r" : "") << "created " << t.puzzles << " of " << what << " in " << Fixed(run.seconds, 2)
       << " s, " << Fixed(rate, 1) << " puzzles/s, "
       << Fixed(t.puzzles ? static_cast<double>(t.attempts) / static_cast<double>(t.puzzles) : 0, 2)
-      << " attempts per puzzle, seed " << opt.seed << ", " << opt.jobs << " jobs\n";
+      << " attempts per puzzle, " << t.gaveUp << " grids given up, seed " << opt.seed << ", " << opt.jobs
+      << " jobs\n";
   if (sink.Failed()) {
     err << "kalvero-tool: writing " << opt.outFile << " failed\n";
     return kExitInput;
