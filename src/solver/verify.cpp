@@ -47,17 +47,23 @@ Triple FilterTriple(DigitSet a, DigitSet b, DigitSet c, int sum) {
   return kept;
 }
 
-void FilterSumAreas(CellList<DigitSet>& grid, const PuzzleState& puzzle) {
-  for (int cell = 1; cell <= kCellCount; ++cell) {
-    const DigitSet t = puzzle.CellCandidates[cell];
-    if (t != 0 && DigitCount(t) < DigitCount(grid[cell])) grid[cell] = t;
-  }
+void FilterSumAreas(CellList<DigitSet>& grid, const PuzzleState& puzzle, SumAreaHistory* history) {
+  if (!history || !history->SameCandidates(puzzle.CellCandidates))
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+      const DigitSet t = puzzle.CellCandidates[cell];
+      if (t != 0 && DigitCount(t) < DigitCount(grid[cell])) grid[cell] = t;
+    }
   for (int area = 1; area <= kClueCount; ++area) {
     const auto& cells = kTables.AreaCells[area];
-    const Triple kept = FilterTriple(grid[cells[1]], grid[cells[2]], grid[cells[3]], puzzle.ClueSum[area]);
-    grid[cells[1]] = kept.a;
-    grid[cells[2]] = kept.b;
-    grid[cells[3]] = kept.c;
+    DigitSet& a = grid[cells[1]];
+    DigitSet& b = grid[cells[2]];
+    DigitSet& c = grid[cells[3]];
+    if (history && history->Unchanged(area, a, b, c)) continue;
+    const Triple kept = FilterTriple(a, b, c, puzzle.ClueSum[area]);
+    a = kept.a;
+    b = kept.b;
+    c = kept.c;
+    if (history) history->Record(area, kept);
   }
 }
 
@@ -71,6 +77,7 @@ void FilterSumAreas(CellList<DigitSet>& grid, const PuzzleState& puzzle) {
 VerifyResult VerifyPuzzle(PuzzleState& puzzle, SolverState& solver, Host& host) {
   RuleContext ctx{puzzle, solver, host};
   CellList<DigitSet> grid{};
+  SumAreaHistory history;
   for (int cell = 1; cell <= kCellCount; ++cell) {
     puzzle.CellCandidates[cell] = 0;
     puzzle.FixedMark[cell] = false;
@@ -94,12 +101,12 @@ VerifyResult VerifyPuzzle(PuzzleState& puzzle, SolverState& solver, Host& host) 
     startGrid = grid;
     const std::int32_t placementsBefore = solver.PlacementCount;
     solver.CellValue = cand;
-    FilterSumAreas(grid, puzzle);
+    FilterSumAreas(grid, puzzle, &history);
     PropagateSingles(ctx);
-    FilterSumAreas(grid, puzzle);
+    FilterSumAreas(grid, puzzle, &history);
     for (int n = 2; n <= kRuleCount; ++n) {
       RunRule(ctx, n);
-      FilterSumAreas(grid, puzzle);
+      FilterSumAreas(grid, puzzle, &history);
     }
     int length = 0;
     for (int cell = 1; cell <= kCellCount; ++cell) length += DigitCount(cand[cell]);

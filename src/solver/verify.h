@@ -2,6 +2,8 @@
 // Verification by logic: can the givens and the 36 clue sums alone, through
 // the candidate rules, reach the stored solution? And the computed pencil
 // marks, which use the same sum-area filter.
+#include <array>
+
 #include "model/host.h"
 #include "model/puzzle_state.h"
 #include "solver/solver_state.h"
@@ -25,9 +27,43 @@ struct Triple {
 };
 Triple FilterTriple(DigitSet a, DigitSet b, DigitSet c, int sum);
 
+// What the sum filter last did to one grid, so that work whose outcome is
+// known is skipped:
+// - FilterTriple keeps exactly the digits that have a fitting choice among
+//   the kept digits, so filtering its own result changes nothing: an area
+//   whose three entries are still what it left is skipped;
+// - after taking over the shorter candidate sets, no grid entry is longer
+//   than its non-empty candidate set, and the grid only shrinks (or takes a
+//   one-digit candidate set) afterwards: while the candidates are the same as
+//   last time, taking them over again changes nothing.
+class SumAreaHistory {
+ public:
+  SumAreaHistory() {
+    for (auto& t : left_) t = {kUnknown, kUnknown, kUnknown};
+    candidates_.fill(kUnknown);
+  }
+  bool Unchanged(int area, DigitSet a, DigitSet b, DigitSet c) const {
+    return left_[area][0] == a && left_[area][1] == b && left_[area][2] == c;
+  }
+  void Record(int area, const Triple& t) { left_[area] = {t.a, t.b, t.c}; }
+  // True when the candidates are those taken over last time; otherwise
+  // remembers them.
+  bool SameCandidates(const CellList<DigitSet>& candidates) {
+    if (candidates == candidates_) return true;
+    candidates_ = candidates;
+    return false;
+  }
+
+ private:
+  static constexpr DigitSet kUnknown = 0xFFFF;  // never a digit set
+  std::array<std::array<DigitSet, 3>, 37> left_;
+  CellList<DigitSet> candidates_;
+};
+
 // Narrows the grid with the 36 sum areas in clue order, after first taking
-// over any non-empty candidate set shorter than the grid's entry.
-void FilterSumAreas(CellList<DigitSet>& grid, const PuzzleState& puzzle);
+// over any non-empty candidate set shorter than the grid's entry. With a
+// history, areas the grid has not changed in since are skipped.
+void FilterSumAreas(CellList<DigitSet>& grid, const PuzzleState& puzzle, SumAreaHistory* history = nullptr);
 
 // Starts from the givens only (every FixedMark, UserEntry and candidate set
 // cleared), runs up to 10 passes of the sum filter and rules 1 to 9, and
