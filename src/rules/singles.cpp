@@ -83,11 +83,14 @@ void HiddenSingles(RuleContext& ctx) {
   const auto& fixed = ctx.puzzle.FixedMark;
   // Row and column thirds: unions of three cells. Step 2 only removes, so a
   // digit missing from a line's thirds outside the box has nothing to clear.
-  std::array<std::array<DigitSet, 3>, 10> rowThird{}, colThird{};
-  for (int cell = 1; cell <= kCellCount; ++cell) {
-    rowThird[kTables.RowOf[cell]][(kTables.ColOf[cell] - 1) / 3] |= cand[cell];
-    colThird[kTables.ColOf[cell]][(kTables.RowOf[cell] - 1) / 3] |= cand[cell];
-  }
+  std::array<std::array<DigitSet, 3>, 10> rowThird, colThird;
+  for (int n = 1; n <= 9; ++n)
+    for (int t = 0; t < 3; ++t) {
+      const int r = RowFirstCell(n) + 3 * t;  // cells r, r + 1, r + 2 of row n
+      const int c = CellNum(3 * t + 1, n);    // cells c, c + 9, c + 18 of column n
+      rowThird[n][t] = cand[r] | cand[r + 1] | cand[r + 2];
+      colThird[n][t] = cand[c] | cand[c + 9] | cand[c + 18];
+    }
   for (int b = 1; b <= 9; ++b) {
     const UnitCells& box = BoxUnit(b);
     OnceCounter counter;
