@@ -90,7 +90,7 @@ struct SolverState {
   std::int32_t PlacementLimit = kDefaultPlacementLimit;
   bool SolveFailed = false;
   bool Generating = false;     // run rules "23456789" whatever RuleOrder says
-  bool StopRequested = false;  // give up at the next check
+  bool StopRequested = false;  // give up at the next check; the host sets it from Yield
   std::string RuleOrder = kDefaultRuleOrder;  // rule numbers the rule loop runs, left to right
   TrialList TrialQueue;                       // open cells to try, most constrained first
   BranchList BranchStack;                     // open branch points, top last
