@@ -11,6 +11,7 @@
 #include <QMenuBar>
 
 #include "app/client_area.h"
+#include "generator/patterns.h"
 #include "ui/box_control.h"
 #include "ui/button_pictures.h"
 #include "view/board_view.h"
@@ -103,8 +104,11 @@ void MainWindow::BuildMenus() {
   mnucreateone_ = createMenu_->menuAction();
   mnucreateone_->setObjectName(QStringLiteral("mnucreateone"));
   const char* levels[] = {"Very Easy", "Easy", "Hard"};
-  for (int i = 0; i < 3; ++i)
-    createMenu_->addAction(QLatin1String(levels[i]))->setObjectName(QStringLiteral("mnucreatex_%1").arg(i));
+  for (int i = 0; i < 3; ++i) {
+    QAction* level = createMenu_->addAction(QLatin1String(levels[i]));
+    level->setObjectName(QStringLiteral("mnucreatex_%1").arg(i));
+    connect(level, &QAction::triggered, this, [this, i] { CreatePuzzle(i); });
+  }
   createMenu_->addSeparator();
   createMenu_->addAction(QStringLiteral("Cancel"))->setObjectName(QStringLiteral("mnucreatex_4"));
   puzzle->addSeparator();
@@ -134,6 +138,10 @@ void MainWindow::BuildClientArea() {
     client_->Place(button, {spec.x, kButtonTop, kButtonWidth, kButtonHeight});
     buttons_[static_cast<int>(spec.id)] = button;
   }
+  connect(Button(ButtonId::Create), &BoxControl::mouseUp, this, [this](int button) {
+    if (button == 2) CreateMany();
+    else if (button == 1) CreatePuzzle(LevelIndexOfText(levelList_->currentText().toStdString()));
+  });
 
   levelList_ = new QComboBox(client_);
   levelList_->setObjectName(QStringLiteral("Combo1"));
@@ -153,14 +161,14 @@ void MainWindow::BuildClientArea() {
   constexpr int kLabelTop = 6815;
   constexpr int kLabelHeight = 400;
   fileLabel_ = MakeLabel("lblfile", client_);
-  client_->Place(fileLabel_, {30, kLabelTop, 1650, kLabelHeight});
+  client_->Place(fileLabel_, {30, kLabelTop, 2150, kLabelHeight});
   numberLabel_ = MakeLabel("lblpuznum", client_);
-  client_->Place(numberLabel_, {1700, kLabelTop, 1300, kLabelHeight});
+  client_->Place(numberLabel_, {2200, kLabelTop, 1250, kLabelHeight});
   levelLabel_ = MakeLabel("lbllevel", client_);
-  client_->Place(levelLabel_, {3020, kLabelTop, 950, kLabelHeight});
+  client_->Place(levelLabel_, {3470, kLabelTop, 850, kLabelHeight});
   statusLabel_ = MakeLabel("lblstatus", client_);
   statusLabel_->setWordWrap(true);
-  client_->Place(statusLabel_, {3990, kLabelTop - 20, 2490, kLabelHeight + 20}, 7.5);
+  client_->Place(statusLabel_, {4340, kLabelTop - 20, 2140, kLabelHeight + 20}, 7.5);
 
   setCentralWidget(client.release());
 }
@@ -187,12 +195,25 @@ void MainWindow::ShowRecentFiles() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // A close request during a creation first lets the creation unwind; the
+  // window closes when it has.
+  if (creating_) {
+    closeAfterCreation_ = true;
+    CancelCreation();
+    event->ignore();
+    return;
+  }
   // Any close request ends the program without asking and without saving.
   event->accept();
   CloseAllWindows();
 }
 
 void MainWindow::CloseAllWindows() {
+  if (creating_) {
+    closeAfterCreation_ = true;
+    CancelCreation();
+    return;
+  }
   if (closingAll_) return;
   closingAll_ = true;
   for (QWidget* window : QApplication::topLevelWidgets())

@@ -9,9 +9,13 @@
 
 #include "app/app_paths.h"
 #include "app/gui_host.h"
+#include "generator/creation.h"
+#include "generator/generator.h"
+#include "generator/random_source.h"
 #include "model/config.h"
 #include "model/puzzle_state.h"
 #include "model/scheme_file.h"
+#include "solver/solver_state.h"
 #include "view/board_painter.h"
 
 class QAction;
@@ -25,6 +29,7 @@ namespace kalvero {
 class BoardView;
 class BoxControl;
 class ClientArea;
+class CreateOptionsForm;
 
 // The buttons beside the board, in the order they stand.
 enum class ButtonId { Load, Previous, Random, Next, Create, Pencil, Undo, Reset, Verify, ShowSolution, Count };
@@ -59,6 +64,27 @@ class MainWindow : public QMainWindow {
   // Shows a message in the program's own message box.
   int Message(const QString& text, const QString& style);
 
+  // Creates one verified puzzle of level 0 "Very Easy", 1 "Easy" or 2
+  // "Hard" and shows it; other indices and a running creation do nothing.
+  void CreatePuzzle(int levelIndex);
+
+  // Batch creation: asks for a pattern, a count and an output file in the
+  // create-options window, then appends that many verified puzzles.
+  void CreateMany();
+
+  // Asks a running creation to stop after its current attempt.
+  void CancelCreation();
+
+  // True while a single or batch creation runs; loading, navigation, the
+  // options window and another creation are refused meanwhile.
+  bool Creating() const { return creating_; }
+
+  // Seeds the generator's random source (it is seeded from the clock at
+  // start; tests seed it for repeatable puzzles).
+  void SeedRandom(std::uint64_t seed) { random_ = PseudoRandom(seed); }
+
+  CreateOptionsForm* CreateOptions();
+
   // Access for the other parts of the program and for tests.
   PuzzleState& State() { return state_; }
   Settings& CurrentSettings() { return settings_; }
@@ -76,6 +102,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenus();
@@ -86,6 +113,12 @@ class MainWindow : public QMainWindow {
   void DrawEmptyGrid();
   void CloseAllWindows();
   void ProcessEvents();
+  void ShowPuzzleLabels();
+  // Runs a creation with the Create entry disabled, the busy pointer shown
+  // and Escape or a close request cancelling it.
+  template <typename Body>
+  void RunCreation(Body&& body);
+  CreationContext MakeCreationContext();
 
   AppPaths paths_;
   PuzzleState state_;
@@ -95,6 +128,14 @@ class MainWindow : public QMainWindow {
   std::vector<std::string> schemeNames_;
   GuiHost host_;
   bool closingAll_ = false;
+
+  SolverState solver_;
+  PseudoRandom random_{ClockSeed()};
+  Generator generator_{random_};
+  CreationControl creationControl_;
+  bool creating_ = false;
+  bool closeAfterCreation_ = false;
+  CreateOptionsForm* form3_ = nullptr;
 
   ClientArea* client_ = nullptr;
   BoardView* board_ = nullptr;

@@ -13,8 +13,12 @@
 #include "ui/box_control.h"
 #include "ui/msg_form.h"
 #include "view/qt_colour.h"
+#include "message_answerer.h"
+#include "app_folder.h"
 
 using namespace kalvero;
+using kalvero::test::Folder;
+using kalvero::test::MessageAnswerer;
 
 namespace {
 
@@ -28,50 +32,6 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
   QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
   f.write(bytes);
 }
-
-// Answers the program's message boxes as they appear: each one is recorded
-// and answered by clicking the button with the next caption in the list
-// ("Ok" when the list runs out).
-class MessageAnswerer : public QObject {
- public:
-  explicit MessageAnswerer(QStringList answers) : answers_(std::move(answers)) {
-    timer_.setInterval(10);
-    connect(&timer_, &QTimer::timeout, this, &MessageAnswerer::Poll);
-    timer_.start();
-  }
-  QStringList seen;
-
- private:
-  void Poll() {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      QList<MsgForm*> forms = top->findChildren<MsgForm*>();
-      forms << qobject_cast<MsgForm*>(top);
-      for (MsgForm* form : forms) {
-        if (!form || !form->isVisible()) continue;
-        seen << form->findChild<QLabel*>(QStringLiteral("Label1"))->text();
-        const QString caption = answers_.isEmpty() ? QStringLiteral("Ok") : answers_.takeFirst();
-        for (BoxControl* button : form->findChildren<BoxControl*>())
-          if (button->isVisible() && button->Caption() == caption) {
-            QTest::mouseClick(button, Qt::LeftButton);
-            return;
-          }
-      }
-    }
-  }
-  QStringList answers_;
-  QTimer timer_;
-};
-
-struct Folder {
-  QTemporaryDir dir;
-  QString path(const char* name) const { return dir.path() + QLatin1Char('/') + QLatin1String(name); }
-  AppPaths paths() const { return AppPaths::In(dir.path()); }
-  Folder() {
-    const QString data = qEnvironmentVariable("KALVERO_DATA");
-    QFile::copy(data + QStringLiteral("/all.col"), path("all.col"));
-    QFile::copy(data + QStringLiteral("/puzzles.txt"), path("puzzles.txt"));
-  }
-};
 
 QStringList Captions(const QMenu* menu) {
   QStringList out;
@@ -87,12 +47,12 @@ class MainWindowTest : public QObject {
   void firstRunCreatesDefaultConfig() {
     Folder folder;
     MainWindow window(folder.paths());
-    MessageAnswerer answers({});
+    MessageAnswerer answers;
     window.Start();
     QCOMPARE(answers.seen, QStringList{QStringLiteral("Configuration file not found ...\nA new file will be created")});
     QCOMPARE(ReadAll(folder.path("kalvero.cfg")), QByteArray::fromStdString(DefaultConfigText()));
     QCOMPARE(window.FileLabelText(), QStringLiteral("puzzles.txt"));
-    QCOMPARE(window.NumberLabelText(), QStringLiteral("p# 1 of 90"));
+    QCOMPARE(window.NumberLabelText(), folder.NumberLabel(1));
     QCOMPARE(window.StatusText(), QStringLiteral("Puzzle read"));
     QCOMPARE(window.LevelLabelText(), QString::fromLatin1(LevelName(window.State().FixedCount)));
     for (int i = 0; i <= 5; ++i) QVERIFY(!window.RecentEntry(i)->isVisible());
@@ -105,10 +65,10 @@ class MainWindowTest : public QObject {
     s.recent.caption = {"/x/one.txt", "", "", "", ""};
     WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(ConfigText(s)));
     MainWindow window(folder.paths());
-    MessageAnswerer answers({});
+    MessageAnswerer answers;
     window.Start();
     QVERIFY(answers.seen.isEmpty());
-    QCOMPARE(window.NumberLabelText(), QStringLiteral("p# 3 of 90"));
+    QCOMPARE(window.NumberLabelText(), folder.NumberLabel(3));
     QVERIFY(window.RecentEntry(0)->isVisible());
     QCOMPARE(window.RecentEntry(0)->text(), QStringLiteral("/x/one.txt"));
     QVERIFY(!window.RecentEntry(1)->isVisible());
@@ -122,9 +82,9 @@ class MainWindowTest : public QObject {
     s.PuzzleNumber = 7;
     WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(ConfigText(s)));
     MainWindow window(folder.paths());
-    MessageAnswerer answers({});
+    MessageAnswerer answers;
     window.Start();
-    QCOMPARE(window.NumberLabelText(), QStringLiteral("p# 1 of 90"));
+    QCOMPARE(window.NumberLabelText(), folder.NumberLabel(1));
     QCOMPARE(window.FileLabelText(), QStringLiteral("puzzles.txt"));
   }
 
@@ -133,7 +93,7 @@ class MainWindowTest : public QObject {
     QFile::remove(folder.path("puzzles.txt"));
     WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(DefaultConfigText()));
     MainWindow window(folder.paths());
-    MessageAnswerer answers({});
+    MessageAnswerer answers;
     window.Start();
     QVERIFY(answers.seen.isEmpty());
     QCOMPARE(window.StatusText(), QStringLiteral("Click Create for a new puzzle ..."));
@@ -169,7 +129,7 @@ class MainWindowTest : public QObject {
     Folder folder;
     WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(DefaultConfigText()));
     MainWindow window(folder.paths());
-    MessageAnswerer answers({});
+    MessageAnswerer answers;
     window.Start();
     window.State().PuzzleNumber = 5;
     window.findChild<QAction*>(QStringLiteral("mnuoptsave"))->trigger();
@@ -192,7 +152,7 @@ class MainWindowTest : public QObject {
     Folder folder;
     WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(DefaultConfigText()));
     MainWindow window(folder.paths());
-    MessageAnswerer start({});
+    MessageAnswerer start;
     window.Start();
     window.show();
     window.CurrentSettings().PrinterLineSize = 17;
@@ -209,7 +169,7 @@ class MainWindowTest : public QObject {
     Folder folder;
     WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(DefaultConfigText()));
     MainWindow window(folder.paths());
-    MessageAnswerer answers({});
+    MessageAnswerer answers;
     window.Start();
     window.show();
     window.CurrentSettings().PrinterLineSize = 17;
@@ -241,7 +201,7 @@ class MainWindowTest : public QObject {
     s.SchemeColour13 = colour13;
     WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(ConfigText(s)));
     MainWindow window(folder.paths());
-    MessageAnswerer answers({});
+    MessageAnswerer answers;
     window.Start();
     QCOMPARE(QString::fromStdString(window.CurrentSettings().SchemeFile), expectedScheme);
     QCOMPARE(answers.seen.contains(QStringLiteral("Colour Scheme: ") + scheme + QStringLiteral(" not found")), message);

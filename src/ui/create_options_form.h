@@ -1,0 +1,116 @@
+#pragma once
+// Form3, "Kalvero Create Options": the pattern of fixed cells for a batch,
+// drawn on a 9 x 9 grid of 200-twip cells (click to toggle, level presets or
+// a random set), the number of puzzles and the output file. "Create" accepts
+// (tag "Y"), "Exit" or the close box cancel (tag "").
+#include <QDialog>
+#include <array>
+#include <functional>
+
+#include "model/colour.h"
+#include "model/puzzle_state.h"
+
+class QLineEdit;
+class QRadioButton;
+
+namespace kalvero {
+
+class BoxControl;
+class FNDialog;
+class RandomSource;
+
+// Picture1 of the window: the pattern grid. It shows the flags it is given
+// and reports clicks by cell.
+class PatternGrid : public QWidget {
+  Q_OBJECT
+ public:
+  static constexpr int kCellTwips = 200;
+  explicit PatternGrid(QWidget* parent = nullptr);
+
+  void SetFlags(const Grid<int>* flags) { flags_ = flags; update(); }
+  void SetColours(Colour grid, Colour background) { grid_ = grid; background_ = background; update(); }
+  // The cell (row, column) under a point in widget pixels; (0, 0) outside the grid.
+  std::pair<int, int> CellAt(const QPointF& pixel) const;
+  QSize sizeHint() const override;
+
+ signals:
+  void cellReleased(int row, int column);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  double Scale() const;
+  const Grid<int>* flags_ = nullptr;
+  Colour grid_ = kBlack;
+  Colour background_ = kLightColour;
+};
+
+class CreateOptionsForm : public QDialog {
+  Q_OBJECT
+ public:
+  enum class PatternOption { VeryEasy = 0, Easy = 1, Hard = 2, Random = 3 };
+
+  CreateOptionsForm(RandomSource& random, QWidget* parent = nullptr);
+
+  // Colours: frames, labels, options and grid background take the scheme's
+  // background; text boxes and buttons the control colour; cells and lines
+  // the grid colour.
+  void SetColours(Colour background, Colour control, Colour grid);
+
+  // Prepares the window for a new batch as CreateMany does: default output
+  // file when the current one does not exist, tag empty, "9" fixed cells,
+  // "Very Easy" selected, pattern cleared.
+  void Prepare(const QString& defaultOutputFile, const QString& appFolder);
+
+  QString Tag() const { return tag_; }
+  const Grid<int>& Pattern() const { return flags_; }
+  QString OutputFile() const;
+  QString PuzzleCountText() const;
+
+  // The window's operations, also reachable by their controls.
+  void ClearGrid();
+  void SetPattern();
+  void ToggleCell(int row, int column);
+  void SelectOption(PatternOption option);
+  void ChooseOutputFile();
+  void AcceptOptions();
+  void ExitWindow();
+
+  // Controls, for the window's owner and tests.
+  QLineEdit* FixedCellsField() const { return text3_; }
+  QLineEdit* PuzzlesField() const { return text2_; }
+  QLineEdit* OutputField() const { return text1_; }
+  FNDialog* FileButton() const { return gf1_; }
+  BoxControl* CreateButton() const { return create_; }
+  BoxControl* ExitButton() const { return exit_; }
+  PatternGrid* Grid9() const { return grid_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  int Message(const QString& text);
+
+  RandomSource& random_;
+  Grid<int> flags_{};
+  QString tag_;
+  QString appFolder_;
+  PatternGrid* grid_;
+  std::array<QRadioButton*, 4> option1_{};
+  QLineEdit* text3_;  // number of cells for "Random"
+  QLineEdit* text2_;  // number of puzzles
+  QLineEdit* text1_;  // output file
+  FNDialog* gf1_;
+  BoxControl* set_;
+  BoxControl* clear_;
+  BoxControl* create_;
+  BoxControl* exit_;
+};
+
+// A text as the window reads a whole number: its numeric value rounded
+// (halves to even); texts that are not numbers read as 0.
+int WholeNumber(const QString& text);
+
+}  // namespace kalvero

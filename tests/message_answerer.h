@@ -1,0 +1,45 @@
+#pragma once
+// Answers the program's own message boxes as they appear in a GUI test:
+// each message is recorded and answered by clicking the button with the
+// next caption of the list ("Ok" when the list runs out).
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+
+#include "ui/box_control.h"
+#include "ui/msg_form.h"
+
+namespace kalvero::test {
+
+class MessageAnswerer : public QObject {
+ public:
+  explicit MessageAnswerer(QStringList answers = {}) : answers_(std::move(answers)) {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &MessageAnswerer::Poll);
+    timer_.start();
+  }
+  QStringList seen;
+
+ private:
+  void Poll() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      QList<MsgForm*> forms = top->findChildren<MsgForm*>();
+      forms << qobject_cast<MsgForm*>(top);
+      for (MsgForm* form : forms) {
+        if (!form || !form->isVisible()) continue;
+        seen << form->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+        const QString caption = answers_.isEmpty() ? QStringLiteral("Ok") : answers_.takeFirst();
+        for (BoxControl* button : form->findChildren<BoxControl*>())
+          if (button->isVisible() && button->Caption() == caption) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+          }
+      }
+    }
+  }
+  QStringList answers_;
+  QTimer timer_;
+};
+
+}  // namespace kalvero::test

@@ -1,0 +1,191 @@
+// The create-options window: pattern drawing, presets, the random pattern,
+// option selection, the output-file dialog and every refusal message.
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "generator/random_source.h"
+#include "message_answerer.h"
+#include "ui/create_options_form.h"
+#include "ui/fn_dialog.h"
+
+using namespace kalvero;
+using kalvero::test::MessageAnswerer;
+
+namespace {
+
+std::vector<std::pair<int, int>> FlaggedCells(const Grid<int>& flags) {
+  std::vector<std::pair<int, int>> cells;
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c)
+      if (flags[r][c] == 1) cells.emplace_back(r, c);
+  return cells;
+}
+
+using Cells = std::vector<std::pair<int, int>>;
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Cells)
+
+class CreateOptionsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void presets_data() {
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("fixedCellsText");
+    QTest::addColumn<Cells>("cells");
+    QTest::newRow("Very Easy: all box centres")
+        << 0 << "9" << Cells{{2, 2}, {2, 5}, {2, 8}, {5, 2}, {5, 5}, {5, 8}, {8, 2}, {8, 5}, {8, 8}};
+    QTest::newRow("Easy: top and bottom centres") << 1 << "6" << Cells{{2, 2}, {2, 5}, {2, 8}, {8, 2}, {8, 5}, {8, 8}};
+    QTest::newRow("Hard: the diagonal") << 2 << "3" << Cells{{2, 2}, {5, 5}, {8, 8}};
+  }
+  void presets() {
+    QFETCH(int, option);
+    QFETCH(QString, fixedCellsText);
+    QFETCH(Cells, cells);
+    PseudoRandom random(1);
+    CreateOptionsForm form(random);
+    form.ToggleCell(1, 1);  // a hand-drawn cell is replaced by the preset
+    form.SelectOption(static_cast<CreateOptionsForm::PatternOption>(option));
+    QCOMPARE(form.FixedCellsField()->text(), fixedCellsText);
+    form.SetPattern();
+    QCOMPARE(FlaggedCells(form.Pattern()), cells);
+  }
+
+  void randomPatternHasDistinctCells_data() {
+    QTest::addColumn<int>("m");
+    QTest::newRow("1") << 1;
+    QTest::newRow("17") << 17;
+    QTest::newRow("49") << 49;
+  }
+  void randomPatternHasDistinctCells() {
+    QFETCH(int, m);
+    PseudoRandom random(m);
+    CreateOptionsForm form(random);
+    form.SelectOption(CreateOptionsForm::PatternOption::Random);
+    form.FixedCellsField()->setText(QString::number(m));
+    MessageAnswerer answers;
+    form.SetPattern();
+    QVERIFY(answers.seen.isEmpty());
+    QCOMPARE(int(FlaggedCells(form.Pattern()).size()), m);
+  }
+
+  void randomPatternOutOfRange_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << "0";
+    QTest::newRow("50") << "50";
+    QTest::newRow("word") << "many";
+  }
+  void randomPatternOutOfRange() {
+    QFETCH(QString, text);
+    PseudoRandom random(3);
+    CreateOptionsForm form(random);
+    form.ToggleCell(4, 4);
+    form.SelectOption(CreateOptionsForm::PatternOption::Random);
+    form.FixedCellsField()->setText(text);
+    MessageAnswerer answers;
+    form.SetPattern();
+    QCOMPARE(answers.seen, QStringList{QStringLiteral("Fixed cells must be 1 to 49")});
+    QCOMPARE(FlaggedCells(form.Pattern()), (Cells{{4, 4}}));
+  }
+
+  void toggleAndClear() {
+    PseudoRandom random(1);
+    CreateOptionsForm form(random);
+    form.ToggleCell(3, 7);
+    form.ToggleCell(9, 9);
+    form.ToggleCell(3, 7);
+    form.ToggleCell(10, 1);  // outside the grid
+    QCOMPARE(FlaggedCells(form.Pattern()), (Cells{{9, 9}}));
+    form.ClearGrid();
+    QVERIFY(FlaggedCells(form.Pattern()).empty());
+  }
+
+  void gridClicksToggleTheCellUnderThePointer() {
+    PseudoRandom random(1);
+    CreateOptionsForm form(random);
+    form.show();
+    PatternGrid* grid = form.Grid9();
+    // The centre of cell (5, 6): the grid maps twips to pixels by its scale.
+    const double scale = std::min(grid->width(), grid->height()) / (9.0 * 200 + 30);
+    const QPoint centre(qRound((15 + 5.5 * 200) * scale), qRound((15 + 4.5 * 200) * scale));
+    QCOMPARE(grid->CellAt(centre), (std::pair<int, int>{5, 6}));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, centre);
+    QCOMPARE(FlaggedCells(form.Pattern()), (Cells{{5, 6}}));
+  }
+
+  void acceptRefusals_data() {
+    QTest::addColumn<bool>("withCell");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no fixed cell") << false << "5" << "out.txt" << "There must be at least one fixed cell";
+    QTest::newRow("zero puzzles") << true << "0" << "out.txt" << "Set number of puzzles to create";
+    QTest::newRow("count not a number") << true << "ten" << "out.txt" << "Set number of puzzles to create";
+    QTest::newRow("blank file name") << true << "5" << "   " << "Specify the puzzle output file name";
+    QTest::newRow("accepted") << true << "5" << "out.txt" << "";
+  }
+  void acceptRefusals() {
+    QFETCH(bool, withCell);
+    QFETCH(QString, count);
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    PseudoRandom random(1);
+    CreateOptionsForm form(random);
+    if (withCell) form.ToggleCell(1, 1);
+    form.PuzzlesField()->setText(count);
+    form.OutputField()->setText(file);
+    MessageAnswerer answers;
+    form.AcceptOptions();
+    QCOMPARE(answers.seen, message.isEmpty() ? QStringList{} : QStringList{message});
+    QCOMPARE(form.Tag(), message.isEmpty() ? QStringLiteral("Y") : QString());
+  }
+
+  void exitAndCloseLeaveTagEmpty() {
+    PseudoRandom random(1);
+    CreateOptionsForm form(random);
+    form.ToggleCell(1, 1);
+    form.OutputField()->setText(QStringLiteral("/x/out.txt"));
+    form.AcceptOptions();
+    QCOMPARE(form.Tag(), QStringLiteral("Y"));
+    form.Prepare(QStringLiteral("/x/newpuzmulti.txt"), QStringLiteral("/x/"));
+    QCOMPARE(form.Tag(), QString());
+    QVERIFY(FlaggedCells(form.Pattern()).empty());
+    QCOMPARE(form.FixedCellsField()->text(), QStringLiteral("9"));
+    QCOMPARE(form.OutputFile(), QStringLiteral("/x/newpuzmulti.txt"));
+    form.ToggleCell(1, 1);
+    form.show();
+    QTest::mouseClick(form.ExitButton(), Qt::LeftButton);
+    QCOMPARE(form.Tag(), QString());
+    QVERIFY(!form.isVisible());
+  }
+
+  void outputFileName_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("no dot gets .txt") << "/home/me/batch" << "/home/me/batch.txt";
+    QTest::newRow("dot in a folder") << "/home/me.d/batch" << "/home/me.d/batch";
+    QTest::newRow("cancelled keeps the field") << "" << "/before.txt";
+  }
+  void outputFileName() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, field);
+    PseudoRandom random(1);
+    CreateOptionsForm form(random);
+    form.OutputField()->setText(QStringLiteral("/before.txt"));
+    FileDialogRequest seen;
+    form.FileButton()->SetDialogRunner([&](const FileDialogRequest& request) {
+      seen = request;
+      return chosen;
+    });
+    form.ChooseOutputFile();
+    QVERIFY(seen.save);
+    QCOMPARE(seen.title, QStringLiteral("Kalvero"));
+    QCOMPARE(form.OutputFile(), field);
+  }
+};
+
+QTEST_MAIN(CreateOptionsTest)
+#include "test_create_options.moc"
