@@ -1,4 +1,5 @@
-#include "tool/bench_files.h"
+// `kalvero-tool bench files`: counting a very large puzzle file and reading
+// its last line, which must stay fast without holding the file in memory.
 
 #include <algorithm>
 #include <chrono>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "model/puzzle_file.h"
+#include "tool/commands.h"
 
 namespace kalvero::tool {
 
@@ -42,6 +44,8 @@ bool WriteBigFile(const std::string& path, long lines) {
 }
 
 }  // namespace
+
+namespace {
 
 int BenchFiles(const Args& args, std::ostream& out, std::ostream& err) {
   long lines = 1000000;
@@ -83,5 +87,9 @@ int BenchFiles(const Args& args, std::ostream& out, std::ostream& err) {
   out << "  ReadPuzzle last line  median " << Median(readMs) << " ms  (" << (readOk ? "ok" : "FAILED") << ")\n";
   return readOk && count == lines ? kExitOk : kExitInput;
 }
+
+}  // namespace
+
+std::vector<BenchCommand> FileBenches() { return {{"files", "[--count N]", BenchFiles}}; }
 
 }  // namespace kalvero::tool

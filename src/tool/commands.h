@@ -35,6 +35,7 @@ struct BenchCommand {
   int (*run)(const Args& args, std::ostream& out, std::ostream& err);
 };
 
+std::vector<BenchCommand> FileBenches();       // files
 std::vector<BenchCommand> GeneratorBenches();  // create
 
 // Prints the usage line of one command to err and returns kExitUsage.

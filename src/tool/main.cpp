@@ -18,6 +18,7 @@ std::vector<BenchCommand> AllBenches() {
       const std::string prefix = "engine ";
       all.push_back({"engine", c.usage.rfind(prefix, 0) == 0 ? c.usage.substr(prefix.size()) : c.usage, c.run});
     }
+  for (auto& b : FileBenches()) all.push_back(std::move(b));
   for (auto& b : GeneratorBenches()) all.push_back(std::move(b));
   return all;
 }
