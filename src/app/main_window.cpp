@@ -20,7 +20,7 @@ namespace kalvero {
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonLayout {
   ButtonId id;
   const char* objectName;
   const char* toolTip;
@@ -29,7 +29,7 @@ struct ButtonSpec {
 };
 
 // The buttons beside the board, left to right.
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonLayout kButtons[] = {
     {ButtonId::Load, "cmdload", "Load a new Puzzle File", ButtonPicture::Load, 30},
     {ButtonId::Previous, "Command8_0", "Previous Puzzle, rightclick for first puzzle", ButtonPicture::Previous, 400},
     {ButtonId::Random, "Command8_2", "Random Puzzle, rightclick to display a specific puzzle", ButtonPicture::Random, 760},
@@ -130,13 +130,13 @@ void MainWindow::BuildClientArea() {
   auto client = std::make_unique<ClientArea>();
   client_ = client.get();
 
-  for (const ButtonSpec& spec : kButtons) {
+  for (const ButtonLayout& entry : kButtons) {
     auto* button = new BoxControl(client_);
-    button->setObjectName(QLatin1String(spec.objectName));
-    button->setToolTip(QLatin1String(spec.toolTip));
-    button->SetPicture([picture = spec.picture](QPainter& p, const QRectF& r) { DrawButtonPicture(p, r, picture); });
-    client_->Place(button, {spec.x, kButtonTop, kButtonWidth, kButtonHeight});
-    buttons_[static_cast<int>(spec.id)] = button;
+    button->setObjectName(QLatin1String(entry.objectName));
+    button->setToolTip(QLatin1String(entry.toolTip));
+    button->SetPicture([picture = entry.picture](QPainter& p, const QRectF& r) { DrawButtonPicture(p, r, picture); });
+    client_->Place(button, {entry.x, kButtonTop, kButtonWidth, kButtonHeight});
+    buttons_[static_cast<int>(entry.id)] = button;
   }
   connect(Button(ButtonId::Create), &BoxControl::mouseUp, this, [this](int button) {
     if (button == 2) CreateMany();
