@@ -1,3 +1,4 @@
+#include "ui/picture_square.h"
 #include "ui/button_pictures.h"
 
 #include <QPainter>
@@ -173,12 +174,7 @@ void DrawCircularArrows(QPainter& p) {
 }  // namespace
 
 void DrawButtonPicture(QPainter& painter, const QRectF& rect, ButtonPicture picture) {
-  const qreal side = std::min(rect.width(), rect.height());
-  if (side <= 0) return;
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.translate(rect.center().x() - side / 2, rect.center().y() - side / 2);
-  painter.scale(side / 100.0, side / 100.0);
+  if (!EnterPictureSquare(painter, rect)) return;
   switch (picture) {
     case ButtonPicture::Load: DrawFolder(painter); break;
     case ButtonPicture::Undo: DrawUndo(painter); break;

@@ -1,3 +1,4 @@
+#include "ui/picture_square.h"
 #include "ui/msg_icons.h"
 
 #include <QPainter>
@@ -165,12 +166,7 @@ void Custom(QPainter& p) {
 }  // namespace
 
 void DrawMessageIcon(QPainter& painter, const QRectF& rect, int slot) {
-  const qreal side = std::min(rect.width(), rect.height());
-  if (side <= 0) return;
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.translate(rect.center().x() - side / 2, rect.center().y() - side / 2);
-  painter.scale(side / 100.0, side / 100.0);
+  if (!EnterPictureSquare(painter, rect)) return;
   switch (slot) {
     case kIconQuestion: Question(painter); break;
     case kIconExclamation: Exclamation(painter); break;
