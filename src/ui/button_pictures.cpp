@@ -1,4 +1,3 @@
-#include "ui/picture_square.h"
 #include "ui/button_pictures.h"
 
 #include <QPainter>
@@ -7,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include "ui/picture_square.h"
 
 // Every picture is drawn on a 100 x 100 canvas that the painter scales into
 // the target square, so line widths and shapes scale with the button.

@@ -1,4 +1,3 @@
-#include "ui/picture_square.h"
 #include "ui/msg_icons.h"
 
 #include <QPainter>
@@ -9,6 +8,7 @@
 #include <numbers>
 
 #include "ui/msg_style.h"
+#include "ui/picture_square.h"
 
 // Each icon is drawn on a 100 x 100 canvas scaled into the target square.
 namespace kalvero {
