@@ -96,16 +96,16 @@ int BenchCreate(const Args& args, std::ostream& out, std::ostream& err) {
       << std::setw(21) << allCores << '\n';
   double hardAllCores = 0;
   for (int level = 0; level < static_cast<int>(kCreateLevels.size()); ++level) {
-    CreationSpec spec;
-    spec.levelIndex = level;
-    const RunSummary one = RunJobs(spec, opt.count, 1, opt.seed, nullptr, nullptr, 0.2);
-    const RunSummary all = RunJobs(spec, opt.count * cores, cores, opt.seed, nullptr, nullptr, 0.2);
+    CreationRequest request;
+    request.levelIndex = level;
+    const RunSummary one = RunJobs(request, opt.count, 1, opt.seed, nullptr, nullptr, 0.2);
+    const RunSummary all = RunJobs(request, opt.count * cores, cores, opt.seed, nullptr, nullptr, 0.2);
     const JobStats& t = one.total;
     const double attemptsPerPuzzle = t.puzzles ? static_cast<double>(t.attempts) / static_cast<double>(t.puzzles) : 0;
     const double msPerAttempt = t.attempts ? one.seconds * 1000 / static_cast<double>(t.attempts) : 0;
     const double allRate = PerSecond(all.total.puzzles, all.seconds);
-    if (std::string_view(spec.Name()) == "Hard") hardAllCores = allRate;
-    out << std::left << std::setw(10) << spec.Name() << std::right << std::fixed << std::setprecision(2)
+    if (std::string_view(request.Name()) == "Hard") hardAllCores = allRate;
+    out << std::left << std::setw(10) << request.Name() << std::right << std::fixed << std::setprecision(2)
         << std::setw(17) << attemptsPerPuzzle << std::setw(12) << std::setprecision(3) << msPerAttempt
         << std::setw(17) << Median(t.puzzleMs) << std::setprecision(1) << std::setw(20)
         << PerSecond(t.puzzles, one.seconds) << std::setw(21) << allRate << '\n';

@@ -23,7 +23,7 @@ struct Command {
 };
 
 std::vector<Command> FileCommands();       // count, clues, show
-std::vector<Command> EngineCommands();     // verify, solve, pencil, bench engine
+std::vector<Command> EngineCommands();     // verify, solve, pencil
 std::vector<Command> GeneratorCommands();  // seedgrid, create
 
 // `kalvero-tool bench WHAT [OPTIONS]`: one "bench" command dispatches on WHAT
@@ -36,6 +36,7 @@ struct BenchCommand {
 };
 
 std::vector<BenchCommand> FileBenches();       // files
+std::vector<BenchCommand> EngineBenches();     // engine
 std::vector<BenchCommand> GeneratorBenches();  // create
 
 // Prints the usage line of one command to err and returns kExitUsage.

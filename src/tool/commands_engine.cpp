@@ -1,4 +1,4 @@
-// Engine subcommands: verify, solve, pencil, bench engine.
+// Engine subcommands: verify, solve, pencil, and the engine benchmark.
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -184,7 +184,6 @@ void PrintRow(std::ostream& out, const char* name, const std::vector<double>& v)
 }
 
 int Bench(const Args& args, std::ostream& out, std::ostream& err) {
-  if (args.empty() || args[0] != "engine") return UsageError("bench", err);
   BenchOptions opt;
   for (std::size_t i = 1; i < args.size(); i += 2) {
     long long v = 0;
@@ -248,8 +247,9 @@ std::vector<Command> EngineCommands() {
       {"verify", "FILE", Verify},
       {"solve", "BOARD [--limit N]", Solve},
       {"pencil", "LINE [ENTRIES] [--created]", Pencil},
-      {"bench", "engine [--seed S] [--count N]", Bench},
   };
 }
+
+std::vector<BenchCommand> EngineBenches() { return {{"engine", "[--seed S] [--count N]", Bench}}; }
 
 }  // namespace kalvero::tool

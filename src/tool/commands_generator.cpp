@@ -57,8 +57,8 @@ int SeedGridCommand(const Args& args, std::ostream& out, std::ostream& err) {
 
 // Options of `create`.
 struct CreateOptions {
-  CreationSpec spec;       // --level or --fixed: which cells are fixed
-  bool haveSpec = false;   // one of the two was given
+  CreationRequest request;       // --level or --fixed: which cells are fixed
+  bool havePattern = false;   // one of the two was given
   long long count = 0;     // --count: puzzles to create
   std::string outFile;     // --out: file the lines are appended to; "" = standard output
   std::uint64_t seed = 0;  // --seed: job j draws from seed + j
@@ -90,15 +90,15 @@ bool ParseCreateOptions(const Args& args, CreateOptions& opt) {
     const std::string& name = args[i];
     const std::string& value = args[i + 1];
     unsigned long long v = 0;
-    if (name == "--level" && !opt.haveSpec) {
-      opt.spec.levelIndex = -1;
+    if (name == "--level" && !opt.havePattern) {
+      opt.request.levelIndex = -1;
       for (int level = 0; level < static_cast<int>(kCreateLevels.size()); ++level)
-        if (value == LevelOptionName(level)) opt.spec.levelIndex = level;
-      if (opt.spec.levelIndex < 0) return false;
-      opt.haveSpec = true;
-    } else if (name == "--fixed" && !opt.haveSpec) {
-      if (!ParseFixedCells(value, opt.spec.pattern)) return false;
-      opt.haveSpec = true;
+        if (value == LevelOptionName(level)) opt.request.levelIndex = level;
+      if (opt.request.levelIndex < 0) return false;
+      opt.havePattern = true;
+    } else if (name == "--fixed" && !opt.havePattern) {
+      if (!ParseFixedCells(value, opt.request.pattern)) return false;
+      opt.havePattern = true;
     } else if (name == "--count" && ParseNumber(value, 1, 1000000000, v)) {
       opt.count = static_cast<long long>(v);
     } else if (name == "--out" && !value.empty()) {
@@ -112,7 +112,7 @@ bool ParseCreateOptions(const Args& args, CreateOptions& opt) {
       return false;
     }
   }
-  return opt.haveSpec && opt.count > 0;
+  return opt.havePattern && opt.count > 0;
 }
 
 // Where finished lines go, one whole line per write and never two at once:
@@ -177,7 +177,7 @@ int CreateCommand(const Args& args, std::ostream& out, std::ostream& err) {
     err << "kalvero-tool: cannot write " << opt.outFile << '\n';
     return kExitInput;
   }
-  const std::string what = std::to_string(opt.count) + " (" + opt.spec.Name() + ")";
+  const std::string what = std::to_string(opt.count) + " (" + opt.request.Name() + ")";
   const bool terminal = isatty(STDERR_FILENO) == 1;
   int ticks = 0;
   const auto progress = [&](long long done, double seconds) {
@@ -188,7 +188,7 @@ int CreateCommand(const Args& args, std::ostream& out, std::ostream& err) {
     err << (terminal ? "\r" : "") << "created " << done << " of " << what << ", " << Fixed(rate, 1)
         << " puzzles/s, " << left << (terminal ? "   " : "\n") << std::flush;
   };
-  const RunSummary run = RunJobs(opt.spec, opt.count, opt.jobs, opt.seed,
+  const RunSummary run = RunJobs(opt.request, opt.count, opt.jobs, opt.seed,
                                  [&sink](const std::string& line) { sink.Write(line); }, progress, 0.2);
   const JobStats& t = run.total;
   const double rate = run.seconds > 0 ? static_cast<double>(t.puzzles) / run.seconds : 0;

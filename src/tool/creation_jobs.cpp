@@ -20,7 +20,7 @@ double SecondsSince(Clock::time_point start) { return std::chrono::duration<doub
 
 }  // namespace
 
-int CreationSpec::FixedCount() const {
+int CreationRequest::FixedCount() const {
   return levelIndex >= 0 ? FixedCountOfLevel(levelIndex) : PatternCount(pattern);
 }
 
@@ -41,7 +41,7 @@ double Median(std::vector<double> values) {
 
 // The tool's engines create in memory: no temporary file, no window, no
 // messages (a given-up grid is counted instead of reported).
-JobStats RunJob(const CreationSpec& spec, long long count, std::uint64_t seed, const LineHandler& onLine,
+JobStats RunJob(const CreationRequest& request, long long count, std::uint64_t seed, const LineHandler& onLine,
                 std::atomic<long long>& done) {
   PuzzleState puzzle;
   SolverState solver;
@@ -54,8 +54,8 @@ JobStats RunJob(const CreationSpec& spec, long long count, std::uint64_t seed, c
   stats.puzzleMs.reserve(static_cast<std::size_t>(count));
   for (long long i = 1; i <= count; ++i) {
     const auto start = Clock::now();
-    const CreateResult r = spec.levelIndex >= 0 ? CreateLevelPuzzle(ctx, spec.FixedCount())
-                                                : CreatePatternPuzzle(ctx, spec.pattern, static_cast<int>(i));
+    const CreateResult r = request.levelIndex >= 0 ? CreateLevelPuzzle(ctx, request.FixedCount())
+                                                : CreatePatternPuzzle(ctx, request.pattern, static_cast<int>(i));
     stats.puzzleMs.push_back(SecondsSince(start) * 1000);
     stats.attempts += r.attempts;
     stats.gaveUp += r.gaveUp;
@@ -67,7 +67,7 @@ JobStats RunJob(const CreationSpec& spec, long long count, std::uint64_t seed, c
   return stats;
 }
 
-RunSummary RunJobs(const CreationSpec& spec, long long count, int jobs, std::uint64_t seed, const LineHandler& onLine,
+RunSummary RunJobs(const CreationRequest& request, long long count, int jobs, std::uint64_t seed, const LineHandler& onLine,
                    const std::function<void(long long done, double seconds)>& tick, double tickSeconds) {
   const auto start = Clock::now();
   std::atomic<long long> done{0};
@@ -79,7 +79,7 @@ RunSummary RunJobs(const CreationSpec& spec, long long count, int jobs, std::uin
   for (int j = 0; j < jobs; ++j) {
     const long long share = count / jobs + (j < count % jobs ? 1 : 0);
     threads.emplace_back([&, j, share] {
-      stats[static_cast<std::size_t>(j)] = RunJob(spec, share, seed + static_cast<std::uint64_t>(j), onLine, done);
+      stats[static_cast<std::size_t>(j)] = RunJob(request, share, seed + static_cast<std::uint64_t>(j), onLine, done);
       const std::lock_guard lock(mutex);
       --running;
       finished.notify_all();

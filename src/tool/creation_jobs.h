@@ -14,7 +14,7 @@
 namespace kalvero::tool {
 
 // What to create: puzzles of a level, or puzzles with a drawn pattern.
-struct CreationSpec {
+struct CreationRequest {
   int levelIndex = -1;  // 0..2 for a level of the "Create" menu, -1 for `pattern`
   Grid<int> pattern{};  // fixed cells (flag 1) when levelIndex is -1
 
@@ -37,7 +37,7 @@ using LineHandler = std::function<void(const std::string& line)>;
 // `count` puzzles on one engine whose source is seeded with `seed`. Each line
 // goes to onLine (when set) as soon as its puzzle is verified; `done` counts
 // the finished puzzles.
-JobStats RunJob(const CreationSpec& spec, long long count, std::uint64_t seed, const LineHandler& onLine,
+JobStats RunJob(const CreationRequest& request, long long count, std::uint64_t seed, const LineHandler& onLine,
                 std::atomic<long long>& done);
 
 struct RunSummary {
@@ -49,7 +49,7 @@ struct RunSummary {
 // count % jobs jobs make one more) and job j draws from seed + j. While they
 // run, `tick` (when set) is called on the calling thread about every
 // `tickSeconds` with the puzzles done so far and the time since the start.
-RunSummary RunJobs(const CreationSpec& spec, long long count, int jobs, std::uint64_t seed, const LineHandler& onLine,
+RunSummary RunJobs(const CreationRequest& request, long long count, int jobs, std::uint64_t seed, const LineHandler& onLine,
                    const std::function<void(long long done, double seconds)>& tick, double tickSeconds);
 
 // Median of a list of times (0 for none).

@@ -8,17 +8,11 @@ namespace kalvero::tool {
 
 namespace {
 
-// Every benchmark behind "bench". The engine family registers its benchmark
-// as a "bench" command of its own that expects "engine" first; it joins the
-// list under that name.
+// Every benchmark behind "bench", from every family.
 std::vector<BenchCommand> AllBenches() {
   std::vector<BenchCommand> all;
-  for (const auto& c : EngineCommands())
-    if (c.name == "bench") {
-      const std::string prefix = "engine ";
-      all.push_back({"engine", c.usage.rfind(prefix, 0) == 0 ? c.usage.substr(prefix.size()) : c.usage, c.run});
-    }
   for (auto& b : FileBenches()) all.push_back(std::move(b));
+  for (auto& b : EngineBenches()) all.push_back(std::move(b));
   for (auto& b : GeneratorBenches()) all.push_back(std::move(b));
   return all;
 }
@@ -35,8 +29,7 @@ int RunBench(const Args& args, std::ostream& out, std::ostream& err) {
 std::vector<Command> AllCommands() {
   std::vector<Command> all;
   for (auto family : {FileCommands, EngineCommands, GeneratorCommands})
-    for (auto& c : family())
-      if (c.name != "bench") all.push_back(std::move(c));
+    for (auto& c : family()) all.push_back(std::move(c));
   for (const auto& b : AllBenches()) all.push_back({"bench", b.name + ' ' + b.usage, RunBench});
   return all;
 }

@@ -1,28 +1,17 @@
 // kalvero-tool's generator commands as a script sees them: seedgrid's pinned
 // grids, create's lines on standard output and in a file, and bad arguments.
-#include <QProcess>
 #include <QtTest>
 #include <algorithm>
 
 #include "solver/solver_support.h"
 #include "temp_dir.h"
+#include "tool_run.h"
 
 using kalvero::test::TempDir;
+using kalvero::test::Tool;
+using Run = kalvero::test::ToolRun;
 
 namespace {
-
-struct Run {
-  int exitCode;
-  QByteArray out;
-  QByteArray err;
-};
-
-Run Tool(const QStringList& args) {
-  QProcess p;
-  p.start(qEnvironmentVariable("KALVERO_TOOL"), args);
-  p.waitForFinished(120000);
-  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
 bool IsValidGrid(const QByteArray& g) { return kalvero::test::IsValidGrid(g.toStdString()); }
 

@@ -1,26 +1,15 @@
 // kalvero-tool's engine commands as a script sees them: output formats and
 // exit codes.
-#include <QProcess>
 #include <QtTest>
 
 #include "temp_dir.h"
+#include "tool_run.h"
 
 using kalvero::test::TempDir;
+using kalvero::test::Tool;
+using Run = kalvero::test::ToolRun;
 
 namespace {
-
-struct Run {
-  int exitCode;
-  QByteArray out;
-  QByteArray err;
-};
-
-Run Tool(const QStringList& args) {
-  QProcess p;
-  p.start(qEnvironmentVariable("KALVERO_TOOL"), args);
-  p.waitForFinished(120000);
-  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
 const QString kNineGiven = "7259618341D37B86I59683452713128794566E72A43H94896531272745869135C14I27F8896137542";
 const QString kSolution = "725961834143728695968345271312879456657214389489653127274586913531492768896137542";

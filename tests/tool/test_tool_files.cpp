@@ -1,25 +1,14 @@
 // kalvero-tool's file commands as a script sees them: output text and exit codes.
-#include <QProcess>
 #include <QtTest>
 
 #include "temp_dir.h"
+#include "tool_run.h"
 
 using kalvero::test::TempDir;
+using kalvero::test::Tool;
+using Run = kalvero::test::ToolRun;
 
 namespace {
-
-struct Run {
-  int exitCode;
-  QByteArray out;
-  QByteArray err;
-};
-
-Run Tool(const QStringList& args) {
-  QProcess p;
-  p.start(qEnvironmentVariable("KALVERO_TOOL"), args);
-  p.waitForFinished(60000);
-  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
 const QByteArray kSolved =
     "123456789456789123789123456234567891567891234891234567345678912678912345912345678";
