@@ -61,6 +61,7 @@ inline std::vector<std::vector<int>> Units(const char* order) {
     for (int n = 1; n <= 9; ++n) units.push_back(*p == 'b' ? BoxList(n) : *p == 'r' ? RowList(n) : ColList(n));
   return units;
 }
+inline std::vector<int> Line(bool row, int n) { return row ? RowList(n) : ColList(n); }
 inline int Row(int x) { return (x - 1) / 9 + 1; }
 inline int Col(int x) { return (x - 1) % 9 + 1; }
 inline int Box(int x) { return 3 * ((Row(x) - 1) / 3) + (Col(x) - 1) / 3 + 1; }
@@ -68,6 +69,12 @@ inline int Box(int x) { return 3 * ((Row(x) - 1) / 3) + (Col(x) - 1) / 3 + 1; }
 inline void Place(TextBoard& b, int cell, int d) {
   b.value[cell] = std::to_string(d);
   ++b.placements;
+}
+
+inline int Remove(TextBoard& b, int x, int d) {
+  if (!Has(b.cand[x], d)) return 0;
+  b.cand[x] = RemoveDigit(b.cand[x], d);
+  return 1;
 }
 
 inline int Eliminate(TextBoard& b, int cell, int d) {
@@ -134,20 +141,11 @@ inline void Rule2(TextBoard& b) {
           rows[ch - '0'] += std::to_string(Row(x));
           cols[ch - '0'] += std::to_string(Col(x));
         }
-    for (int d = 1; d <= 9; ++d) {
-      if (rows[d].size() == 1)
-        for (int x : RowList(rows[d][0] - '0'))
-          if (Box(x) != k && RemoveDigit(b.cand[x], d) != b.cand[x]) {
-            b.cand[x] = RemoveDigit(b.cand[x], d);
-            ++count;
-          }
-      if (cols[d].size() == 1)
-        for (int x : ColList(cols[d][0] - '0'))
-          if (Box(x) != k && RemoveDigit(b.cand[x], d) != b.cand[x]) {
-            b.cand[x] = RemoveDigit(b.cand[x], d);
-            ++count;
-          }
-    }
+    for (int d = 1; d <= 9; ++d)
+      for (const std::string* t : {&rows[d], &cols[d]})
+        if (t->size() == 1)
+          for (int x : Line(t == &rows[d], (*t)[0] - '0'))
+            if (Box(x) != k) count += Remove(b, x, d);
   }
   Finish(b, 2, count);
 }
@@ -161,15 +159,9 @@ inline void Rule3(TextBoard& b) {
       int same = 0;
       for (int y : unit) same += b.cand[y] == s;
       if (same != 2) continue;
-      for (int z : unit) {
-        const std::string t = b.cand[z];
-        if (t == s) continue;
-        for (char ch : s)
-          if (RemoveDigit(t, ch - '0') != t) {
-            b.cand[z] = RemoveDigit(b.cand[z], ch - '0');
-            ++count;
-          }
-      }
+      for (int z : unit)
+        if (b.cand[z] != s)
+          for (char ch : s) count += Remove(b, z, ch - '0');
     }
   Finish(b, 3, count);
 }
@@ -179,22 +171,16 @@ inline void Rule4(TextBoard& b) {
   for (int line = 0; line < 18; ++line) {
     const bool isCol = line < 9;
     const int n = line % 9 + 1;
-    const auto cells = isCol ? ColList(n) : RowList(n);
     std::array<std::string, 10> boxes;
-    for (int x : cells)
+    for (int x : Line(!isCol, n))
       for (char ch : b.cand[x]) {
         const std::string bx = std::to_string(Box(x));
         if (boxes[ch - '0'].find(bx) == std::string::npos) boxes[ch - '0'] += bx;
       }
     for (int d = 1; d <= 9; ++d) {
       if (boxes[d].size() != 1) continue;
-      for (int y : BoxList(boxes[d][0] - '0')) {
-        if ((isCol ? Col(y) : Row(y)) == n || b.cand[y].size() < 2) continue;
-        if (RemoveDigit(b.cand[y], d) != b.cand[y]) {
-          b.cand[y] = RemoveDigit(b.cand[y], d);
-          ++count;
-        }
-      }
+      for (int y : BoxList(boxes[d][0] - '0'))
+        if ((isCol ? Col(y) : Row(y)) != n && b.cand[y].size() >= 2) count += Remove(b, y, d);
     }
   }
   Finish(b, 4, count);
@@ -319,52 +305,34 @@ inline void AppendOnce(std::string& t, int n) {
   if (t.find(ch) == std::string::npos) t += ch;
 }
 
-inline int Remove(TextBoard& b, int x, int d) {
-  if (!Has(b.cand[x], d)) return 0;
-  b.cand[x] = RemoveDigit(b.cand[x], d);
-  return 1;
-}
-
 inline void Rule8(TextBoard& b) {
   int count = 0;
-  std::array<std::array<std::string, 10>, 10> rowsInBox, colsInBox, boxesInRow, boxesInCol;
+  // [0] rows, [1] columns: a digit's lines per box (taken before any
+  // removal), then its boxes per line (taken after the first removals).
+  std::array<std::array<std::array<std::string, 10>, 10>, 2> linesInBox, boxesInLine;
   for (int bx = 1; bx <= 9; ++bx)
     for (int x : BoxList(bx))
       for (char ch : b.cand[x]) {
-        AppendOnce(rowsInBox[ch - '0'][bx], Row(x));
-        AppendOnce(colsInBox[ch - '0'][bx], Col(x));
+        AppendOnce(linesInBox[0][ch - '0'][bx], Row(x));
+        AppendOnce(linesInBox[1][ch - '0'][bx], Col(x));
       }
   for (int bx = 1; bx <= 9; ++bx)
-    for (int d = 1; d <= 9; ++d) {
-      if (rowsInBox[d][bx].size() == 1)
-        for (int i = 1; i <= 9; ++i) {
-          const int x = CellNum(rowsInBox[d][bx][0] - '0', i);
-          if (Box(x) != bx) count += Remove(b, x, d);
-        }
-      if (colsInBox[d][bx].size() == 1)
-        for (int i = 1; i <= 9; ++i) {
-          const int x = CellNum(i, colsInBox[d][bx][0] - '0');
-          if (Box(x) != bx) count += Remove(b, x, d);
-        }
-    }
-  for (int r = 1; r <= 9; ++r)
-    for (int x : RowList(r))
-      for (int d = 1; d <= 9; ++d)
-        if (Has(b.cand[x], d)) AppendOnce(boxesInRow[d][r], Box(x));
-  for (int c = 1; c <= 9; ++c)
-    for (int x : ColList(c))
-      for (int d = 1; d <= 9; ++d)
-        if (Has(b.cand[x], d)) AppendOnce(boxesInCol[d][c], Box(x));
-  for (int r = 1; r <= 9; ++r)
     for (int d = 1; d <= 9; ++d)
-      if (boxesInRow[d][r].size() == 1)
-        for (int x : BoxList(boxesInRow[d][r][0] - '0'))
-          if (Row(x) != r) count += Remove(b, x, d);
-  for (int c = 1; c <= 9; ++c)
-    for (int d = 1; d <= 9; ++d)
-      if (boxesInCol[d][c].size() == 1)
-        for (int x : BoxList(boxesInCol[d][c][0] - '0'))
-          if (Col(x) != c) count += Remove(b, x, d);
+      for (int k = 0; k < 2; ++k)
+        if (linesInBox[k][d][bx].size() == 1)
+          for (int x : Line(k == 0, linesInBox[k][d][bx][0] - '0'))
+            if (Box(x) != bx) count += Remove(b, x, d);
+  for (int k = 0; k < 2; ++k)
+    for (int n = 1; n <= 9; ++n)
+      for (int x : Line(k == 0, n))
+        for (int d = 1; d <= 9; ++d)
+          if (Has(b.cand[x], d)) AppendOnce(boxesInLine[k][d][n], Box(x));
+  for (int k = 0; k < 2; ++k)
+    for (int n = 1; n <= 9; ++n)
+      for (int d = 1; d <= 9; ++d)
+        if (boxesInLine[k][d][n].size() == 1)
+          for (int x : BoxList(boxesInLine[k][d][n][0] - '0'))
+            if ((k == 0 ? Row(x) : Col(x)) != n) count += Remove(b, x, d);
   Finish(b, 8, count);
 }
 
