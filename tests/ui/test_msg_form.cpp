@@ -41,101 +41,79 @@ class TestMsgForm : public QObject {
   Q_OBJECT
 
  private slots:
-  void clickAnswers_data() {
+  // Actions: "click N" / "right N" release button N with that mouse button;
+  // "keys N" presses Y, Space and then Enter on button N, and only Enter
+  // answers; "escape" presses Escape on the focused first button, which
+  // passes it on to the window.
+  void answers_data() {
     QTest::addColumn<QString>("style");
+    QTest::addColumn<QString>("action");
     QTest::addColumn<QStringList>("captions");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<Qt::MouseButton>("mouse");
     QTest::addColumn<int>("result");
     const QStringList yesNo{"Yes", "No"};
-    QTest::newRow("yes") << "vbYesNo+vbquestion" << yesNo << 0 << Qt::LeftButton << 6;
-    QTest::newRow("no") << "vbYesNo+vbquestion" << yesNo << 1 << Qt::LeftButton << 7;
-    QTest::newRow("ok") << "vbok+vbcritical" << QStringList{"Ok"} << 0 << Qt::LeftButton << 1;
-    QTest::newRow("normal ok answers 0") << "vbnormal" << QStringList{"Ok"} << 0 << Qt::LeftButton << 0;
-    QTest::newRow("no button keyword") << "vbinformation" << QStringList{"Ok"} << 0 << Qt::LeftButton << 1;
-    QTest::newRow("third button") << "vbabortretryignore" << QStringList{"Abort", "Retry", "Ignore"} << 2
-                                  << Qt::LeftButton << 5;
-    QTest::newRow("continue") << "vbcontinuecancel" << QStringList{"Continue", "Cancel"} << 0 << Qt::LeftButton
-                              << 6;
-    QTest::newRow("right button releases too") << "vbokcancel" << QStringList{"Ok", "Cancel"} << 1
-                                               << Qt::RightButton << 2;
+    QTest::newRow("yes") << "vbYesNo+vbquestion" << "click 0" << yesNo << 6;
+    QTest::newRow("no") << "vbYesNo+vbquestion" << "click 1" << yesNo << 7;
+    QTest::newRow("normal ok answers 0") << "vbnormal" << "click 0" << QStringList{"Ok"} << 0;
+    QTest::newRow("no button keyword") << "vbinformation" << "click 0" << QStringList{"Ok"} << 1;
+    QTest::newRow("third button") << "vbabortretryignore" << "click 2" << QStringList{"Abort", "Retry", "Ignore"} << 5;
+    QTest::newRow("continue") << "vbcontinuecancel" << "click 0" << QStringList{"Continue", "Cancel"} << 6;
+    QTest::newRow("right button releases too") << "vbokcancel" << "right 1" << QStringList{"Ok", "Cancel"} << 2;
+    QTest::newRow("Enter on the focused button") << "vbYesNo+vbquestion" << "keys 1" << yesNo << 7;
+    QTest::newRow("escape: cancel when offered") << "vbyesnocancel" << "escape" << QStringList{"Yes", "No", "Cancel"} << 2;
+    QTest::newRow("escape: cancel first") << "vbcancel+vbok" << "escape" << QStringList{"Cancel", "Ok"} << 2;
+    QTest::newRow("escape: else the last button") << "vbyesno" << "escape" << yesNo << 7;
+    QTest::newRow("escape: single ok") << "vbok+vbexclamation" << "escape" << QStringList{"Ok"} << 1;
   }
 
-  void clickAnswers() {
+  void answers() {
     QFETCH(QString, style);
+    QFETCH(QString, action);
     QFETCH(QStringList, captions);
-    QFETCH(int, index);
-    QFETCH(Qt::MouseButton, mouse);
     QFETCH(int, result);
     MsgForm form;
     QStringList shown;
     bool leftOpen = true;
+    bool openAfterOtherKeys = true;
     WhenShown(
         form,
         [&] {
           shown = VisibleCaptions(form);
-          QTest::mouseClick(Button(form, index), mouse);
+          BoxControl* button = Button(form, action.section(QLatin1Char(' '), 1).toInt());
+          if (action == QLatin1String("escape")) {
+            QTest::keyClick(button, Qt::Key_Escape);
+          } else if (action.startsWith(QLatin1String("keys"))) {
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Y);
+            QTest::keyClick(button, Qt::Key_Space);
+            openAfterOtherKeys = form.isVisible();
+            QTest::keyClick(button, Qt::Key_Return);
+          } else {
+            QTest::mouseClick(button, action.startsWith(QLatin1String("right")) ? Qt::RightButton : Qt::LeftButton);
+          }
         },
         &leftOpen);
     QCOMPARE(form.MsgboxA(QStringLiteral("Question?"), style), result);
     QVERIFY(!leftOpen);
-    QCOMPARE(shown, captions);
-    QVERIFY(!form.isVisible());
-  }
-
-  // Enter on the focused button answers; other keys are discarded.
-  void enterOnFocusedButton() {
-    MsgForm form;
-    bool leftOpen = true;
-    bool openAfterOtherKeys = false;
-    WhenShown(
-        form,
-        [&] {
-          BoxControl* no = Button(form, 1);
-          no->setFocus();
-          QTest::keyClick(no, Qt::Key_Y);
-          QTest::keyClick(no, Qt::Key_Space);
-          openAfterOtherKeys = form.isVisible();
-          QTest::keyClick(no, Qt::Key_Return);
-        },
-        &leftOpen);
-    QCOMPARE(form.MsgboxA(QStringLiteral("Exit?"), QStringLiteral("vbYesNo+vbquestion")), 7);
     QVERIFY(openAfterOtherKeys);
-    QVERIFY(!leftOpen);
+    QCOMPARE(shown, captions);
   }
 
-  void escapeAnswers_data() {
-    QTest::addColumn<QString>("style");
-    QTest::addColumn<int>("result");
-    QTest::newRow("cancel when offered") << "vbyesnocancel" << 2;
-    QTest::newRow("cancel first") << "vbcancel+vbok" << 2;
-    QTest::newRow("else the last button") << "vbyesno" << 7;
-    QTest::newRow("single ok") << "vbok+vbexclamation" << 1;
-  }
-
-  void escapeAnswers() {
-    QFETCH(QString, style);
-    QFETCH(int, result);
-    MsgForm form;
-    // Sent to the focused button, which passes Escape on to the window.
-    WhenShown(form, [&] { QTest::keyClick(Button(form, 0), Qt::Key_Escape); });
-    QCOMPARE(form.MsgboxA(QStringLiteral("Sure?"), style), result);
-  }
-
-  // A window reused for a shorter style hides the buttons it no longer needs,
-  // and centres the row under the message.
+  // A window reused after an input box hides the field and the buttons it
+  // no longer needs, and centres the row under the message.
   void layoutFollowsTheCall() {
     MsgForm form;
-    WhenShown(form, [&] { QTest::mouseClick(Button(form, 0), Qt::LeftButton); });
-    form.MsgboxA(QStringLiteral("one"), QStringLiteral("vbyesnocancel"));
+    WhenShown(form, [&] { QTest::mouseClick(Button(form, 2), Qt::LeftButton); });
+    form.Inputbox(QStringLiteral("Name?"), QString(), false);
 
     QStringList shown;
     int leftGap = -1;
     int rightGap = -1;
     bool belowLabel = false;
+    bool fieldVisible = true;
     QString labelText;
     WhenShown(form, [&] {
       shown = VisibleCaptions(form);
+      fieldVisible = Field(form)->isVisible();
       const QRect first = Button(form, 0)->geometry();
       const QRect last = Button(form, 1)->geometry();
       leftGap = first.left();
@@ -148,6 +126,7 @@ class TestMsgForm : public QObject {
     form.MsgboxA(QStringLiteral("A much longer first line of the message\r\nand a second line"),
                  QStringLiteral("vbokcancel"));
     QCOMPARE(shown, (QStringList{"Ok", "Cancel"}));
+    QVERIFY(!fieldVisible);
     QVERIFY(belowLabel);
     QVERIFY2(std::abs(leftGap - rightGap) <= 1, qPrintable(QStringLiteral("%1 vs %2").arg(leftGap).arg(rightGap)));
     QCOMPARE(labelText, QStringLiteral("A much longer first line of the message\nand a second line"));
@@ -202,10 +181,14 @@ class TestMsgForm : public QObject {
     MsgForm form;
     bool leftOpen = true;
     QStringList afterDefault;
+    QStringList shown;
+    bool fieldVisible = false;
     WhenShown(
         form,
         [&] {
           QLineEdit* field = Field(form);
+          shown = VisibleCaptions(form);
+          fieldVisible = field->isVisible();
           for (const QString& step : steps) {
             if (step.startsWith(QLatin1String("type:"))) {
               QTest::keyClicks(field, step.mid(5));
@@ -228,29 +211,9 @@ class TestMsgForm : public QObject {
         &leftOpen);
     QCOMPARE(form.Inputbox(QStringLiteral("Puzzle number?"), QStringLiteral("5"), digitsOnly), result);
     QVERIFY(!leftOpen);
-    if (steps.contains(QStringLiteral("default"))) QCOMPARE(afterDefault, (QStringList{"5", "1", "1"}));
-  }
-
-  void inputButtonsAndField() {
-    MsgForm form;
-    QStringList shown;
-    bool fieldVisible = false;
-    WhenShown(form, [&] {
-      shown = VisibleCaptions(form);
-      fieldVisible = Field(form)->isVisible();
-      QTest::mouseClick(Button(form, 2), Qt::LeftButton);
-    });
-    form.Inputbox(QStringLiteral("Name?"), QString(), false);
     QCOMPARE(shown, (QStringList{"Enter", "Default", "Cancel"}));
     QVERIFY(fieldVisible);
-
-    // The next message hides the field again.
-    WhenShown(form, [&] {
-      fieldVisible = Field(form)->isVisible();
-      QTest::mouseClick(Button(form, 0), Qt::LeftButton);
-    });
-    form.MsgboxA(QStringLiteral("Done"), QStringLiteral("vbok"));
-    QVERIFY(!fieldVisible);
+    if (steps.contains(QStringLiteral("default"))) QCOMPARE(afterDefault, (QStringList{"5", "1", "1"}));
   }
 
   // The free functions find the one form of the top-level window, whichever
