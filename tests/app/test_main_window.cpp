@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <functional>
+#include <optional>
 
 #include "app/main_window.h"
 #include "model/config.h"
@@ -27,17 +27,31 @@ QByteArray ReadAll(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void WriteAll(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes);
-}
-
 QStringList Captions(const QMenu* menu) {
   QStringList out;
   for (const QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
   return out;
 }
+
+// A window in a scratch folder, started from these settings (none: a first
+// run) and optionally without the shipped puzzle file; `seen` holds the
+// start-up messages.
+struct Started {
+  Folder folder;
+  MainWindow window{folder.paths()};
+  QStringList seen;
+  explicit Started(const std::optional<Settings>& settings, bool withPuzzles = true) {
+    if (settings) {
+      QFile cfg(folder.path("kalvero.cfg"));
+      cfg.open(QIODevice::WriteOnly);
+      cfg.write(QByteArray::fromStdString(ConfigText(*settings)));
+    }
+    if (!withPuzzles) QFile::remove(folder.path("puzzles.txt"));
+    MessageAnswerer answers;
+    window.Start();
+    seen = answers.seen;
+  }
+};
 
 }  // namespace
 
@@ -45,58 +59,42 @@ class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
   void firstRunCreatesDefaultConfig() {
-    Folder folder;
-    MainWindow window(folder.paths());
-    MessageAnswerer answers;
-    window.Start();
-    QCOMPARE(answers.seen, QStringList{QStringLiteral("Configuration file not found ...\nA new file will be created")});
-    QCOMPARE(ReadAll(folder.path("kalvero.cfg")), QByteArray::fromStdString(DefaultConfigText()));
-    QCOMPARE(window.FileLabelText(), QStringLiteral("puzzles.txt"));
-    QCOMPARE(window.NumberLabelText(), folder.NumberLabel(1));
-    QCOMPARE(window.StatusText(), QStringLiteral("Puzzle read"));
-    QCOMPARE(window.LevelLabelText(), QString::fromLatin1(LevelName(window.State().FixedCount)));
-    for (int i = 0; i <= 5; ++i) QVERIFY(!window.RecentEntry(i)->isVisible());
+    Started s(std::nullopt);
+    QCOMPARE(s.seen, QStringList{QStringLiteral("Configuration file not found ...\nA new file will be created")});
+    QCOMPARE(ReadAll(s.folder.path("kalvero.cfg")), QByteArray::fromStdString(DefaultConfigText()));
+    QCOMPARE(s.window.FileLabelText(), QStringLiteral("puzzles.txt"));
+    QCOMPARE(s.window.NumberLabelText(), s.folder.NumberLabel(1));
+    QCOMPARE(s.window.StatusText(), QStringLiteral("Puzzle read"));
+    QCOMPARE(s.window.LevelLabelText(), QString::fromLatin1(LevelName(s.window.State().FixedCount)));
+    for (int i = 0; i <= 5; ++i) QVERIFY(!s.window.RecentEntry(i)->isVisible());
   }
 
   void startsAtTheConfiguredPuzzle() {
-    Folder folder;
-    Settings s = DefaultSettings();
-    s.PuzzleNumber = 3;
-    s.recent.caption = {"/x/one.txt", "", "", "", ""};
-    WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(ConfigText(s)));
-    MainWindow window(folder.paths());
-    MessageAnswerer answers;
-    window.Start();
-    QVERIFY(answers.seen.isEmpty());
-    QCOMPARE(window.NumberLabelText(), folder.NumberLabel(3));
-    QVERIFY(window.RecentEntry(0)->isVisible());
-    QCOMPARE(window.RecentEntry(0)->text(), QStringLiteral("/x/one.txt"));
-    QVERIFY(!window.RecentEntry(1)->isVisible());
-    QVERIFY(window.RecentEntry(5)->isVisible());
+    Settings settings = DefaultSettings();
+    settings.PuzzleNumber = 3;
+    settings.recent.caption = {"/x/one.txt", "", "", "", ""};
+    Started s(settings);
+    QVERIFY(s.seen.isEmpty());
+    QCOMPARE(s.window.NumberLabelText(), s.folder.NumberLabel(3));
+    QVERIFY(s.window.RecentEntry(0)->isVisible());
+    QCOMPARE(s.window.RecentEntry(0)->text(), QStringLiteral("/x/one.txt"));
+    QVERIFY(!s.window.RecentEntry(1)->isVisible());
+    QVERIFY(s.window.RecentEntry(5)->isVisible());
   }
 
   void missingPuzzleFileFallsBackToShippedOne() {
-    Folder folder;
-    Settings s = DefaultSettings();
-    s.PuzzleFileName = "/nonexistent/gone.txt";
-    s.PuzzleNumber = 7;
-    WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(ConfigText(s)));
-    MainWindow window(folder.paths());
-    MessageAnswerer answers;
-    window.Start();
-    QCOMPARE(window.NumberLabelText(), folder.NumberLabel(1));
-    QCOMPARE(window.FileLabelText(), QStringLiteral("puzzles.txt"));
+    Settings settings = DefaultSettings();
+    settings.PuzzleFileName = "/nonexistent/gone.txt";
+    settings.PuzzleNumber = 7;
+    Started s(settings);
+    QCOMPARE(s.window.NumberLabelText(), s.folder.NumberLabel(1));
+    QCOMPARE(s.window.FileLabelText(), QStringLiteral("puzzles.txt"));
   }
 
   void noPuzzlesShowsEmptyGrid() {
-    Folder folder;
-    QFile::remove(folder.path("puzzles.txt"));
-    WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(DefaultConfigText()));
-    MainWindow window(folder.paths());
-    MessageAnswerer answers;
-    window.Start();
-    QVERIFY(answers.seen.isEmpty());
-    QCOMPARE(window.StatusText(), QStringLiteral("Click Create for a new puzzle ..."));
+    Started s(DefaultSettings(), false);
+    QVERIFY(s.seen.isEmpty());
+    QCOMPARE(s.window.StatusText(), QStringLiteral("Click Create for a new puzzle ..."));
   }
 
   void menusInOrder() {
@@ -113,11 +111,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(Captions(top[1]->menu()), puzzle);
     QCOMPARE(Captions(window.CreateEntry()->menu()), (QStringList{"Very Easy", "Easy", "Hard", "-", "Cancel"}));
     QCOMPARE(Captions(top[1]->menu()->actions()[8]->menu()), (QStringList{"Puzzle", "Solution", "-", "Cancel"}));
-  }
-
-  void buttonTooltips() {
-    Folder folder;
-    MainWindow window(folder.paths());
     QCOMPARE(window.Button(ButtonId::Undo)->toolTip(), QStringLiteral("Undo last manual placement; rightclick to reset all"));
     QCOMPARE(window.Button(ButtonId::Create)->toolTip(),
              QStringLiteral("Create a new puzzle; right click to set options and create multiple puzzles"));
@@ -125,57 +118,43 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.Button(ButtonId::Load)->toolTip(), QStringLiteral("Load a new Puzzle File"));
   }
 
-  void saveWritesCurrentPuzzle() {
-    Folder folder;
-    WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(DefaultConfigText()));
-    MainWindow window(folder.paths());
-    MessageAnswerer answers;
-    window.Start();
-    window.State().PuzzleNumber = 5;
-    window.findChild<QAction*>(QStringLiteral("mnuoptsave"))->trigger();
-    QCOMPARE(window.StatusText(), QStringLiteral("Current options saved"));
-    Settings back;
-    QVERIFY(LoadConfig(folder.path("kalvero.cfg").toStdString(), back));
-    QCOMPARE(back.PuzzleNumber, 5);
-    QCOMPARE(QString::fromStdString(back.PuzzleFileName), QStringLiteral("puzzles.txt"));
-  }
-
-  void exitSavesOnlyOnYes_data() {
-    QTest::addColumn<QString>("answer");
+  // Options > Save saves the options and the puzzle shown; Exit asks and
+  // saves on Yes only; the close box saves nothing.
+  void saving_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("seen");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("Yes") << "Yes" << true;
-    QTest::newRow("No") << "No" << false;
+    QTest::addColumn<bool>("open");
+    QTest::newRow("Options > Save") << "save" << QStringList{} << true << true;
+    QTest::newRow("Exit, Yes") << "Yes" << QStringList{"Exit?"} << true << false;
+    QTest::newRow("Exit, No") << "No" << QStringList{"Exit?"} << false << true;
+    QTest::newRow("close box") << "close" << QStringList{} << false << false;
   }
-  void exitSavesOnlyOnYes() {
-    QFETCH(QString, answer);
+  void saving() {
+    QFETCH(QString, action);
+    QFETCH(QStringList, seen);
     QFETCH(bool, saved);
-    Folder folder;
-    WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(DefaultConfigText()));
-    MainWindow window(folder.paths());
-    MessageAnswerer start;
-    window.Start();
-    window.show();
-    window.CurrentSettings().PrinterLineSize = 17;
-    MessageAnswerer answers({answer});
-    window.Exit();
-    QCOMPARE(answers.seen, QStringList{QStringLiteral("Exit?")});
+    QFETCH(bool, open);
+    Started s(DefaultSettings());
+    s.window.show();
+    s.window.State().PuzzleNumber = 5;
+    s.window.CurrentSettings().PrinterLineSize = 17;
+    MessageAnswerer answers({action});
+    if (action == QLatin1String("save")) {
+      s.window.findChild<QAction*>(QStringLiteral("mnuoptsave"))->trigger();
+      QCOMPARE(s.window.StatusText(), QStringLiteral("Current options saved"));
+    } else if (action == QLatin1String("close")) {
+      s.window.close();
+    } else {
+      s.window.Exit();
+    }
+    QCOMPARE(answers.seen, seen);
+    QCOMPARE(s.window.isVisible(), open);
     Settings back;
-    QVERIFY(LoadConfig(folder.path("kalvero.cfg").toStdString(), back));
+    QVERIFY(LoadConfig(s.folder.path("kalvero.cfg").toStdString(), back));
     QCOMPARE(back.PrinterLineSize == 17, saved);
-    QCOMPARE(window.isVisible(), !saved);
-  }
-
-  void closeBoxSavesNothing() {
-    Folder folder;
-    WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(DefaultConfigText()));
-    MainWindow window(folder.paths());
-    MessageAnswerer answers;
-    window.Start();
-    window.show();
-    window.CurrentSettings().PrinterLineSize = 17;
-    window.close();
-    QVERIFY(!window.isVisible());
-    QCOMPARE(ReadAll(folder.path("kalvero.cfg")), QByteArray::fromStdString(DefaultConfigText()));
+    QCOMPARE(back.PuzzleNumber == 5, saved);
+    QCOMPARE(QString::fromStdString(back.PuzzleFileName), QStringLiteral("puzzles.txt"));
   }
 
   void schemes_data() {
@@ -195,20 +174,16 @@ class MainWindowTest : public QObject {
     QFETCH(QString, expectedScheme);
     QFETCH(bool, message);
     QFETCH(bool, menuPainted);
-    Folder folder;
-    Settings s = DefaultSettings();
-    s.SchemeFile = scheme.toStdString();
-    s.SchemeColour13 = colour13;
-    WriteAll(folder.path("kalvero.cfg"), QByteArray::fromStdString(ConfigText(s)));
-    MainWindow window(folder.paths());
-    MessageAnswerer answers;
-    window.Start();
-    QCOMPARE(QString::fromStdString(window.CurrentSettings().SchemeFile), expectedScheme);
-    QCOMPARE(answers.seen.contains(QStringLiteral("Colour Scheme: ") + scheme + QStringLiteral(" not found")), message);
-    QCOMPARE(!window.menuBar()->styleSheet().isEmpty(), menuPainted);
+    Settings settings = DefaultSettings();
+    settings.SchemeFile = scheme.toStdString();
+    settings.SchemeColour13 = colour13;
+    Started s(settings);
+    QCOMPARE(QString::fromStdString(s.window.CurrentSettings().SchemeFile), expectedScheme);
+    QCOMPARE(s.seen.contains(QStringLiteral("Colour Scheme: ") + scheme + QStringLiteral(" not found")), message);
+    QCOMPARE(!s.window.menuBar()->styleSheet().isEmpty(), menuPainted);
     if (colour13 != 0) {
-      QCOMPARE(window.Button(ButtonId::Next)->BackColor(), ToQColor(colour13));
-      QCOMPARE(window.Colours().control, Colour(colour13));
+      QCOMPARE(s.window.Button(ButtonId::Next)->BackColor(), ToQColor(colour13));
+      QCOMPARE(s.window.Colours().control, Colour(colour13));
     }
   }
 };
