@@ -25,6 +25,16 @@ std::string Without(std::string board, std::initializer_list<int> cells) {
   return board;
 }
 
+// One solve set up from a board text as the generator's seeding leaves it.
+struct Solve {
+  PuzzleState puzzle;
+  SolverState solver;
+  SilentHost host;
+  RuleContext ctx{puzzle, solver, host};
+  explicit Solve(const std::string& board) { SetUpSolve(puzzle, solver, board); }
+  SolveResult Run() { return SolvePuzzle(puzzle, solver, host); }
+};
+
 }  // namespace
 
 class SolverTest : public QObject {
@@ -36,19 +46,21 @@ class SolverTest : public QObject {
     QTest::addColumn<bool>("stop");
     QTest::addColumn<bool>("failed");
     QTest::addColumn<int>("branchPoints");  // -1: not checked
+    QTest::addColumn<int>("placements");    // final count, with an empty queue; 0: not checked
     QTest::addColumn<QString>("expected");  // "valid": any complete grid keeping the givens
     QString seeds(81, QLatin1Char('0'));
     for (int d = 1; d <= 9; ++d) seeds[kTables.BoxCells[d][d] - 1] = QChar(u'0' + d);
     QTest::newRow("rule 1 alone, no search")
-        << QString::fromStdString(Without(kGrid, {1, 41, 81})) << 0 << false << false << 0 << QString(kGrid);
+        << QString::fromStdString(Without(kGrid, {1, 41, 81})) << 0 << false << false << 0 << 3 << QString(kGrid);
     QTest::newRow("unique puzzle, every other branch tried")
-        << QString(kUniqueNeedsSearch) << 0 << false << false << 0 << QString(kUniqueSolution);
+        << QString(kUniqueNeedsSearch) << 0 << false << false << 0 << 0 << QString(kUniqueSolution);
     QTest::newRow("two solutions, first candidate of a two-way branch")
-        << QString(kTwoSolutions) << 0 << false << false << 1 << "valid";
-    QTest::newRow("nine seeds") << seeds << 0 << false << false << -1 << "valid";
-    QTest::newRow("repeated given") << "11" + QString(79, QLatin1Char('0')) << 0 << false << true << 0 << "";
-    QTest::newRow("placement limit already passed") << seeds << 201 << false << true << -1 << "";
-    QTest::newRow("stop requested leaves the givens") << seeds << 0 << true << true << -1 << seeds;
+        << QString(kTwoSolutions) << 0 << false << false << 1 << 0 << "valid";
+    QTest::newRow("nine seeds") << seeds << 0 << false << false << -1 << 0 << "valid";
+    QTest::newRow("repeated given, no branch point: -99")
+        << "11" + QString(79, QLatin1Char('0')) << 0 << false << true << 0 << kPlacementCountNoSolution << "";
+    QTest::newRow("placement limit already passed") << seeds << 201 << false << true << -1 << 0 << "";
+    QTest::newRow("stop requested leaves the givens") << seeds << 0 << true << true << -1 << 0 << seeds;
   }
   void solveOutcomes() {
     QFETCH(QString, board);
@@ -56,19 +68,21 @@ class SolverTest : public QObject {
     QFETCH(bool, stop);
     QFETCH(bool, failed);
     QFETCH(int, branchPoints);
+    QFETCH(int, placements);
     QFETCH(QString, expected);
-    PuzzleState puzzle;
-    SolverState solver;
-    SilentHost host;
-    SetUpSolve(puzzle, solver, board.toStdString());
-    solver.PlacementCount = startPlacements;
-    solver.StopRequested = stop;
-    const SolveResult r = SolvePuzzle(puzzle, solver, host);
-    QCOMPARE(solver.SolveFailed, failed);
+    Solve t(board.toStdString());
+    t.solver.PlacementCount = startPlacements;
+    t.solver.StopRequested = stop;
+    const SolveResult r = t.Run();
+    QCOMPARE(t.solver.SolveFailed, failed);
     QCOMPARE(r.solved, !failed);
-    QCOMPARE(r.branchPoints, solver.BranchStack.Points());
-    if (branchPoints >= 0) QCOMPARE(solver.BranchStack.Points(), branchPoints);
-    const std::string got = BoardOf(solver);
+    QCOMPARE(r.branchPoints, t.solver.BranchStack.Points());
+    if (branchPoints >= 0) QCOMPARE(t.solver.BranchStack.Points(), branchPoints);
+    if (placements != 0) {
+      QCOMPARE(t.solver.PlacementCount, placements);
+      QVERIFY(t.solver.TrialQueue.Empty());
+    }
+    const std::string got = BoardOf(t.solver);
     if (expected == QLatin1String("valid")) {
       QVERIFY(IsValidGrid(got));
       for (int i = 0; i < 81; ++i)
@@ -78,68 +92,37 @@ class SolverTest : public QObject {
     }
   }
 
-  void solveWithoutSearchCountsItsPlacements() {
-    PuzzleState puzzle;
-    SolverState solver;
-    SilentHost host;
-    SetUpSolve(puzzle, solver, Without(kGrid, {1, 41, 81}));
-    SolvePuzzle(puzzle, solver, host);
-    QCOMPARE(solver.PlacementCount, 3);
-    QVERIFY(solver.TrialQueue.Empty());
-  }
-
-  // A repeated digit right after the first placement, with no branch point.
-  void duplicateWithoutBranchPointGivesMinus99() {
-    PuzzleState puzzle;
-    SolverState solver;
-    SilentHost host;
-    SetUpSolve(puzzle, solver, "11" + std::string(79, '0'));
-    SolvePuzzle(puzzle, solver, host);
-    QCOMPARE(solver.PlacementCount, kPlacementCountNoSolution);
-    QVERIFY(solver.BranchStack.Empty());
-    QVERIFY(solver.TrialQueue.Empty());
-  }
-
   // A queue left by an earlier solve is never placed: here its entry names a
   // given's cell, and the refresh stops early at cell 9, which has no
   // candidates, so the queue would not be rebuilt.
   void staleQueueIsNeverPlaced() {
-    PuzzleState puzzle;
-    SolverState solver;
-    SilentHost host;
-    SetUpSolve(puzzle, solver, "123456780000000009" + std::string(63, '0'));
+    Solve t("123456780000000009" + std::string(63, '0'));
     TrialEntry stale;
     stale.count = 1;
     stale.cell = 1;
     stale.box = 1;
     stale.candidates = DigitBit(5);
-    solver.TrialQueue.Push(stale);
-    SolvePuzzle(puzzle, solver, host);
-    QVERIFY(solver.SolveFailed);
-    QCOMPARE(solver.CellValue[1], DigitBit(1));
+    t.solver.TrialQueue.Push(stale);
+    t.Run();
+    QVERIFY(t.solver.SolveFailed);
+    QCOMPARE(t.solver.CellValue[1], DigitBit(1));
   }
 
   // Rule 1 counts an open cell without candidates as a single, so this board
   // reaches EmptyCount 0 with a hole and no repeated digit; it must fail.
   void holeIsNeverASuccess() {
-    PuzzleState puzzle;
-    SolverState solver;
-    SilentHost host;
-    SetUpSolve(puzzle, solver, "023056400406780103789120050004500090507891030800034060340600912600912305912040608");
-    SolvePuzzle(puzzle, solver, host);
-    QVERIFY(solver.SolveFailed);
-    QVERIFY(CheckNoDuplicates(solver));
-    QVERIFY(BoardOf(solver).find('0') != std::string::npos);
+    Solve t("023056400406780103789120050004500090507891030800034060340600912600912305912040608");
+    t.Run();
+    QVERIFY(t.solver.SolveFailed);
+    QVERIFY(CheckNoDuplicates(t.solver));
+    QVERIFY(BoardOf(t.solver).find('0') != std::string::npos);
   }
 
   // The branch point of a cell with candidates 469: 4 first (69 untried),
   // after a backtrack 6 (9 untried), after another 9 with no branch point.
   void branchSequence469() {
-    PuzzleState puzzle;
-    SolverState solver;
-    SilentHost host;
-    RuleContext ctx{puzzle, solver, host};
-    SetUpSolve(puzzle, solver, "012357800" + std::string(72, '0'));
+    Solve t("012357800" + std::string(72, '0'));
+    SolverState& solver = t.solver;
     const auto queue = [&](int cell, const char* digits) {
       TrialEntry e;
       e.cell = static_cast<std::uint8_t>(cell);
@@ -150,7 +133,7 @@ class SolverTest : public QObject {
       solver.TrialQueue.Push(e);
     };
     queue(1, "469");
-    SearchStep(ctx);
+    SearchStep(t.ctx);
     QCOMPARE(solver.BranchStack.Points(), 1);
     QCOMPARE(int(solver.BranchStack.Top().digit), 4);
     QCOMPARE(DigitText(solver.BranchStack.Top().untried), std::string("69"));
@@ -159,7 +142,7 @@ class SolverTest : public QObject {
     const auto forceBacktrack = [&] {
       solver.CellValue[10] = 0;
       queue(10, DigitText(solver.CellValue[1]).c_str());
-      SearchStep(ctx);
+      SearchStep(t.ctx);
     };
     forceBacktrack();
     QCOMPARE(solver.CellValue[1], DigitBit(6));
@@ -183,19 +166,16 @@ class SolverTest : public QObject {
     QFETCH(QString, order);
     QFETCH(bool, generating);
     QFETCH(QString, ran);
-    PuzzleState puzzle;
-    SolverState solver;
-    SilentHost host;
-    RuleContext ctx{puzzle, solver, host};
-    for (int cell = 1; cell <= kCellCount; ++cell) puzzle.CellCandidates[cell] = DigitsOf("12");
-    solver.EmptyCount = 81;
-    solver.RuleOrder = order.toStdString();
-    solver.Generating = generating;
-    solver.RuleChangeCount.fill(-1);
-    ApplyRules(ctx);
+    Solve t(std::string(81, '0'));
+    t.puzzle.CellCandidates.fill(DigitsOf("12"));
+    t.solver.EmptyCount = 81;
+    t.solver.RuleOrder = order.toStdString();
+    t.solver.Generating = generating;
+    t.solver.RuleChangeCount.fill(-1);
+    ApplyRules(t.ctx);
     QString got;
     for (int n = 2; n <= 9; ++n)
-      if (solver.RuleChangeCount[n] != -1) got += QChar(u'0' + n);
+      if (t.solver.RuleChangeCount[n] != -1) got += QChar(u'0' + n);
     QCOMPARE(got, ran);
   }
 
@@ -206,13 +186,11 @@ class SolverTest : public QObject {
     SilentHost host;
     int solved = 0;
     for (int i = 0; i < 300; ++i) {
-      PuzzleState puzzle;
-      SolverState solver;
       const std::string seeds = NineSeeds(rng);
-      SetUpSolve(puzzle, solver, seeds);
-      if (!SolvePuzzle(puzzle, solver, host).solved) continue;
+      Solve t(seeds);
+      if (!t.Run().solved) continue;
       ++solved;
-      const std::string grid = BoardOf(solver);
+      const std::string grid = BoardOf(t.solver);
       QVERIFY2(IsValidGrid(grid), grid.c_str());
       for (int k = 0; k < 81; ++k)
         if (seeds[k] != '0') QCOMPARE(grid[k], seeds[k]);
@@ -221,7 +199,7 @@ class SolverTest : public QObject {
       for (char& ch : line) ch = static_cast<char>(ch - '0' + 64);
       PuzzleState all;
       QVERIFY(LoadPuzzleLine(all, line).ok());
-      QCOMPARE(VerifyPuzzle(all, solver, host), VerifyResult::Verified);
+      QCOMPARE(VerifyPuzzle(all, t.solver, host), VerifyResult::Verified);
     }
     QVERIFY(solved > 250);
   }
