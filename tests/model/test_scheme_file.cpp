@@ -69,9 +69,10 @@ class SchemeFileTest : public QObject {
   }
 
   void failures_data() {
-    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("file");  // null: no file
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("filledEntries");  // entries 0..n-1 took the file's values before the failure
+    QTest::newRow("no all.col") << QByteArray() << "xp.col" << 0;
     QTest::newRow("scheme missing") << Scheme("a.col", "1;1;1", "1;1;1") << "b.col" << 0;
     QTest::newRow("names are case-sensitive") << Scheme("a.col", "1;1;1", "1;1;1") << "A.col" << 0;
     QTest::newRow("file ends inside the scheme") << Scheme("a.col", "1;1;1", "1;1;1").left(28) << "a.col" << 3;
@@ -85,16 +86,9 @@ class SchemeFileTest : public QObject {
     TempDir dir;
     SchemeColours table{};
     table.fill(Rgb(99, 99, 99));
-    QVERIFY(!LoadScheme(dir.Write("all.col", file), name.toStdString(), table));
+    QVERIFY(!LoadScheme(file.isNull() ? dir.Path("all.col") : dir.Write("all.col", file), name.toStdString(), table));
     for (int i = 0; i < kSchemeEntryCount; ++i)
       QCOMPARE(table[i] == Rgb(99, 99, 99), i >= filledEntries);
-  }
-
-  void missingFile() {
-    TempDir dir;
-    SchemeColours table{};
-    QVERIFY(!LoadScheme(dir.Path("all.col"), "xp.col", table));
-    QVERIFY(SchemeNames(dir.Path("all.col")).empty());
   }
 
   void namesAreTextBeforeDotCol() {
@@ -102,6 +96,7 @@ class SchemeFileTest : public QObject {
     const std::string path = dir.Write("all.col", Scheme("xp.col", "1;1;1", "1;1;1") + Scheme("My Blue.col", "1;1;1", "1;1;1") + "notes\r\nodd.col.col\r\n");
     const std::vector<std::string> expected{"xp", "My Blue", "odd"};
     QCOMPARE(SchemeNames(path), expected);
+    QVERIFY(SchemeNames(dir.Path("none.col")).empty());
   }
 
   void menuBarPainting_data() {
