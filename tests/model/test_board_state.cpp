@@ -47,24 +47,14 @@ class BoardStateTest : public QObject {
     for (int b = 1; b <= 9; ++b) QCOMPARE(QString::fromStdString(BoxCellList(b)), QString::fromLatin1(expected[b - 1]));
   }
 
-  void clueSums_data() {
-    QTest::addColumn<int>("clue");
-    QTest::addColumn<int>("sum");
-    QTest::newRow("top of column 1: 1+4+7") << 1 << 12;
-    QTest::newRow("top of column 9: 9+3+6") << 9 << 18;
-    QTest::newRow("right of row 1: 7+8+9") << 10 << 24;
-    QTest::newRow("right of row 9: 6+7+8") << 18 << 21;
-    QTest::newRow("bottom of column 1: 3+6+9") << 19 << 18;
-    QTest::newRow("bottom of column 5: 7+1+4") << 23 << 12;
-    QTest::newRow("left of row 1: 1+2+3") << 28 << 6;
-    QTest::newRow("left of row 9: 9+1+2") << 36 << 12;
-  }
+  // Clues 1-9 top of the columns, 10-18 right of the rows, 19-27 bottom of
+  // the columns, 28-36 left of the rows.
   void clueSums() {
-    QFETCH(int, clue);
-    QFETCH(int, sum);
     PuzzleState state;
     QVERIFY(LoadPuzzleLine(state, kSolved).ok());
-    QCOMPARE(state.ClueSum[clue], sum);
+    const int expected[] = {12, 15, 18, 12, 15, 18, 12, 15, 18, 24, 6,  15, 18, 9,  18, 12, 12, 21,
+                            18, 12, 15, 18, 12, 15, 18, 12, 15, 6,  15, 24, 9,  18, 18, 12, 21, 12};
+    for (int clue = 1; clue <= 36; ++clue) QCOMPARE(state.ClueSum[clue], expected[clue - 1]);
   }
 
   void levelNames_data() {
@@ -75,7 +65,6 @@ class BoardStateTest : public QObject {
     QTest::newRow("5") << 5 << "Easy";
     QTest::newRow("6") << 6 << "Easy";
     QTest::newRow("7") << 7 << "Very Easy";
-    QTest::newRow("81") << 81 << "Very Easy";
   }
   void levelNames() {
     QFETCH(int, count);
