@@ -1,7 +1,6 @@
 // Making solution grids: seeding, the choice of the cell to blank, the
 // grid check and its give-up, fixed-cell patterns and the random pattern.
 #include <QtTest>
-#include <set>
 
 #include "generator/patterns.h"
 #include "generator_support.h"
@@ -187,23 +186,6 @@ class GeneratorTest : public QObject {
     QVERIFY(e.puzzle.UserEntry[9][1].empty());
     QVERIFY(e.puzzle.SavedEntry[9][1].empty());
     QVERIFY(e.puzzle.CandidateGrid[4][4].empty());
-  }
-
-  void randomPatternHasDistinctCells_data() {
-    QTest::addColumn<int>("m");
-    QTest::addColumn<std::uint64_t>("seed");
-    QTest::newRow("49 cells") << 49 << std::uint64_t{1};
-    QTest::newRow("49 cells, other seed") << 49 << std::uint64_t{99};
-    QTest::newRow("one cell") << 1 << std::uint64_t{3};
-  }
-  void randomPatternHasDistinctCells() {
-    QFETCH(int, m);
-    QFETCH(std::uint64_t, seed);
-    PseudoRandom random(seed);
-    const std::vector<int> cells = RandomPatternCells(random, m);
-    const std::set<int> distinct(cells.begin(), cells.end());
-    QCOMPARE(static_cast<int>(distinct.size()), m);
-    QVERIFY(*distinct.begin() >= 1 && *distinct.rbegin() <= 81);
   }
 
   // The list is sorted as text: equal random prefixes order their cells by

@@ -107,19 +107,6 @@ class VerifyTest : public QObject {
     QVERIFY(rejected > 20);
   }
 
-  void filterSumAreasTakesShorterCandidates() {
-    PuzzleState p = Loaded(kNineGiven);
-    CellList<DigitSet> grid{};
-    grid.fill(kAllDigits);
-    p.CellCandidates.fill(0);
-    p.CellCandidates[1] = DigitsOf("7");  // shorter than the grid's entry: taken over
-    FilterSumAreas(grid, p);
-    QCOMPARE(grid[1], DigitsOf("7"));
-    // Row 1's left area (cells 1, 2, 3) sums to 14: with 7 fixed the other
-    // two must make 7 from distinct digits other than 7.
-    QCOMPARE(DigitText(grid[2]), std::string("123456"));
-  }
-
   void pencilMarks_data() {
     QTest::addColumn<QString>("entries");
     QTest::addColumn<bool>("created");

@@ -15,45 +15,35 @@ class TestColPik : public QObject {
   Q_OBJECT
 
  private slots:
-  void blackness_data() {
+  // Darkening (clrBlackness) and lightening (clrWhiteness) by an amount out
+  // of 256, halves rounded to even.
+  void shade_data() {
+    QTest::addColumn<bool>("lighten");
     QTest::addColumn<Colour>("colour");
     QTest::addColumn<int>("amount");
     QTest::addColumn<Colour>("expected");
-    QTest::newRow("256 keeps the colour") << Rgb(12, 200, 255) << 256 << Rgb(12, 200, 255);
-    QTest::newRow("0 gives black") << Rgb(12, 200, 255) << 0 << Rgb(0, 0, 0);
-    QTest::newRow("plain rounding") << Rgb(100, 200, 50) << 200 << Rgb(78, 156, 39);
+    QTest::newRow("darken: 256 keeps the colour") << false << Rgb(12, 200, 255) << 256 << Rgb(12, 200, 255);
+    QTest::newRow("darken: 0 gives black") << false << Rgb(12, 200, 255) << 0 << Rgb(0, 0, 0);
+    QTest::newRow("darken: plain rounding") << false << Rgb(100, 200, 50) << 200 << Rgb(78, 156, 39);
     // 0.5, 1.5, 2.5 and 127.5, 3.5, 4.5 round to even.
-    QTest::newRow("halves to even, low") << Rgb(1, 3, 5) << 128 << Rgb(0, 2, 2);
-    QTest::newRow("halves to even, high") << Rgb(255, 7, 9) << 128 << Rgb(128, 4, 4);
-    QTest::newRow("above 256 caps at 255") << Rgb(100, 200, 0) << 512 << Rgb(200, 255, 0);
-  }
-
-  void blackness() {
-    QFETCH(Colour, colour);
-    QFETCH(int, amount);
-    QFETCH(Colour, expected);
-    QCOMPARE(kalvero::clrBlackness(colour, amount), expected);
-  }
-
-  void whiteness_data() {
-    QTest::addColumn<Colour>("colour");
-    QTest::addColumn<int>("amount");
-    QTest::addColumn<Colour>("expected");
-    QTest::newRow("256 keeps the colour") << Rgb(12, 200, 255) << 256 << Rgb(12, 200, 255);
-    QTest::newRow("0 gives white from black") << Rgb(0, 0, 0) << 0 << Rgb(255, 255, 255);
-    QTest::newRow("0 gives white from any colour") << Rgb(12, 200, 33) << 0 << Rgb(255, 255, 255);
-    QTest::newRow("plain rounding") << Rgb(100, 50, 200) << 100 << Rgb(194, 175, 234);
+    QTest::newRow("darken: halves to even, low") << false << Rgb(1, 3, 5) << 128 << Rgb(0, 2, 2);
+    QTest::newRow("darken: halves to even, high") << false << Rgb(255, 7, 9) << 128 << Rgb(128, 4, 4);
+    QTest::newRow("darken: above 256 caps at 255") << false << Rgb(100, 200, 0) << 512 << Rgb(200, 255, 0);
+    QTest::newRow("lighten: 256 keeps the colour") << true << Rgb(12, 200, 255) << 256 << Rgb(12, 200, 255);
+    QTest::newRow("lighten: 0 gives white") << true << Rgb(12, 200, 33) << 0 << Rgb(255, 255, 255);
+    QTest::newRow("lighten: plain rounding") << true << Rgb(100, 50, 200) << 100 << Rgb(194, 175, 234);
     // 127.5, 128.5 and 129.5 round to even.
-    QTest::newRow("halves to even at 128") << Rgb(0, 2, 4) << 128 << Rgb(128, 128, 130);
+    QTest::newRow("lighten: halves to even at 128") << true << Rgb(0, 2, 4) << 128 << Rgb(128, 128, 130);
     // 64.5, 67.5, 70.5: the whole sum is rounded, not the added part alone.
-    QTest::newRow("halves rounded as a whole") << Rgb(1, 5, 9) << 192 << Rgb(64, 68, 70);
+    QTest::newRow("lighten: halves rounded as a whole") << true << Rgb(1, 5, 9) << 192 << Rgb(64, 68, 70);
   }
 
-  void whiteness() {
+  void shade() {
+    QFETCH(bool, lighten);
     QFETCH(Colour, colour);
     QFETCH(int, amount);
     QFETCH(Colour, expected);
-    QCOMPARE(kalvero::clrWhiteness(colour, amount), expected);
+    QCOMPARE(lighten ? kalvero::clrWhiteness(colour, amount) : kalvero::clrBlackness(colour, amount), expected);
   }
 
   void paletteHitTest_data() {
