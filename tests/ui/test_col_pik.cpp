@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include "ui/col_pik.h"
-#include "ui/col_pik_palette.h"
 
 using kalvero::Colour;
 using kalvero::Rgb;
@@ -46,47 +45,33 @@ class TestColPik : public QObject {
     QCOMPARE(lighten ? kalvero::clrWhiteness(colour, amount) : kalvero::clrBlackness(colour, amount), expected);
   }
 
-  void paletteHitTest_data() {
-    QTest::addColumn<int>("x");
-    QTest::addColumn<int>("y");
-    QTest::addColumn<int>("index");  // -1: no palette box
-    QTest::newRow("first box, top left corner") << 30 << 10 << 0;
-    QTest::newRow("first box, bottom right corner") << 230 << 65 << 0;
-    QTest::newRow("column 1 reads down: row 2") << 130 << 100 << 1;
-    QTest::newRow("column 1, row 4") << 130 << 250 << 3;
-    QTest::newRow("column 2, row 1") << 300 << 20 << 4;
-    QTest::newRow("column 3, row 3") << 500 << 150 << 10;
-    QTest::newRow("last box, far corner") << 905 << 260 << 15;
-    QTest::newRow("gap between columns") << 240 << 30 << -1;
-    QTest::newRow("gap between rows") << 100 << 70 << -1;
-    QTest::newRow("left of the palette") << 10 << 30 << -1;
-    QTest::newRow("right of the palette") << 906 << 30 << -1;
-    QTest::newRow("below the palette") << 100 << 265 << -1;
-    QTest::newRow("slider area") << 100 << 900 << -1;
-  }
-
-  void paletteHitTest() {
-    QFETCH(int, x);
-    QFETCH(int, y);
-    QFETCH(int, index);
-    QCOMPARE(kalvero::PaletteIndexAt(x, y).value_or(-1), index);
-  }
-
-  // Picking sets the sliders and announces the colour; the gaps pick the
-  // control's background and the slider area picks nothing.
+  // A release at a twip position: the palette box under it (columns read
+  // down, in palette order), the selected-colour box keeps the colour, the
+  // rest of the control above the sliders picks its background, and the
+  // slider area picks nothing.
   void pick_data() {
     QTest::addColumn<QPointF>("twips");
     QTest::addColumn<bool>("picks");
     QTest::addColumn<Colour>("expected");
     const Colour back = Rgb(210, 220, 230);
-    QTest::newRow("dark blue") << QPointF(130, 100) << true << Rgb(0, 0, 128);
-    QTest::newRow("dark yellow") << QPointF(300, 150) << true << Rgb(128, 128, 0);
-    QTest::newRow("light grey") << QPointF(300, 230) << true << Rgb(192, 192, 192);
-    QTest::newRow("dark grey") << QPointF(500, 20) << true << Rgb(128, 128, 128);
-    QTest::newRow("red") << QPointF(800, 20) << true << Rgb(255, 0, 0);
-    QTest::newRow("white") << QPointF(800, 250) << true << Rgb(255, 255, 255);
-    QTest::newRow("gap picks the background") << QPointF(240, 30) << true << back;
-    QTest::newRow("slider area picks nothing") << QPointF(100, 1000) << false << Rgb(1, 2, 3);
+    QTest::newRow("first box, top left corner") << QPointF(30, 10) << true << Rgb(0, 0, 0);
+    QTest::newRow("first box, bottom right corner") << QPointF(230, 65) << true << Rgb(0, 0, 0);
+    QTest::newRow("column 1, row 2: dark blue") << QPointF(130, 100) << true << Rgb(0, 0, 128);
+    QTest::newRow("column 1, row 4: dark cyan") << QPointF(130, 250) << true << Rgb(0, 128, 128);
+    QTest::newRow("column 2, row 1: dark red") << QPointF(300, 20) << true << Rgb(128, 0, 0);
+    QTest::newRow("column 2, row 3: dark yellow") << QPointF(300, 150) << true << Rgb(128, 128, 0);
+    QTest::newRow("column 2, row 4: light grey") << QPointF(300, 230) << true << Rgb(192, 192, 192);
+    QTest::newRow("column 3, row 1: dark grey") << QPointF(500, 20) << true << Rgb(128, 128, 128);
+    QTest::newRow("column 3, row 3: green") << QPointF(500, 150) << true << Rgb(0, 255, 0);
+    QTest::newRow("column 4, row 1: red") << QPointF(800, 20) << true << Rgb(255, 0, 0);
+    QTest::newRow("last box, far corner: white") << QPointF(905, 260) << true << Rgb(255, 255, 255);
+    QTest::newRow("gap between columns") << QPointF(240, 30) << true << back;
+    QTest::newRow("gap between rows") << QPointF(100, 70) << true << back;
+    QTest::newRow("left of the palette") << QPointF(10, 30) << true << back;
+    QTest::newRow("right of the palette") << QPointF(906, 30) << true << back;
+    QTest::newRow("below the palette") << QPointF(100, 265) << true << back;
+    QTest::newRow("selected box keeps the colour") << QPointF(500, 500) << true << Rgb(1, 2, 3);
+    QTest::newRow("slider area picks nothing") << QPointF(100, 900) << false << Rgb(1, 2, 3);
   }
 
   void pick() {
