@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "ui/col_pik.h"
+#include "ui/col_pik_palette.h"
 
 using kalvero::Colour;
 using kalvero::Rgb;
