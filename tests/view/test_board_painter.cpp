@@ -97,20 +97,15 @@ class BoardPainterTest : public QObject {
     QVERIFY(qAbs(at.y() + h / 2 - (box.rect.y + 150)) <= 1);
   }
 
-  // A 12-point font is 240 twips tall on the surface.
-  void twelvePointsAre240Twips() {
-    RecordingSurface surface(6435);
-    surface.SetFontSize(12);
-    QCOMPARE(surface.TwipFont().pixelSize(), 240);
-  }
-
   void fontSizeRestoredAfterRedraw_data() {
     QTest::addColumn<double>("size");
-    QTest::newRow("12") << 12.0;
-    QTest::newRow("14") << 14.0;
+    QTest::addColumn<int>("twips");  // a point is 20 twips tall on the surface
+    QTest::newRow("12") << 12.0 << 240;
+    QTest::newRow("14") << 14.0 << 280;
   }
   void fontSizeRestoredAfterRedraw() {
     QFETCH(double, size);
+    QFETCH(int, twips);
     PuzzleState state;
     std::string line = kSolved;
     line[0] = 'A';
@@ -122,6 +117,7 @@ class BoardPainterTest : public QObject {
     state.PencilCell = 5;
     RedrawBoard(surface, BoardGeometry{}, state, kColours);
     QCOMPARE(surface.FontSize(), size);
+    QCOMPARE(surface.TwipFont().pixelSize(), twips);
     QCOMPARE(state.PencilCell, -1);
   }
 
