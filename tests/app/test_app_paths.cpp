@@ -4,8 +4,10 @@
 #include <QtTest>
 
 #include "app/app_paths.h"
+#include "temp_dir.h"
 
 using namespace kalvero;
+using kalvero::test::TempDir;
 
 class AppPathsTest : public QObject {
   Q_OBJECT
@@ -34,12 +36,8 @@ class AppPathsTest : public QObject {
     }
     const AppPaths p = PrepareDataFolder(program.path(), data);
     QCOMPARE(p.folder, data + QLatin1Char('/'));
-    QFile col(data + QStringLiteral("/all.col"));
-    QVERIFY(col.open(QIODevice::ReadOnly));
-    QCOMPARE(col.readAll(), QByteArray("shipped all.col"));
-    QFile puzzles(data + QStringLiteral("/puzzles.txt"));
-    QVERIFY(puzzles.open(QIODevice::ReadOnly));
-    QCOMPARE(puzzles.readAll(), QByteArray("the user's own puzzles"));
+    QCOMPARE(TempDir::Read((data + QStringLiteral("/all.col")).toStdString()), QByteArray("shipped all.col"));
+    QCOMPARE(TempDir::Read((data + QStringLiteral("/puzzles.txt")).toStdString()), QByteArray("the user's own puzzles"));
   }
 
   void relativeNamesResolveInTheFolder_data() {

@@ -77,17 +77,13 @@ inline int Remove(TextBoard& b, int x, int d) {
   return 1;
 }
 
+// Removes d from the cell's row, column and box (in that order), sparing
+// cells with fewer than two candidates; d = 0 (an empty set) removes nothing.
 inline int Eliminate(TextBoard& b, int cell, int d) {
-  const std::string t = std::to_string(d);
   int n = 0;
-  std::vector<int> visit = RowList(Row(cell));
-  for (int x : ColList(Col(cell))) visit.push_back(x);
-  for (int x : BoxList(Box(cell))) visit.push_back(x);
-  for (int x : visit)
-    if (x != cell && b.cand[x].find(t) != std::string::npos && b.cand[x].size() > 1) {
-      b.cand[x] = RemoveDigit(b.cand[x], d);
-      ++n;
-    }
+  for (const auto& unit : {RowList(Row(cell)), ColList(Col(cell)), BoxList(Box(cell))})
+    for (int x : unit)
+      if (x != cell && b.cand[x].size() > 1) n += Remove(b, x, d);
   return n;
 }
 
