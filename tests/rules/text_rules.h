@@ -71,6 +71,11 @@ inline void Place(TextBoard& b, int cell, int d) {
   ++b.placements;
 }
 
+inline void AppendOnce(std::string& t, int n) {
+  const char ch = static_cast<char>('0' + n);
+  if (t.find(ch) == std::string::npos) t += ch;
+}
+
 inline int Remove(TextBoard& b, int x, int d) {
   if (!Has(b.cand[x], d)) return 0;
   b.cand[x] = RemoveDigit(b.cand[x], d);
@@ -169,10 +174,7 @@ inline void Rule4(TextBoard& b) {
     const int n = line % 9 + 1;
     std::array<std::string, 10> boxes;
     for (int x : Line(!isCol, n))
-      for (char ch : b.cand[x]) {
-        const std::string bx = std::to_string(Box(x));
-        if (boxes[ch - '0'].find(bx) == std::string::npos) boxes[ch - '0'] += bx;
-      }
+      for (char ch : b.cand[x]) AppendOnce(boxes[ch - '0'], Box(x));
     for (int d = 1; d <= 9; ++d) {
       if (boxes[d].size() != 1) continue;
       for (int y : BoxList(boxes[d][0] - '0'))
@@ -294,11 +296,6 @@ inline void Rule7(TextBoard& b) {
       }
   }
   Finish(b, 7, count);
-}
-
-inline void AppendOnce(std::string& t, int n) {
-  const char ch = static_cast<char>('0' + n);
-  if (t.find(ch) == std::string::npos) t += ch;
 }
 
 inline void Rule8(TextBoard& b) {
