@@ -141,57 +141,53 @@ class MainWindowCreateTest : public QObject {
     }
   }
 
-  void batchAppendsVerifiedPuzzles() {
+  // Batches from the create-options window into "newpuzmulti.txt": the
+  // "Hard" preset asks before three puzzles, one drawn cell and one puzzle
+  // asks nothing, Exit creates nothing. Afterwards the window shows the
+  // puzzle it showed before.
+  void batch_data() {
+    QTest::addColumn<bool>("hardPreset");
+    QTest::addColumn<QString>("count");  // empty: Exit
+    QTest::addColumn<QStringList>("seen");
+    QTest::addColumn<QStringList>("cells");
+    const QString report = QStringLiteral(" %1 puzzles created and saved to:\n%2\nTotal puzzles in this file= %1");
+    QTest::newRow("Hard preset, three puzzles") << true << "3" << QStringList{"Create 3 puzzles", report.arg(3)}
+                                                << QStringList{"2,2", "5,5", "8,8"};
+    QTest::newRow("one drawn cell, one puzzle") << false << "1" << QStringList{report.arg(1)} << QStringList{"5,5"};
+    QTest::newRow("Exit") << false << "" << QStringList{} << QStringList{};
+  }
+  void batch() {
+    QFETCH(bool, hardPreset);
+    QFETCH(QString, count);
+    QFETCH(QStringList, seen);
+    QFETCH(QStringList, cells);
     Started s;
-    const QString out = s.folder.path("batch.txt");
+    const QString out = s.folder.path("newpuzmulti.txt");
     CreateOptionsForm* form = s.window.CreateOptions();
     QTimer::singleShot(0, form, [&] {
-      form->SelectOption(CreateOptionsForm::PatternOption::Hard);
-      form->SetPattern();
-      form->PuzzlesField()->setText(QStringLiteral("3"));
-      form->OutputField()->setText(out);
+      if (count.isEmpty()) return form->ExitWindow();
+      if (hardPreset) {
+        form->SelectOption(CreateOptionsForm::PatternOption::Hard);
+        form->SetPattern();
+      } else {
+        form->ToggleCell(5, 5);
+      }
+      form->PuzzlesField()->setText(count);
       form->AcceptOptions();
     });
-    MessageAnswerer answers({QStringLiteral("Yes")});
+    MessageAnswerer answers(hardPreset ? QStringList{QStringLiteral("Yes")} : QStringList{});
     s.window.CreateMany();
-    QCOMPARE(answers.seen.value(0), QStringLiteral("Create 3 puzzles"));
-    QCOMPARE(answers.seen.value(1),
-             QStringLiteral(" 3 puzzles created and saved to:\n") + out + QStringLiteral("\nTotal puzzles in this file= 3"));
-    QCOMPARE(CountPuzzles(out.toStdString()), 3);
-    // Back at the puzzle shown before.
+    for (QString& message : seen) message.replace(QLatin1String("%2"), out);
+    QCOMPARE(answers.seen, seen);
+    QCOMPARE(CountPuzzles(out.toStdString()), count.toInt());
     QCOMPARE(s.window.NumberLabelText(), s.ShippedNumberLabel());
     QCOMPARE(s.window.FileLabelText(), QStringLiteral("puzzles.txt"));
-    for (int n = 1; n <= 3; ++n) {
+    for (int n = 1; n <= count.toInt(); ++n) {
       PuzzleState p;
-      p.PuzzleCount = 3;
+      p.PuzzleCount = count.toInt();
       QVERIFY(ReadPuzzle(p, out.toStdString(), n).ok());
-      QCOMPARE(FixedCells(p), (QStringList{"2,2", "5,5", "8,8"}));
+      QCOMPARE(FixedCells(p), cells);
     }
-  }
-
-  void batchCancelledInTheWindowCreatesNothing() {
-    Started s;
-    CreateOptionsForm* form = s.window.CreateOptions();
-    QTimer::singleShot(0, form, [&] { form->ExitWindow(); });
-    MessageAnswerer answers;
-    s.window.CreateMany();
-    QVERIFY(answers.seen.isEmpty());
-    QVERIFY(!QFile::exists(s.folder.path("newpuzmulti.txt")));
-  }
-
-  void batchWithOnePuzzleAsksNothing() {
-    Started s;
-    CreateOptionsForm* form = s.window.CreateOptions();
-    QTimer::singleShot(0, form, [&] {
-      form->ToggleCell(5, 5);
-      form->PuzzlesField()->setText(QStringLiteral("1"));
-      form->AcceptOptions();
-    });
-    MessageAnswerer answers;
-    s.window.CreateMany();
-    QCOMPARE(answers.seen.size(), 1);
-    QVERIFY(answers.seen[0].startsWith(QStringLiteral(" 1 puzzles created and saved to:")));
-    QCOMPARE(CountPuzzles(s.folder.path("newpuzmulti.txt").toStdString()), 1);
   }
 };
 
