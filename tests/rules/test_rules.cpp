@@ -172,10 +172,25 @@ class RulesTest : public QObject {
     QTest::newRow("rule 3: three equal pairs clear nothing") << 3 << "1=35 5=35 7=35 8=1357" << 0 << "8=1357";
     QTest::newRow("rule 3: a lone 3 is emptied by the pair") << 3 << "1=35 5=35 8=3" << 1 << "8=";
     QTest::newRow("rule 4: column confines 6 to box 1") << 4 << "10=16 19=26 2=36 3=46" << 3 << "2=3 3=4 19=2 10=16";
+    QTest::newRow("rule 4: a decided cell alone confines its digit; single cells of the box are kept")
+        << 4 << "*=12345789 1=6 11=56 20=67 21=6 14=123456789 16=123456789 23=123456789" << 2
+        << "1=6 11=5 20=7 21=6";
+    QTest::newRow("rule 4: columns are scanned before rows")
+        << 4
+        << "*=123456789 19=12345789 28=12345789 37=12345789 46=12345789 55=12345789 64=12345789 73=12345789 "
+           "25=12345789 26=12345789 27=12345789"
+        << 12 << "20=12345789 21=12345789 4=12345789 15=12345789 1=123456789 22=123456789";
     QTest::newRow("rule 5: the unique holder of two digits keeps the lower")
         << 5 << "*=12 1=3458 2=1245" << 2 << "1=3 2=4";
     QTest::newRow("rule 6: three cells of length 2 hide the pair") << 6 << "1=35 2=35 3=47 4=1357" << 0 << "4=1357";
     QTest::newRow("rule 6: a triple clears the row") << 6 << "1=123 2=123 3=123 4=12345" << 1 << "4=45";
+    QTest::newRow("rule 6: six cells with the same six digits form a set")
+        << 6 << "1=123456 2=123456 3=123456 4=123456 5=123456 6=123456 7=1234567 8=1234789" << 2 << "7=7 8=89";
+    QTest::newRow("rule 6: seven cells with the same seven digits are not collected")
+        << 6 << "10=1234567 11=1234567 12=1234567 13=1234567 14=1234567 15=1234567 16=1234567 17=12345678" << 0
+        << "17=12345678";
+    QTest::newRow("rule 6: columns are scanned before rows")
+        << 6 << "1=35 2=35 3=357 12=57 21=57" << 1 << "3=3 1=5 2=5 12=7 21=7";
     QTest::newRow("rule 7: a hidden pair changes nothing") << 7 << "1=48 2=12 3=1248 4=23 5=34" << 0 << "3=1248";
     QTest::newRow("rule 9: x-wing clears its columns")
         << 9 << "12=15 17=15 57=15 62=15 30=57 8=58" << 2 << "30=7 8=8 12=15";
