@@ -182,6 +182,8 @@ class RulesTest : public QObject {
         << 12 << "20=12345789 21=12345789 4=12345789 15=12345789 1=123456789 22=123456789";
     QTest::newRow("rule 5: the unique holder of two digits keeps the lower")
         << 5 << "*=12 1=3458 2=1245" << 2 << "1=3 2=4";
+    QTest::newRow("rule 5: a unit's counts are taken before any of its cells is narrowed")
+        << 5 << "*=3456789 1=12 2=24 4=23456789 29=23456789" << 3 << "1=1 2=4 4=2 29=2";
     QTest::newRow("rule 6: three cells of length 2 hide the pair") << 6 << "1=35 2=35 3=47 4=1357" << 0 << "4=1357";
     QTest::newRow("rule 6: a triple clears the row") << 6 << "1=123 2=123 3=123 4=12345" << 1 << "4=45";
     QTest::newRow("rule 6: six cells with the same six digits form a set")
