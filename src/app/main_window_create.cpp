@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include "app/main_window.h"
+#include "app/std_text.h"
 #include "generator/patterns.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
@@ -15,10 +16,6 @@
 #include "view/board_view.h"
 
 namespace kalvero {
-
-namespace {
-QString QStr(const std::string& text) { return QString::fromStdString(text); }
-}  // namespace
 
 CreationContext MainWindow::MakeCreationContext() {
   CreationContext ctx{state_, solver_, generator_, host_, creationControl_, paths_.tempPuzzles.toStdString(), {}};
@@ -60,14 +57,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::CancelCreation() {
   if (creating_) RequestCancel(creationControl_, solver_);
-}
-
-void MainWindow::ShowPuzzleLabels() {
-  fileLabel_->setText(QStr(std::string(BaseName(state_.PuzzleFileName))));
-  fileLabel_->setToolTip(QStr(state_.PuzzleFileName));
-  numberLabel_->setText(QStringLiteral("p#") + QStr(NumberText(state_.PuzzleNumber)) + QStringLiteral(" of") +
-                        QStr(NumberText(state_.PuzzleCount)));
-  ShowLevel(state_.FixedCount);
 }
 
 void MainWindow::CreatePuzzle(int levelIndex) {

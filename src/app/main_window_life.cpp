@@ -1,13 +1,13 @@
 // Form1's life: start-up, reading a puzzle, colour schemes, saving the
 // configuration and the two ways of ending the program.
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 
 #include "app/client_area.h"
 #include "app/main_window.h"
+#include "app/std_text.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
 #include "ui/box_control.h"
@@ -16,19 +16,6 @@
 #include "view/qt_colour.h"
 
 namespace kalvero {
-
-namespace {
-
-std::string Std(const QString& text) { return text.toStdString(); }
-QString QStr(const std::string& text) { return QString::fromStdString(text); }
-
-// Length of a file, 0 when it is missing or unreadable.
-qint64 FileSize(const QString& path) {
-  const QFileInfo info(path);
-  return info.isFile() && info.isReadable() ? info.size() : 0;
-}
-
-}  // namespace
 
 int MainWindow::Message(const QString& text, const QString& style) { return MsgboxA(this, text, style); }
 
@@ -71,7 +58,7 @@ void MainWindow::Start() {
   state_.PuzzleNumber = settings_.PuzzleNumber;
   fileLabel_->clear();
   fileLabel_->setToolTip(QString());
-  if (FileSize(QStr(state_.PuzzleFileName)) == 0) {
+  if (!FileExists(state_.PuzzleFileName)) {
     state_.PuzzleFileName = Std(paths_.Resolve(QStringLiteral("puzzles.txt")));
     state_.PuzzleNumber = 1;
   }
@@ -110,14 +97,18 @@ void MainWindow::ReadPuzzle(const QString& fileName, std::int32_t n, bool& faile
     levelLabel_->setText(QLatin1String(LevelName(state_.FixedCount)));
     return;
   }
-  fileLabel_->setText(QStr(std::string(BaseName(Std(fileName)))));
-  fileLabel_->setToolTip(fileName);
   RedrawBoard();
-  numberLabel_->setText(QStringLiteral("p#") + QStr(NumberText(n)) + QStringLiteral(" of") +
-                        QStr(NumberText(state_.PuzzleCount)));
-  ShowLevel(state_.FixedCount);
+  ShowPuzzleLabels();
   failed = false;
   SetStatus(QStringLiteral("Puzzle read"));
+}
+
+void MainWindow::ShowPuzzleLabels() {
+  fileLabel_->setText(QStr(std::string(BaseName(state_.PuzzleFileName))));
+  fileLabel_->setToolTip(QStr(state_.PuzzleFileName));
+  numberLabel_->setText(QStringLiteral("p#") + QStr(NumberText(state_.PuzzleNumber)) + QStringLiteral(" of") +
+                        QStr(NumberText(state_.PuzzleCount)));
+  ShowLevel(state_.FixedCount);
 }
 
 void MainWindow::RedrawBoard() {

@@ -12,6 +12,12 @@
 
 namespace kalvero {
 
+// An open C file that closes itself.
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
 class LineReader {
  public:
   explicit LineReader(const std::string& path);
@@ -25,14 +31,11 @@ class LineReader {
   bool Skip();
 
  private:
-  struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
   bool Fill();
   template <typename Sink>
   bool ReadLine(Sink&& sink);
 
-  std::unique_ptr<std::FILE, FileCloser> file_;
+  FilePtr file_;
   std::vector<char> buffer_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;

@@ -1,28 +1,10 @@
 #include "model/puzzle_file.h"
 
 #include <cstdio>
-#include <memory>
 
 #include "model/line_reader.h"
 
 namespace kalvero {
-
-namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-// True when the file exists, is not empty and its last byte is no line end.
-bool LacksFinalLineEnd(const std::string& fileName) {
-  FilePtr f(std::fopen(fileName.c_str(), "rb"));
-  if (!f || std::fseek(f.get(), -1, SEEK_END) != 0) return false;
-  const int last = std::fgetc(f.get());
-  return last != EOF && last != '\r' && last != '\n';
-}
-
-}  // namespace
 
 std::string ReadFailureText(const ReadResult& result) {
   switch (result.status) {
@@ -34,6 +16,18 @@ std::string ReadFailureText(const ReadResult& result) {
       return "character above \"I\" at position " + std::to_string(result.position);
   }
   return "unknown";
+}
+
+bool FileExists(const std::string& fileName) {
+  FilePtr f(std::fopen(fileName.c_str(), "rb"));
+  return f && std::fseek(f.get(), 0, SEEK_END) == 0 && std::ftell(f.get()) > 0;
+}
+
+bool LacksFinalLineEnd(const std::string& fileName) {
+  FilePtr f(std::fopen(fileName.c_str(), "rb"));
+  if (!f || std::fseek(f.get(), -1, SEEK_END) != 0) return false;
+  const int last = std::fgetc(f.get());
+  return last != EOF && last != '\r' && last != '\n';
 }
 
 std::int32_t CountPuzzles(const std::string& fileName) {

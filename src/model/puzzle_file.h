@@ -27,6 +27,10 @@ struct ReadResult {
 // Text for a failed read, for messages and the command-line tool.
 std::string ReadFailureText(const ReadResult& result);
 
+// True when the file's length can be read and is not 0: a missing, an
+// unreadable and an empty file all give false.
+bool FileExists(const std::string& fileName);
+
 // Number of lines of a file (blank ones included); 0 when the name is empty
 // or the file cannot be opened.
 std::int32_t CountPuzzles(const std::string& fileName);
@@ -51,6 +55,10 @@ std::string PuzzleLineOf(const PuzzleState& state);
 // written. Appending to a file whose last line has no line end first ends
 // that line, so the new puzzle never joins it.
 bool WritePuzzle(const PuzzleState& state, const std::string& fileName, WriteMode mode);
+
+// True when the file exists, is not empty and its last byte is no line end:
+// whatever is appended must first end that line.
+bool LacksFinalLineEnd(const std::string& fileName);
 
 // Appends one line plus CR LF to a file, creating it when missing.
 bool AppendLine(const std::string& fileName, const std::string& line);

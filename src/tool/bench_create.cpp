@@ -12,6 +12,7 @@
 
 #include "generator/patterns.h"
 #include "tool/creation_jobs.h"
+#include "tool/tool_support.h"
 
 namespace kalvero::tool {
 

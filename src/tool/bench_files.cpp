@@ -11,6 +11,7 @@
 
 #include "model/puzzle_file.h"
 #include "tool/commands.h"
+#include "tool/tool_support.h"
 
 namespace kalvero::tool {
 
@@ -20,11 +21,6 @@ using Clock = std::chrono::steady_clock;
 
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 // Writes `lines` puzzle lines (one valid grid, shifted per line so lines differ).
@@ -43,20 +39,12 @@ bool WriteBigFile(const std::string& path, long lines) {
   return std::fclose(f) == 0;
 }
 
-}  // namespace
-
-namespace {
-
 int BenchFiles(const Args& args, std::ostream& out, std::ostream& err) {
-  long lines = 1000000;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--count" && i + 1 < args.size()) {
-      lines = std::strtol(args[++i].c_str(), nullptr, 10);
-      if (lines < 1) return UsageError("bench", err);
-    } else {
+  unsigned long long wanted = 1000000;
+  for (std::size_t i = 1; i < args.size(); i += 2)
+    if (args[i] != "--count" || i + 1 >= args.size() || !ParseNumber(args[i + 1], 1, INT32_MAX, wanted))
       return UsageError("bench", err);
-    }
-  }
+  const long lines = static_cast<long>(wanted);
   const auto path = (std::filesystem::temp_directory_path() / "kalvero-bench-files.txt").string();
   const auto writeStart = Clock::now();
   if (!WriteBigFile(path, lines)) {

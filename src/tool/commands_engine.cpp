@@ -11,17 +11,11 @@
 #include "solver/solver.h"
 #include "solver/verify.h"
 #include "tool/commands.h"
+#include "tool/tool_support.h"
 
 namespace kalvero::tool {
 
 namespace {
-
-// Parses a whole decimal number within [lo, hi]; false for anything else.
-bool ParseNumber(const std::string& text, long long lo, long long hi, long long& value) {
-  char* end = nullptr;
-  value = std::strtoll(text.c_str(), &end, 10);
-  return !text.empty() && *end == '\0' && value >= lo && value <= hi;
-}
 
 // verify FILE: "N R" per line, R = 0, 1 or "error".
 int Verify(const Args& args, std::ostream& out, std::ostream& err) {
@@ -91,7 +85,7 @@ std::string BoardText(const SolverState& solver) {
 // solve BOARD [--limit N]
 int Solve(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) return UsageError("solve", err);
-  long long limit = kDefaultPlacementLimit;
+  unsigned long long limit = kDefaultPlacementLimit;
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--limit" && i + 1 < args.size() && ParseNumber(args[i + 1], 0, 1000000000, limit)) {
       ++i;
@@ -162,13 +156,6 @@ using Clock = std::chrono::steady_clock;
 
 double Micros(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
 
-double Median(std::vector<double> v) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 // Given cells of the three single-creation levels: box centres.
 std::vector<int> LevelGivens(int level) {
   switch (level) {
@@ -186,7 +173,7 @@ void PrintRow(std::ostream& out, const char* name, const std::vector<double>& v)
 int Bench(const Args& args, std::ostream& out, std::ostream& err) {
   BenchOptions opt;
   for (std::size_t i = 1; i < args.size(); i += 2) {
-    long long v = 0;
+    unsigned long long v = 0;
     if (i + 1 >= args.size()) return UsageError("bench", err);
     if (args[i] == "--seed" && ParseNumber(args[i + 1], 0, UINT32_MAX, v))
       opt.seed = static_cast<unsigned>(v);

@@ -8,19 +8,11 @@
 #include "model/puzzle_file.h"
 #include "model/text.h"
 #include "tool/commands.h"
+#include "tool/tool_support.h"
 
 namespace kalvero::tool {
 
 namespace {
-
-// Parses a positive 32-bit line number; false for anything else.
-bool ParseLineNumber(const std::string& text, std::int32_t& n) {
-  char* end = nullptr;
-  const long long value = std::strtoll(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || value < 1 || value > INT32_MAX) return false;
-  n = static_cast<std::int32_t>(value);
-  return true;
-}
 
 int Count(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 1) return UsageError("count", err);
@@ -71,8 +63,9 @@ void PrintClueRow(const PuzzleState& s, int first, std::ostream& out) {
 }
 
 int Show(const Args& args, std::ostream& out, std::ostream& err) {
-  std::int32_t n = 0;
-  if (args.size() != 2 || !ParseLineNumber(args[1], n)) return UsageError("show", err);
+  unsigned long long number = 0;
+  if (args.size() != 2 || !ParseNumber(args[1], 1, INT32_MAX, number)) return UsageError("show", err);
+  const auto n = static_cast<std::int32_t>(number);
   PuzzleState state;
   state.PuzzleCount = CountPuzzles(args[0]);
   const ReadResult result = ReadPuzzle(state, args[0], n);

@@ -2,7 +2,6 @@
 // registration.
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <iomanip>
@@ -14,22 +13,16 @@
 
 #include "generator/generator.h"
 #include "generator/patterns.h"
+#include "model/line_reader.h"
+#include "model/puzzle_file.h"
 #include "tool/bench_create.h"
 #include "tool/commands.h"
 #include "tool/creation_jobs.h"
+#include "tool/tool_support.h"
 
 namespace kalvero::tool {
 
 namespace {
-
-// Parses a whole decimal number within [lo, hi]; false for anything else.
-bool ParseNumber(const std::string& text, unsigned long long lo, unsigned long long hi, unsigned long long& value) {
-  if (text.empty() || text[0] < '0' || text[0] > '9') return false;
-  char* end = nullptr;
-  errno = 0;
-  value = std::strtoull(text.c_str(), &end, 10);
-  return *end == '\0' && errno == 0 && value >= lo && value <= hi;
-}
 
 // seedgrid P1 ... P9: the grid MakeSolution makes from a fresh engine when
 // the nine seed draws put digit d on the Pd-th cell of box d and every later
@@ -122,14 +115,7 @@ class LineSink {
  public:
   LineSink(std::ostream& out, const std::string& fileName) : out_(out) {
     if (fileName.empty()) return;
-    bool endLastLine = false;
-    if (std::FILE* in = std::fopen(fileName.c_str(), "rb")) {
-      if (std::fseek(in, -1, SEEK_END) == 0) {
-        const int last = std::fgetc(in);
-        endLastLine = last != EOF && last != '\r' && last != '\n';
-      }
-      std::fclose(in);
-    }
+    const bool endLastLine = LacksFinalLineEnd(fileName);
     file_.reset(std::fopen(fileName.c_str(), "ab"));
     if (file_ && endLastLine) failed_ = std::fputs("\r\n", file_.get()) < 0 || std::fflush(file_.get()) != 0;
     toFile_ = true;
@@ -151,11 +137,8 @@ class LineSink {
   }
 
  private:
-  struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
   std::ostream& out_;
-  std::unique_ptr<std::FILE, FileCloser> file_;
+  FilePtr file_;
   bool toFile_ = false;
   bool failed_ = false;
   std::mutex mutex_;

@@ -31,14 +31,6 @@ void JobStats::Add(const JobStats& other) {
   puzzleMs.insert(puzzleMs.end(), other.puzzleMs.begin(), other.puzzleMs.end());
 }
 
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  const auto mid = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-  std::nth_element(values.begin(), mid, values.end());
-  if (values.size() % 2) return *mid;
-  return (*mid + *std::max_element(values.begin(), mid)) / 2;
-}
-
 // The tool's engines create in memory: no temporary file, no window, no
 // messages (a given-up grid is counted instead of reported).
 JobStats RunJob(const CreationRequest& request, long long count, std::uint64_t seed, const LineHandler& onLine,

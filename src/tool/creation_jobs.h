@@ -52,7 +52,5 @@ struct RunSummary {
 RunSummary RunJobs(const CreationRequest& request, long long count, int jobs, std::uint64_t seed, const LineHandler& onLine,
                    const std::function<void(long long done, double seconds)>& tick, double tickSeconds);
 
-// Median of a list of times (0 for none).
-double Median(std::vector<double> values);
 
 }  // namespace kalvero::tool

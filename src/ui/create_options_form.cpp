@@ -1,7 +1,6 @@
 #include "ui/create_options_form.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,17 +14,18 @@
 
 #include "generator/creation.h"
 #include "generator/patterns.h"
+#include "model/puzzle_file.h"
 #include "model/text.h"
 #include "ui/box_control.h"
 #include "ui/fn_dialog.h"
 #include "ui/msg_form.h"
 #include "view/qt_colour.h"
+#include "view/surface.h"
 
 namespace kalvero {
 
 namespace {
 constexpr int kGridTwips = 9 * PatternGrid::kCellTwips;
-constexpr double kTwipsPerLineWidth = 15.0;
 }  // namespace
 
 int WholeNumber(const QString& text) {
@@ -62,20 +62,17 @@ void PatternGrid::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing, true);
   p.scale(Scale(), Scale());
   p.translate(15, 15);  // room for the outer box lines
-  QPen thin(ToQColor(grid_), kTwipsPerLineWidth);
-  QPen thick(ToQColor(grid_), 2 * kTwipsPerLineWidth);
+  PainterSurface surface(p, kGridTwips, kGridTwips);
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c) {
-      const QRectF cell((c - 1) * kCellTwips, (r - 1) * kCellTwips, kCellTwips, kCellTwips);
+      const TwipRect cell{(c - 1) * kCellTwips, (r - 1) * kCellTwips, kCellTwips, kCellTwips};
       const bool fixed = flags_ && (*flags_)[r][c] == 1;
-      p.fillRect(cell, ToQColor(fixed ? grid_ : background_));
-      p.setPen(thin);
-      p.setBrush(Qt::NoBrush);
-      p.drawRect(cell);
+      surface.Box(cell, fixed ? grid_ : background_, true);
+      surface.Box(cell, grid_, false);
     }
-  p.setPen(thick);
+  surface.SetLineWidth(2);
   for (int r = 0; r < 3; ++r)
-    for (int c = 0; c < 3; ++c) p.drawRect(QRectF(c * 600, r * 600, 600, 600));
+    for (int c = 0; c < 3; ++c) surface.Box({c * 600, r * 600, 600, 600}, grid_, false);
 }
 
 void PatternGrid::mouseReleaseEvent(QMouseEvent* event) {
@@ -175,8 +172,7 @@ void CreateOptionsForm::SetColours(Colour background, Colour control, Colour gri
 
 void CreateOptionsForm::Prepare(const QString& defaultOutputFile, const QString& appFolder) {
   appFolder_ = appFolder;
-  const QFileInfo current(text1_->text());
-  if (!(current.isFile() && current.size() > 0)) text1_->setText(defaultOutputFile);
+  if (!FileExists(text1_->text().toStdString())) text1_->setText(defaultOutputFile);
   tag_.clear();
   text3_->setText(QStringLiteral("9"));
   option1_[0]->setChecked(true);

@@ -1,6 +1,5 @@
 #include "view/recording_surface.h"
 
-#include <QFontMetricsF>
 
 #include "view/qt_colour.h"
 
@@ -8,15 +7,15 @@ namespace kalvero {
 
 void RecordingSurface::Clear(Colour background) {
   calls_.clear();
-  calls_.push_back({Call::Kind::Clear, {0, 0, size_, size_}, background, 0, {}, {}});
+  calls_.push_back({Call::Kind::Clear, {0, 0, size_, size_}, 0, background, 0, {}, {}});
 }
 
 void RecordingSurface::Box(const TwipRect& r, Colour colour, bool filled) {
-  calls_.push_back({filled ? Call::Kind::Fill : Call::Kind::Outline, r, colour, LineWidth(), {}, {}});
+  calls_.push_back({filled ? Call::Kind::Fill : Call::Kind::Outline, r, 0, colour, LineWidth(), {}, {}});
 }
 
 void RecordingSurface::Print(int x, int y, const QString& text) {
-  calls_.push_back({Call::Kind::Text, {x, y, 0, 0}, TextColour(), 0, text, TwipFont()});
+  calls_.push_back({Call::Kind::Text, {x, y, 0, 0}, y + TextAscent(), TextColour(), 0, text, TwipFont()});
 }
 
 void RecordingSurface::Replay(QPainter& painter) const {
@@ -39,7 +38,7 @@ void RecordingSurface::Replay(QPainter& painter) const {
       case Call::Kind::Text:
         painter.setFont(call.font);
         painter.setPen(ToQColor(call.colour));
-        painter.drawText(QPointF(call.rect.x, call.rect.y + QFontMetricsF(call.font).ascent()), call.text);
+        painter.drawText(QPointF(call.rect.x, call.baseline), call.text);
         break;
     }
   }

@@ -27,6 +27,7 @@ class RecordingSurface : public Surface {
   struct Call {
     enum class Kind { Clear, Outline, Fill, Text } kind;
     TwipRect rect;
+    double baseline;  // for text: y of its baseline
     Colour colour;
     int lineWidth;
     QString text;

@@ -1,6 +1,5 @@
 #include "view/surface.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
 
@@ -8,19 +7,21 @@
 
 namespace kalvero {
 
-QFont Surface::TwipFont() const {
-  QFont font(fontName_);
-  font.setBold(fontBold_);
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSize_ * kTwipsPerPoint))));
-  font.setHintingPreference(QFont::PreferNoHinting);
-  return font;
+const Surface::FontCache& Surface::Font() const {
+  if (!font_) {
+    QFont font(fontName_);
+    font.setBold(fontBold_);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSize_ * kTwipsPerPoint))));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font_.emplace(FontCache{font, QFontMetricsF(font)});
+  }
+  return *font_;
 }
 
-double Surface::TextWidth(const QString& text) const {
-  return QFontMetricsF(TwipFont()).horizontalAdvance(text);
-}
-
-double Surface::TextHeight(const QString&) const { return QFontMetricsF(TwipFont()).height(); }
+const QFont& Surface::TwipFont() const { return Font().font; }
+double Surface::TextWidth(const QString& text) const { return Font().metrics.horizontalAdvance(text); }
+double Surface::TextHeight(const QString&) const { return Font().metrics.height(); }
+double Surface::TextAscent() const { return Font().metrics.ascent(); }
 
 void PainterSurface::Clear(Colour background) {
   painter_.fillRect(QRectF(0, 0, width_, height_), ToQColor(background));
@@ -40,10 +41,9 @@ void PainterSurface::Box(const TwipRect& r, Colour colour, bool filled) {
 }
 
 void PainterSurface::Print(int x, int y, const QString& text) {
-  const QFont font = TwipFont();
-  painter_.setFont(font);
+  painter_.setFont(TwipFont());
   painter_.setPen(ToQColor(TextColour()));
-  painter_.drawText(QPointF(x, y + QFontMetricsF(font).ascent()), text);
+  painter_.drawText(QPointF(x, y + TextAscent()), text);
 }
 
 }  // namespace kalvero

@@ -5,7 +5,9 @@
 // clipboard picture are all drawn through this one interface.
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
+#include <optional>
 
 #include "model/colour.h"
 #include "view/board_geometry.h"
@@ -35,17 +37,27 @@ class Surface {
   int LineWidth() const { return lineWidth_; }
   void SetTextColour(Colour c) { textColour_ = c; }
   Colour TextColour() const { return textColour_; }
-  void SetFontName(const QString& name) { fontName_ = name; }
-  void SetFontBold(bool bold) { fontBold_ = bold; }
-  void SetFontSize(double points) { fontSize_ = points; }
+  void SetFontName(const QString& name) { fontName_ = name; font_.reset(); }
+  void SetFontBold(bool bold) { fontBold_ = bold; font_.reset(); }
+  void SetFontSize(double points) { fontSize_ = points; font_.reset(); }
   double FontSize() const { return fontSize_; }
 
   // The current font sized in twips, for drawing and measuring.
-  QFont TwipFont() const;
+  const QFont& TwipFont() const;
   double TextWidth(const QString& text) const;
   double TextHeight(const QString& text) const;
+  // Distance from a text's top to its baseline in the current font.
+  double TextAscent() const;
 
  private:
+  // The font and its metrics, made when first needed after a font change.
+  struct FontCache {
+    QFont font;
+    QFontMetricsF metrics;
+  };
+  const FontCache& Font() const;
+
+  mutable std::optional<FontCache> font_;
   int lineWidth_ = 1;
   Colour textColour_ = kBlack;
   QString fontName_ = QStringLiteral("Courier New");

@@ -1,0 +1,25 @@
+#include "tool/tool_support.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+
+namespace kalvero::tool {
+
+bool ParseNumber(const std::string& text, unsigned long long lo, unsigned long long hi, unsigned long long& value) {
+  if (text.empty() || text[0] < '0' || text[0] > '9') return false;
+  char* end = nullptr;
+  errno = 0;
+  value = std::strtoull(text.c_str(), &end, 10);
+  return *end == '\0' && errno == 0 && value >= lo && value <= hi;
+}
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  const auto mid = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+  std::nth_element(values.begin(), mid, values.end());
+  if (values.size() % 2) return *mid;
+  return (*mid + *std::max_element(values.begin(), mid)) / 2;
+}
+
+}  // namespace kalvero::tool
