@@ -117,7 +117,7 @@ int PickCellToBlank(GeneratorContext& ctx) {
     int n = 0;
     for (int k = 1; k <= 9; ++k) {
       const int cell = kTables.BoxCells[b][k];
-      if (DigitNumber(ctx.solver.CellValue[cell]) > 0) filled[n++] = cell;
+      if (ctx.solver.CellValue[cell] != 0) filled[n++] = cell;
     }
     if (n > bestCount) {
       best = filled;
@@ -160,7 +160,6 @@ void RestoreWork(GeneratorContext& ctx) {
 void ApplyFixedPattern(PuzzleState& puzzle, int count) {
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c) {
-      puzzle.FixedValue[r][c].clear();
       puzzle.UserEntry[r][c].clear();
       puzzle.FixedMark[CellNum(r, c)] = false;
     }

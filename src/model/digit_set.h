@@ -59,6 +59,11 @@ struct OnceCounter {
   constexpr DigitSet ExactlyOnce() const { return static_cast<DigitSet>(once & ~twice); }
 };
 
+// Digits present in exactly one of three sets.
+constexpr DigitSet InExactlyOne(DigitSet a, DigitSet b, DigitSet c) {
+  return static_cast<DigitSet>((a ^ b ^ c) & ~(a & b & c));
+}
+
 // Transposes up to nine sets, set j given for position j = 0..8, into the
 // positions listing each digit: Where(d) has bit j when set j holds d. Each
 // digit owns a 9-bit field, digits 1..5 in one word and 6..9 in another, so

@@ -17,8 +17,7 @@ int ReduceLine(DigitSet* cand, const UnitCells& line, bool isColumn) {
     segment[(k - 1) / 3] |= cand[line[k]];
     segmentBox[(k - 1) / 3] = kTables.BoxOf[line[k]];
   }
-  const auto inOne = static_cast<DigitSet>((segment[0] ^ segment[1] ^ segment[2]) &
-                                           ~(segment[0] & segment[1] & segment[2]));
+  const DigitSet inOne = InExactlyOne(segment[0], segment[1], segment[2]);
   if (inOne == 0) return 0;
   const int lineNumber = isColumn ? kTables.ColOf[line[1]] : kTables.RowOf[line[1]];
   int changes = 0;

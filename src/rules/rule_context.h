@@ -69,6 +69,17 @@ inline UnitMask OpenUnits(const PuzzleState& puzzle) {
   return open;
 }
 
+// Sums perUnit(cells) over the units of `order`, each kind's units 1..9,
+// skipping the units without an open cell in `open`.
+template <typename PerUnit>
+int SumOverOpenUnits(UnitMask open, const std::array<UnitKind, 3>& order, PerUnit&& perUnit) {
+  int sum = 0;
+  for (const UnitKind kind : order)
+    for (int n = 1; n <= 9; ++n)
+      if (open & UnitBit(kind, n)) sum += perUnit(Unit(kind, n));
+  return sum;
+}
+
 // The 20 distinct peers of every cell (row, column and box, the cell itself
 // excluded). Visiting order does not matter to their users.
 struct PeerTable {

@@ -6,7 +6,7 @@ namespace kalvero {
 
 namespace {
 
-constexpr UnitKind kBoxesRowsColumns[] = {UnitKind::Box, UnitKind::Row, UnitKind::Column};
+constexpr std::array<UnitKind, 3> kBoxesRowsColumns = {UnitKind::Box, UnitKind::Row, UnitKind::Column};
 
 // Rule 2, step 1, for one unit: for d = 1..9, a digit listed by exactly one
 // cell of the unit (its candidates, or its working value when it has no
@@ -71,13 +71,10 @@ int ClearOutsideBox(DigitSet* cand, const UnitCells& line, int box, int d) {
 // rest of that cell's row and then its column outside the box, single
 // candidate cells included (one change per cell narrowed).
 void HiddenSingles(RuleContext& ctx) {
-  int changes = 0;
   // A unit without an open cell has nothing to place. Placements only close
   // units, so the mask taken first stays a superset.
-  const UnitMask open = OpenUnits(ctx.puzzle);
-  for (const UnitKind kind : kBoxesRowsColumns)
-    for (int n = 1; n <= 9; ++n)
-      if (open & UnitBit(kind, n)) changes += PlaceHiddenSingles(ctx, Unit(kind, n));
+  int changes = SumOverOpenUnits(OpenUnits(ctx.puzzle), kBoxesRowsColumns,
+                                 [&ctx](const UnitCells& cells) { return PlaceHiddenSingles(ctx, cells); });
 
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   const auto& fixed = ctx.puzzle.FixedMark;
@@ -122,27 +119,22 @@ void HiddenSingles(RuleContext& ctx) {
 // the only holder of two digits thus keeps the lower one.
 void UniqueCandidate(RuleContext& ctx) {
   auto& cand = ctx.puzzle.CellCandidates;
-  const UnitMask open = OpenUnits(ctx.puzzle);
-  int changes = 0;
-  for (const UnitKind kind : kBoxesRowsColumns)
-    for (int n = 1; n <= 9; ++n) {
-      if (!(open & UnitBit(kind, n))) continue;
-      const UnitCells& cells = Unit(kind, n);
-      OnceCounter counter;
-      for (int k = 1; k <= 9; ++k) counter.Add(cand[cells[k]]);
-      const DigitSet once = counter.ExactlyOnce();
-      if (once == 0) continue;
-      for (int d = 1; d <= 9; ++d) {
-        if (!HasDigit(once, d)) continue;
-        for (int k = 1; k <= 9; ++k) {
-          const DigitSet t = cand[cells[k]];
-          if (HasSeveral(t) && HasDigit(t, d)) {
-            cand[cells[k]] = DigitBit(d);
-            ++changes;
-          }
+  const int changes = SumOverOpenUnits(OpenUnits(ctx.puzzle), kBoxesRowsColumns, [&cand](const UnitCells& cells) {
+    OnceCounter counter;
+    for (int k = 1; k <= 9; ++k) counter.Add(cand[cells[k]]);
+    int narrowed = 0;
+    for (DigitSet once = counter.ExactlyOnce(); once; once = DropLowest(once)) {
+      const int d = LowestDigit(once);
+      for (int k = 1; k <= 9; ++k) {
+        const DigitSet t = cand[cells[k]];
+        if (HasSeveral(t) && HasDigit(t, d)) {
+          cand[cells[k]] = DigitBit(d);
+          ++narrowed;
         }
       }
     }
+    return narrowed;
+  });
   FinishRule(ctx, 5, changes);
 }
 

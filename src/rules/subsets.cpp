@@ -156,11 +156,8 @@ int HiddenSubsetsInUnit(DigitSet* cand, const UnitCells& cells) {
 // open cell have no pair and nothing to clear).
 void NakedPairs(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
-  const UnitMask open = OpenUnits(ctx.puzzle);
-  int changes = 0;
-  for (const UnitKind kind : {UnitKind::Box, UnitKind::Row, UnitKind::Column})
-    for (int n = 1; n <= 9; ++n)
-      if (open & UnitBit(kind, n)) changes += NakedPairsInUnit(cand, Unit(kind, n));
+  const int changes = SumOverOpenUnits(OpenUnits(ctx.puzzle), {UnitKind::Box, UnitKind::Row, UnitKind::Column},
+                                       [cand](const UnitCells& cells) { return NakedPairsInUnit(cand, cells); });
   FinishRule(ctx, 3, changes);
 }
 
@@ -168,11 +165,8 @@ void NakedPairs(RuleContext& ctx) {
 // an open cell have no set and nothing to clear).
 void IdenticalSets(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
-  const UnitMask open = OpenUnits(ctx.puzzle);
-  int changes = 0;
-  for (const UnitKind kind : {UnitKind::Column, UnitKind::Row, UnitKind::Box})
-    for (int n = 1; n <= 9; ++n)
-      if (open & UnitBit(kind, n)) changes += IdenticalSetsInUnit(cand, Unit(kind, n));
+  const int changes = SumOverOpenUnits(OpenUnits(ctx.puzzle), {UnitKind::Column, UnitKind::Row, UnitKind::Box},
+                                       [cand](const UnitCells& cells) { return IdenticalSetsInUnit(cand, cells); });
   FinishRule(ctx, 6, changes);
 }
 
@@ -180,11 +174,8 @@ void IdenticalSets(RuleContext& ctx) {
 // open entries has no finding).
 void HiddenSubsets(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
-  const UnitMask open = OpenUnits(ctx.puzzle);
-  int changes = 0;
-  for (const UnitKind kind : {UnitKind::Row, UnitKind::Column, UnitKind::Box})
-    for (int n = 1; n <= 9; ++n)
-      if (open & UnitBit(kind, n)) changes += HiddenSubsetsInUnit(cand, Unit(kind, n));
+  const int changes = SumOverOpenUnits(OpenUnits(ctx.puzzle), {UnitKind::Row, UnitKind::Column, UnitKind::Box},
+                                       [cand](const UnitCells& cells) { return HiddenSubsetsInUnit(cand, cells); });
   FinishRule(ctx, 7, changes);
 }
 

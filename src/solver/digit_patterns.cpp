@@ -2,7 +2,7 @@
 //
 // A position of digit d is an open cell (two or more candidates) listing d;
 // givens, filled cells and single-candidate cells never are. Line masks use
-// bit (n - 1) for row or column n.
+// bit (n - 1) for row or column n, as a digit set does for digit n.
 #include "rules/rules.h"
 
 namespace kalvero {
@@ -11,7 +11,6 @@ namespace {
 
 using LineMask = std::uint16_t;
 
-constexpr int Lowest(LineMask m) { return std::countr_zero(static_cast<unsigned>(m)) + 1; }
 constexpr int Highest(LineMask m) { return 32 - std::countl_zero(static_cast<unsigned>(m)); }
 
 // colsOf[d][r]: columns of the positions of d in row r; rowsOf[d][c]: rows of
@@ -76,7 +75,7 @@ int TwoLinePatterns(DigitSet* cand, const std::array<std::array<LineMask, 10>, 1
       (first == 0 ? first : second) = n;
     }
     if (pairs != 2 || lines[d][first] != lines[d][second]) continue;
-    const int a = Lowest(lines[d][first]);
+    const int a = LowestDigit(lines[d][first]);
     const int b = Highest(lines[d][first]);
     changes += byRows ? RemoveFromLines(cand, d, first, second, a, b) : RemoveFromLines(cand, d, a, b, first, second);
   }

@@ -29,17 +29,39 @@ Segments CollectSegments(const DigitSet* cand) {
   return s;
 }
 
-// Digits present in exactly one of three segment sets.
-constexpr DigitSet InExactlyOne(DigitSet a, DigitSet b, DigitSet c) {
-  return static_cast<DigitSet>((a ^ b ^ c) & ~(a & b & c));
-}
-
 // Removes the digits of `digits` from cell x, one change per digit removed.
 int Remove(DigitSet* cand, int x, DigitSet digits) {
   const auto present = static_cast<DigitSet>(cand[x] & digits);
   if (present == 0) return 0;
   cand[x] = static_cast<DigitSet>(cand[x] & ~digits);
   return DigitCount(present);
+}
+
+// Pointing along row or column `line`: `digits` leave the line's cells
+// outside its third `third` (the box it crosses there).
+int PointAlongLine(DigitSet* cand, int line, bool isColumn, int third, DigitSet digits) {
+  if (digits == 0) return 0;
+  const UnitCells& cells = isColumn ? ColUnit(line) : RowUnit(line);
+  int changes = 0;
+  for (int k = 1; k <= 9; ++k)
+    if ((k - 1) / 3 != third) changes += Remove(cand, cells[k], digits);
+  return changes;
+}
+
+// Claiming along row or column `line`, its segments `seg`: the digits listed
+// in one segment only leave that segment's box off the line.
+int ClaimAlongLine(DigitSet* cand, int line, bool isColumn, const std::array<DigitSet, 3>& seg) {
+  const DigitSet one = InExactlyOne(seg[0], seg[1], seg[2]);
+  const int band = (line - 1) / 3;  // the line's third of the board
+  int changes = 0;
+  for (int i = 0; i < 3 && one; ++i) {
+    const auto digits = static_cast<DigitSet>(one & seg[i]);
+    if (digits == 0) continue;
+    const UnitCells& box = BoxUnit(isColumn ? 3 * i + band + 1 : 3 * band + i + 1);
+    for (int k = 1; k <= 9; ++k)
+      if ((isColumn ? kTables.ColOf[box[k]] : kTables.RowOf[box[k]]) != line) changes += Remove(cand, box[k], digits);
+  }
+  return changes;
 }
 
 }  // namespace
@@ -64,43 +86,15 @@ void LockedCandidates(RuleContext& ctx) {
                                          pointing.rowSeg[top + 2][colThird]);
     const DigitSet oneCol = InExactlyOne(pointing.colSeg[left][rowThird], pointing.colSeg[left + 1][rowThird],
                                          pointing.colSeg[left + 2][rowThird]);
-    for (int r = top; r < top + 3; ++r) {
-      const auto digits = static_cast<DigitSet>(oneRow & pointing.rowSeg[r][colThird]);
-      if (digits == 0) continue;
-      for (int c = 1; c <= 9; ++c)
-        if ((c - 1) / 3 != colThird) changes += Remove(cand, CellNum(r, c), digits);
-    }
-    for (int c = left; c < left + 3; ++c) {
-      const auto digits = static_cast<DigitSet>(oneCol & pointing.colSeg[c][rowThird]);
-      if (digits == 0) continue;
-      for (int r = 1; r <= 9; ++r)
-        if ((r - 1) / 3 != rowThird) changes += Remove(cand, CellNum(r, c), digits);
-    }
+    for (int r = top; r < top + 3; ++r)
+      changes += PointAlongLine(cand, r, false, colThird, static_cast<DigitSet>(oneRow & pointing.rowSeg[r][colThird]));
+    for (int c = left; c < left + 3; ++c)
+      changes += PointAlongLine(cand, c, true, rowThird, static_cast<DigitSet>(oneCol & pointing.colSeg[c][rowThird]));
   }
 
   const Segments claiming = CollectSegments(cand);
-  for (int r = 1; r <= 9; ++r) {
-    const auto& seg = claiming.rowSeg[r];
-    const DigitSet one = InExactlyOne(seg[0], seg[1], seg[2]);
-    for (int i = 0; i < 3 && one; ++i) {
-      const auto digits = static_cast<DigitSet>(one & seg[i]);
-      if (digits == 0) continue;
-      const UnitCells& box = BoxUnit(3 * ((r - 1) / 3) + i + 1);
-      for (int k = 1; k <= 9; ++k)
-        if (kTables.RowOf[box[k]] != r) changes += Remove(cand, box[k], digits);
-    }
-  }
-  for (int c = 1; c <= 9; ++c) {
-    const auto& seg = claiming.colSeg[c];
-    const DigitSet one = InExactlyOne(seg[0], seg[1], seg[2]);
-    for (int i = 0; i < 3 && one; ++i) {
-      const auto digits = static_cast<DigitSet>(one & seg[i]);
-      if (digits == 0) continue;
-      const UnitCells& box = BoxUnit(3 * i + (c - 1) / 3 + 1);
-      for (int k = 1; k <= 9; ++k)
-        if (kTables.ColOf[box[k]] != c) changes += Remove(cand, box[k], digits);
-    }
-  }
+  for (int r = 1; r <= 9; ++r) changes += ClaimAlongLine(cand, r, false, claiming.rowSeg[r]);
+  for (int c = 1; c <= 9; ++c) changes += ClaimAlongLine(cand, c, true, claiming.colSeg[c]);
   FinishRule(ctx, 8, changes);
 }
 

@@ -56,7 +56,7 @@ bool CheckNoDuplicates(const SolverState& solver) {
   return true;
 }
 
-void ResetToGivens(RuleContext& ctx) {
+void AbandonSolve(RuleContext& ctx) {
   for (int cell = 1; cell <= kCellCount; ++cell) {
     if (ctx.puzzle.FixedMark[cell]) {
       ctx.puzzle.CellCandidates[cell] = ctx.solver.CellValue[cell];
@@ -66,8 +66,6 @@ void ResetToGivens(RuleContext& ctx) {
     }
   }
 }
-
-void AbandonSolve(RuleContext& ctx) { ResetToGivens(ctx); }
 
 // RefreshCandidates: open non-given cells get every digit not placed in their
 // row, column or box (possibly none); filled non-given cells lose their

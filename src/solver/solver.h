@@ -37,7 +37,6 @@ bool CheckNoDuplicates(const SolverState& solver);
 
 // Every non-given cell emptied (value and candidates); every given's
 // candidates set to its value.
-void ResetToGivens(RuleContext& ctx);
 void AbandonSolve(RuleContext& ctx);
 
 // One step of the search: places the head of TrialQueue (and the single-

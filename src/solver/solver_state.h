@@ -65,13 +65,9 @@ struct BranchPoint {
 class BranchList {
  public:
   bool Empty() const { return size_ == 0; }
-  // Open branch points; the list form holds two entries (record and
-  // snapshot) for each.
+  // Open branch points.
   int Points() const { return size_; }
-  int Entries() const { return 2 * size_; }
   const BranchPoint& Top() const { return items_[size_ - 1]; }
-  // The branch point below the top `depth` ones (0 = top).
-  const BranchPoint& At(int depth) const { return items_[size_ - 1 - depth]; }
   BranchPoint* Push() { return size_ < kCellCount ? &items_[size_++] : nullptr; }
   void Pop() { --size_; }
   void Clear() { size_ = 0; }
