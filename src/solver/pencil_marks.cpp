@@ -19,6 +19,17 @@ DigitSet SettledDigit(const PuzzleState& puzzle, int cell) {
 
 }  // namespace
 
+DigitSet SeenDigits(const PuzzleState& puzzle, int r, int c) {
+  DigitSet seen = 0;
+  const int cell = CellNum(r, c);
+  for (int k = 1; k <= 9; ++k) {
+    seen |= SettledDigit(puzzle, kTables.RowCells[r][k]);
+    seen |= SettledDigit(puzzle, kTables.ColCells[c][k]);
+    seen |= SettledDigit(puzzle, kTables.BoxCells[kTables.BoxOf[cell]][k]);
+  }
+  return seen;
+}
+
 // Settled digits are gathered once per unit: they come from the candidate
 // sets and entries, which the computation never changes.
 void ComputePencilMarks(PuzzleState& puzzle) {

@@ -71,6 +71,12 @@ void FilterSumAreas(CellList<DigitSet>& grid, const PuzzleState& puzzle, SumArea
 // and CellValue as the last pass left them.
 VerifyResult VerifyPuzzle(PuzzleState& puzzle, SolverState& solver, Host& host);
 
+// The digits settled around cell (r, c): every one-digit candidate set or
+// one-character entry in its row, its column and its box (the cell included).
+// ComputePencilMarks gathers the same digits once per unit; the play side
+// uses this for a single cell.
+DigitSet SeenDigits(const PuzzleState& puzzle, int r, int c);
+
 // Fills CandidateGrid for all 81 cells from the givens, the player's entries,
 // the settled digits and one pass of the sum areas. A cell keeps the player's
 // entry; a lone computed mark is stored with a leading blank.
