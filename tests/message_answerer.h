@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
 #include "ui/box_control.h"
 #include "ui/msg_form.h"
@@ -20,6 +21,8 @@ class MessageAnswerer : public QObject {
     timer_.start();
   }
   QStringList seen;
+  // Runs as each message is seen, before it is answered.
+  std::function<void()> onMessage;
 
  private:
   void Poll() {
@@ -29,6 +32,7 @@ class MessageAnswerer : public QObject {
       for (MsgForm* form : forms) {
         if (!form || !form->isVisible()) continue;
         seen << form->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+        if (onMessage) onMessage();
         const QString caption = answers_.isEmpty() ? QStringLiteral("Ok") : answers_.takeFirst();
         for (BoxControl* button : form->findChildren<BoxControl*>())
           if (button->isVisible() && button->Caption() == caption) {

@@ -22,9 +22,13 @@ void GuiHost::YieldNow() {
   sinceYield_.restart();
 }
 
+MsgResult ShowMessage(QWidget* owner, const QString& text, const QString& style) {
+  // The message box answers with the classic numeric codes, which MsgResult names.
+  return static_cast<MsgResult>(MsgboxA(owner, text, style));
+}
+
 MsgResult GuiHost::Message(const std::string& text, const std::string& style) {
-  const int code = MsgboxA(owner_, QString::fromStdString(text), QString::fromStdString(style));
-  return static_cast<MsgResult>(code);
+  return ShowMessage(owner_, QString::fromStdString(text), QString::fromStdString(style));
 }
 
 std::string GuiHost::Input(const std::string& prompt, const std::string& defaultText, bool digitsOnly) {

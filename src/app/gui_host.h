@@ -10,6 +10,10 @@
 
 namespace kalvero {
 
+// Shows a message in the program's own message box on owner's window and
+// returns the button chosen.
+MsgResult ShowMessage(QWidget* owner, const QString& text, const QString& style);
+
 class GuiHost : public Host {
  public:
   explicit GuiHost(QWidget* owner);
@@ -18,6 +22,7 @@ class GuiHost : public Host {
   // Runs pending events now, whatever the time since the last yield.
   void YieldNow();
   MsgResult Message(const std::string& text, const std::string& style) override;
+  MsgResult Message(const QString& text, const QString& style) { return ShowMessage(owner_, text, style); }
   std::string Input(const std::string& prompt, const std::string& defaultText, bool digitsOnly) override;
 
  private:

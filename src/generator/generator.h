@@ -15,7 +15,7 @@
 #include "generator/random_source.h"
 #include "model/host.h"
 #include "model/puzzle_state.h"
-#include "solver/solver_state.h"
+#include "model/solver_state.h"
 
 namespace kalvero {
 

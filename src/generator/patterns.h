@@ -24,9 +24,9 @@ struct CreateLevel {
 };
 
 inline constexpr std::array<CreateLevel, 3> kCreateLevels = {{
-    {"Very Easy", 9},
-    {"Easy", 6},
-    {"Hard", 3},
+    {kLevelNames[0], 9},
+    {kLevelNames[1], 6},
+    {kLevelNames[2], 3},
 }};
 
 // Fixed cells for a level index 0..2; 0 for any other index (the menu's

@@ -50,9 +50,9 @@ void ComputeClueSums(PuzzleState& state) {
 }
 
 const char* LevelName(int fixedCount) {
-  if (fixedCount <= 4) return "Hard";
-  if (fixedCount <= 6) return "Easy";
-  return "Very Easy";
+  if (fixedCount <= 4) return kLevelNames[2];
+  if (fixedCount <= 6) return kLevelNames[1];
+  return kLevelNames[0];
 }
 
 }  // namespace kalvero

@@ -53,6 +53,10 @@ void ComputeClueSums(PuzzleState& state);
 // Sum of the three Solution digits of sum area t (1..36).
 int AreaSum(const PuzzleState& state, int t);
 
+// The level names, easiest first. The level list, the level label, the
+// Create menu and the create-options window all take them from here.
+inline constexpr std::array<const char*, 3> kLevelNames = {"Very Easy", "Easy", "Hard"};
+
 // Level text for a count of given cells: <= 4 "Hard", 5..6 "Easy", else "Very Easy".
 const char* LevelName(int fixedCount);
 

@@ -13,7 +13,7 @@
 #include "model/board.h"
 #include "model/host.h"
 #include "model/puzzle_state.h"
-#include "solver/solver_state.h"
+#include "model/solver_state.h"
 
 namespace kalvero {
 

@@ -6,7 +6,7 @@
 
 #include "model/host.h"
 #include "model/puzzle_state.h"
-#include "solver/solver_state.h"
+#include "model/solver_state.h"
 
 namespace kalvero {
 

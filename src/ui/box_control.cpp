@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <algorithm>
 
+#include "ui/box_control_accessible.h"
+
 namespace kalvero {
 namespace {
 
@@ -60,6 +62,14 @@ BoxControl::BoxControl(const QString& caption, QWidget* parent)
       backColor_(palette().color(QPalette::Button)) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  InstallBoxControlAccessibility();
+}
+
+void BoxControl::Click(int button) {
+  const QPointF centre = QRectF(rect()).center();
+  emit mouseDown(button, Qt::NoModifier, centre);
+  emit mouseUp(button, Qt::NoModifier, centre);
+  if (button == 1) emit clicked();
 }
 
 void BoxControl::SetCaption(const QString& caption) {

@@ -50,6 +50,11 @@ class BoxControl : public QWidget {
   // Draws the control raised again, forgetting a held key or button.
   void Release();
 
+  // A full click of mouse button 1 (left) or 2 (right) without the pointer,
+  // as assistive tools ask for it: mouseDown, mouseUp and, for the left
+  // button, clicked.
+  void Click(int button);
+
   // Redraws the control at once.
   void Refresh() { repaint(); }
 

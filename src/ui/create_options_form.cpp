@@ -1,6 +1,7 @@
 #include "ui/create_options_form.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -94,9 +95,9 @@ CreateOptionsForm::CreateOptionsForm(RandomSource& random, QWidget* parent) : QD
 
   auto* fixedFrame = new QGroupBox(QStringLiteral("Fixed Cells"), this);
   auto* fixedLayout = new QGridLayout(fixedFrame);
-  const char* optionTexts[] = {"Very Easy", "Easy", "Hard", "Random"};
   for (int i = 0; i < 4; ++i) {
-    option1_[i] = new QRadioButton(QLatin1String(optionTexts[i]), fixedFrame);
+    const char* text = i < static_cast<int>(kCreateLevels.size()) ? kCreateLevels[i].menuText : "Random";
+    option1_[i] = new QRadioButton(QLatin1String(text), fixedFrame);
     option1_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
     fixedLayout->addWidget(option1_[i], i, 0, 1, 2);
     connect(option1_[i], &QRadioButton::clicked, this,
@@ -172,7 +173,11 @@ void CreateOptionsForm::SetColours(Colour background, Colour control, Colour gri
 
 void CreateOptionsForm::Prepare(const QString& defaultOutputFile, const QString& appFolder) {
   appFolder_ = appFolder;
-  if (!FileExists(text1_->text().toStdString())) text1_->setText(defaultOutputFile);
+  // A relative output name is written inside the application folder, so
+  // that is where it must exist.
+  const QString current = text1_->text().trimmed();
+  if (current.isEmpty() || !FileExists(QDir(appFolder).absoluteFilePath(current).toStdString()))
+    text1_->setText(defaultOutputFile);
   tag_.clear();
   text3_->setText(QStringLiteral("9"));
   option1_[0]->setChecked(true);

@@ -5,8 +5,9 @@
 
 namespace kalvero {
 
-BoardView::BoardView(QWidget* parent) : QWidget(parent), surface_(geometry_.SurfaceSize) {
+BoardView::BoardView(QWidget* parent) : QWidget(parent), surface_(geometry_.SurfaceSize), overlay_(geometry_.SurfaceSize) {
   setObjectName(QStringLiteral("Picture1"));
+  setAccessibleName(QStringLiteral("Board"));
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -30,6 +31,7 @@ void BoardView::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.scale(Scale(), Scale());
   surface_.Replay(painter);
+  overlay_.Replay(painter);
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event) { emit pointerMoved(ToTwips(event->position())); }

@@ -16,6 +16,11 @@ class BoardView : public QWidget {
 
   // The surface to draw on; call update() (or Changed()) after drawing.
   RecordingSurface& Surface() { return surface_; }
+  // A second layer in the same twips, drawn over the board: the selection
+  // frame, the sum-area frames and the pencil tip live here, so they change
+  // without redrawing the board beneath them. Forget() on it shows the
+  // board alone.
+  RecordingSurface& Overlay() { return overlay_; }
   const BoardGeometry& Geometry() const { return geometry_; }
 
   // Schedules a repaint after drawing through Surface().
@@ -43,6 +48,7 @@ class BoardView : public QWidget {
  private:
   BoardGeometry geometry_;
   RecordingSurface surface_;
+  RecordingSurface overlay_;
 };
 
 }  // namespace kalvero

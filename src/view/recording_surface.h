@@ -14,6 +14,9 @@ class RecordingSurface : public Surface {
   explicit RecordingSurface(int size) : size_(size) {}
 
   void Clear(Colour background) override;
+  // Drops every recorded call without painting a background, leaving a
+  // transparent layer (for overlays).
+  void Forget() { calls_.clear(); }
   void Box(const TwipRect& r, Colour colour, bool filled) override;
   void Print(int x, int y, const QString& text) override;
 

@@ -1,6 +1,8 @@
 // The main window's life: first run, start-up from a configuration, menus,
 // Options > Save, Exit and the close box, and colour schemes.
+#include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,10 +17,10 @@
 #include "view/qt_colour.h"
 #include "message_answerer.h"
 #include "app_folder.h"
+#include "window_probe.h"
 
 using namespace kalvero;
-using kalvero::test::Folder;
-using kalvero::test::MessageAnswerer;
+using namespace kalvero::test;
 
 namespace {
 
@@ -40,6 +42,7 @@ struct Started {
   Folder folder;
   MainWindow window{folder.paths()};
   QStringList seen;
+  QColor firstMessageBackground;
   explicit Started(const std::optional<Settings>& settings, bool withPuzzles = true) {
     if (settings) {
       QFile cfg(folder.path("kalvero.cfg"));
@@ -48,6 +51,10 @@ struct Started {
     }
     if (!withPuzzles) QFile::remove(folder.path("puzzles.txt"));
     MessageAnswerer answers;
+    answers.onMessage = [this] {
+      if (seen.isEmpty() && !firstMessageBackground.isValid())
+        firstMessageBackground = window.findChild<MsgForm*>()->palette().color(QPalette::Window);
+    };
     window.Start();
     seen = answers.seen;
   }
@@ -62,11 +69,13 @@ class MainWindowTest : public QObject {
     Started s(std::nullopt);
     QCOMPARE(s.seen, QStringList{QStringLiteral("Configuration file not found ...\nA new file will be created")});
     QCOMPARE(ReadAll(s.folder.path("kalvero.cfg")), QByteArray::fromStdString(DefaultConfigText()));
-    QCOMPARE(s.window.FileLabelText(), QStringLiteral("puzzles.txt"));
-    QCOMPARE(s.window.NumberLabelText(), s.folder.NumberLabel(1));
-    QCOMPARE(s.window.StatusText(), QStringLiteral("Puzzle read"));
-    QCOMPARE(s.window.LevelLabelText(), QString::fromLatin1(LevelName(s.window.State().FixedCount)));
-    for (int i = 0; i <= 5; ++i) QVERIFY(!s.window.RecentEntry(i)->isVisible());
+    QCOMPARE(LabelText(s.window, "lblfile"), QStringLiteral("puzzles.txt"));
+    QCOMPARE(LabelText(s.window, "lblpuznum"), s.folder.NumberLabel(1));
+    QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Puzzle read"));
+    QCOMPARE(LabelText(s.window, "lbllevel"), QString::fromLatin1(LevelName(s.window.Context().state.FixedCount)));
+    for (int i = 0; i <= 5; ++i) QVERIFY(!Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(i))->isVisible());
+    // The message box is styled before the configuration is read.
+    QCOMPARE(s.firstMessageBackground, QApplication::palette().color(QPalette::Base));
   }
 
   void startsAtTheConfiguredPuzzle() {
@@ -75,11 +84,11 @@ class MainWindowTest : public QObject {
     settings.recent.caption = {"/x/one.txt", "", "", "", ""};
     Started s(settings);
     QVERIFY(s.seen.isEmpty());
-    QCOMPARE(s.window.NumberLabelText(), s.folder.NumberLabel(3));
-    QVERIFY(s.window.RecentEntry(0)->isVisible());
-    QCOMPARE(s.window.RecentEntry(0)->text(), QStringLiteral("/x/one.txt"));
-    QVERIFY(!s.window.RecentEntry(1)->isVisible());
-    QVERIFY(s.window.RecentEntry(5)->isVisible());
+    QCOMPARE(LabelText(s.window, "lblpuznum"), s.folder.NumberLabel(3));
+    QVERIFY(Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(0))->isVisible());
+    QCOMPARE(Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(0))->text(), QStringLiteral("/x/one.txt"));
+    QVERIFY(!Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(1))->isVisible());
+    QVERIFY(Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(5))->isVisible());
   }
 
   void missingPuzzleFileFallsBackToShippedOne() {
@@ -87,14 +96,46 @@ class MainWindowTest : public QObject {
     settings.PuzzleFileName = "/nonexistent/gone.txt";
     settings.PuzzleNumber = 7;
     Started s(settings);
-    QCOMPARE(s.window.NumberLabelText(), s.folder.NumberLabel(1));
-    QCOMPARE(s.window.FileLabelText(), QStringLiteral("puzzles.txt"));
+    QCOMPARE(LabelText(s.window, "lblpuznum"), s.folder.NumberLabel(1));
+    QCOMPARE(LabelText(s.window, "lblfile"), QStringLiteral("puzzles.txt"));
   }
 
   void noPuzzlesShowsEmptyGrid() {
     Started s(DefaultSettings(), false);
     QVERIFY(s.seen.isEmpty());
-    QCOMPARE(s.window.StatusText(), QStringLiteral("Click Create for a new puzzle ..."));
+    QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Click Create for a new puzzle ..."));
+    // No puzzle read: no level shown, while the level list offers the first level.
+    QCOMPARE(LabelText(s.window, "lbllevel"), QString());
+    QCOMPARE(s.window.findChild<QComboBox*>(QStringLiteral("Combo1"))->currentText(), QStringLiteral("Very Easy"));
+  }
+
+  // Assistive tools see every button beside the board as a push button
+  // named by its tooltip, can press it and ask for its right-click action;
+  // the board is named "Board".
+  void accessibleControls() {
+    Folder folder;
+    MainWindow window(folder.paths());
+    for (BoxControl* button : window.findChildren<BoxControl*>()) {
+      QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+      QVERIFY(a);
+      QCOMPARE(a->role(), QAccessible::Button);
+      QCOMPARE(a->text(QAccessible::Name), button->toolTip());
+      QCOMPARE(a->text(QAccessible::Description), button->toolTip());
+      const QStringList actions = a->actionInterface()->actionNames();
+      QVERIFY(actions.contains(QAccessibleActionInterface::pressAction()));
+      QVERIFY(actions.contains(QAccessibleActionInterface::showMenuAction()));
+    }
+    QCOMPARE(window.findChildren<BoxControl*>().size(), 10);
+    QList<int> pressed;
+    BoxControl* next = Button(window, "Command8_1");
+    connect(next, &BoxControl::mouseUp, next, [&](int b) { pressed << b; });
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(next)->actionInterface();
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    QCOMPARE(pressed, (QList<int>{1, 2}));
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(QStringLiteral("Picture1")))
+                 ->text(QAccessible::Name),
+             QStringLiteral("Board"));
   }
 
   void menusInOrder() {
@@ -109,13 +150,13 @@ class MainWindowTest : public QObject {
     QCOMPARE(Captions(top[0]->menu()->actions()[0]->menu()), (QStringList{"Change", "Save", "-", "Cancel"}));
     const QStringList puzzle{"Reset", "-", "Create", "-", "Append", "Save", "Delete", "-", "Copy to Clipboard", "-", "Cancel"};
     QCOMPARE(Captions(top[1]->menu()), puzzle);
-    QCOMPARE(Captions(window.CreateEntry()->menu()), (QStringList{"Very Easy", "Easy", "Hard", "-", "Cancel"}));
+    QCOMPARE(Captions(Action(window, "mnucreateone")->menu()), (QStringList{"Very Easy", "Easy", "Hard", "-", "Cancel"}));
     QCOMPARE(Captions(top[1]->menu()->actions()[8]->menu()), (QStringList{"Puzzle", "Solution", "-", "Cancel"}));
-    QCOMPARE(window.Button(ButtonId::Undo)->toolTip(), QStringLiteral("Undo last manual placement; rightclick to reset all"));
-    QCOMPARE(window.Button(ButtonId::Create)->toolTip(),
+    QCOMPARE(Button(window, "cmdundo")->toolTip(), QStringLiteral("Undo last manual placement; rightclick to reset all"));
+    QCOMPARE(Button(window, "cmdcreate")->toolTip(),
              QStringLiteral("Create a new puzzle; right click to set options and create multiple puzzles"));
-    QCOMPARE(window.Button(ButtonId::Pencil)->toolTip(), QStringLiteral("Display pencil marks; rightclick to clear"));
-    QCOMPARE(window.Button(ButtonId::Load)->toolTip(), QStringLiteral("Load a new Puzzle File"));
+    QCOMPARE(Button(window, "cmdpen")->toolTip(), QStringLiteral("Display pencil marks; rightclick to clear"));
+    QCOMPARE(Button(window, "cmdload")->toolTip(), QStringLiteral("Load a new Puzzle File"));
   }
 
   // Options > Save saves the options and the puzzle shown; Exit asks and
@@ -137,12 +178,12 @@ class MainWindowTest : public QObject {
     QFETCH(bool, open);
     Started s(DefaultSettings());
     s.window.show();
-    s.window.State().PuzzleNumber = 5;
-    s.window.CurrentSettings().PrinterLineSize = 17;
+    s.window.Context().state.PuzzleNumber = 5;
+    s.window.Context().settings.PrinterLineSize = 17;
     MessageAnswerer answers({action});
     if (action == QLatin1String("save")) {
       s.window.findChild<QAction*>(QStringLiteral("mnuoptsave"))->trigger();
-      QCOMPARE(s.window.StatusText(), QStringLiteral("Current options saved"));
+      QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Current options saved"));
     } else if (action == QLatin1String("close")) {
       s.window.close();
     } else {
@@ -178,12 +219,12 @@ class MainWindowTest : public QObject {
     settings.SchemeFile = scheme.toStdString();
     settings.SchemeColour13 = colour13;
     Started s(settings);
-    QCOMPARE(QString::fromStdString(s.window.CurrentSettings().SchemeFile), expectedScheme);
+    QCOMPARE(QString::fromStdString(s.window.Context().settings.SchemeFile), expectedScheme);
     QCOMPARE(s.seen.contains(QStringLiteral("Colour Scheme: ") + scheme + QStringLiteral(" not found")), message);
     QCOMPARE(!s.window.menuBar()->styleSheet().isEmpty(), menuPainted);
     if (colour13 != 0) {
-      QCOMPARE(s.window.Button(ButtonId::Next)->BackColor(), ToQColor(colour13));
-      QCOMPARE(s.window.Colours().control, Colour(colour13));
+      QCOMPARE(Button(s.window, "Command8_1")->BackColor(), ToQColor(colour13));
+      QCOMPARE(s.window.Context().Colours().control, Colour(colour13));
     }
   }
 };

@@ -8,14 +8,14 @@
 
 #include "app/main_window.h"
 #include "app_folder.h"
+#include "window_probe.h"
 #include "message_answerer.h"
 #include "model/puzzle_file.h"
 #include "ui/box_control.h"
 #include "ui/create_options_form.h"
 
 using namespace kalvero;
-using kalvero::test::Folder;
-using kalvero::test::MessageAnswerer;
+using namespace kalvero::test;
 
 namespace {
 
@@ -31,14 +31,26 @@ QStringList FixedCells(const PuzzleState& s) {
 struct Started {
   Folder folder;
   MainWindow window{folder.paths()};
-  Started() {
+  explicit Started(bool withPuzzles = true) {
     QFile cfg(folder.path("kalvero.cfg"));
     cfg.open(QIODevice::WriteOnly);
     cfg.write(QByteArray::fromStdString(DefaultConfigText()));
     cfg.close();
+    if (!withPuzzles) QFile::remove(folder.path("puzzles.txt"));
     MessageAnswerer answers;
     window.Start();
-    window.SeedRandom(20261206);
+    window.Context().random = PseudoRandom(20261206);
+  }
+  // Runs a batch of `count` puzzles with one drawn cell from the
+  // create-options window, opened by a right click on the create button.
+  void Batch(const QString& count) {
+    QTimer::singleShot(0, &window, [this, count] {
+      auto* form = window.findChild<CreateOptionsForm*>();
+      form->ToggleCell(5, 5);
+      form->PuzzlesField()->setText(count);
+      form->AcceptOptions();
+    });
+    Click(window, "cmdcreate", Qt::RightButton);
   }
   // The puzzle-number label of the first shipped puzzle.
   QString ShippedNumberLabel() const {
@@ -77,18 +89,18 @@ class MainWindowCreateTest : public QObject {
     if (button) {
       s.window.findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentText(level);
       s.window.show();
-      QTest::mouseClick(s.window.Button(ButtonId::Create), Qt::LeftButton);
+      QTest::mouseClick(Button(s.window, "cmdcreate"), Qt::LeftButton);
     } else {
       s.window.findChild<QAction*>(QStringLiteral("mnucreatex_%1").arg(index))->trigger();
     }
-    const PuzzleState& state = s.window.State();
-    QCOMPARE(s.window.StatusText(), QStringLiteral("Puzzle created (") + level + QLatin1Char(')'));
+    const PuzzleState& state = s.window.Context().state;
+    QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Puzzle created (") + level + QLatin1Char(')'));
     QCOMPARE(FixedCells(state), cells);
-    QCOMPARE(s.window.LevelLabelText(), level);
-    QCOMPARE(s.window.NumberLabelText(), QStringLiteral("p# 1 of 1"));
-    QCOMPARE(s.window.FileLabelText(), QStringLiteral("temporarypuzzlefile.txt"));
-    QVERIFY(s.window.CreateEntry()->isEnabled());
-    QVERIFY(!s.window.Creating());
+    QCOMPARE(LabelText(s.window, "lbllevel"), level);
+    QCOMPARE(LabelText(s.window, "lblpuznum"), QStringLiteral("p# 1 of 1"));
+    QCOMPARE(LabelText(s.window, "lblfile"), QStringLiteral("temporarypuzzlefile.txt"));
+    QVERIFY(Action(s.window, "mnucreateone")->isEnabled());
+    QVERIFY(!Creating(s.window));
     for (int r = 1; r <= 9; ++r)
       for (int c = 1; c <= 9; ++c) {
         QVERIFY(state.UserEntry[r][c].empty());
@@ -102,10 +114,10 @@ class MainWindowCreateTest : public QObject {
 
   void cancelEntryDoesNothing() {
     Started s;
-    const std::string line = s.window.State().PuzzleLine;
+    const std::string line = s.window.Context().state.PuzzleLine;
     s.window.findChild<QAction*>(QStringLiteral("mnucreatex_4"))->trigger();
-    QCOMPARE(s.window.State().PuzzleLine, line);
-    QCOMPARE(s.window.StatusText(), QStringLiteral("Puzzle read"));
+    QCOMPARE(s.window.Context().state.PuzzleLine, line);
+    QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Puzzle read"));
   }
 
   // A second creation started from a yield of the first is refused, and
@@ -113,31 +125,31 @@ class MainWindowCreateTest : public QObject {
   void escapeCancelsAndSecondCreateIsRefused() {
     Started s;
     s.window.show();
-    const std::string before = s.window.State().PuzzleLine;
+    const std::string before = s.window.Context().state.PuzzleLine;
     int nested = 0;
     QTimer poke;
     poke.setInterval(0);
     connect(&poke, &QTimer::timeout, &s.window, [&] {
-      if (!s.window.Creating()) return;
+      if (!Creating(s.window)) return;
       if (nested++ == 0) {
-        s.window.CreatePuzzle(0);  // refused: a creation runs
+        Click(s.window, "cmdcreate");  // refused: a creation runs
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(s.window.findChild<QWidget*>(QStringLiteral("Picture1")), &escape);
       }
     });
     poke.start();
     QTest::qWait(20);  // the creation's first yield then runs pending events at once
-    s.window.CreatePuzzle(2);
+    Action(s.window, "mnucreatex_2")->trigger();
     poke.stop();
     QVERIFY(nested > 0);
-    QVERIFY(!s.window.Creating());
-    QVERIFY(s.window.CreateEntry()->isEnabled());
-    if (s.window.StatusText() == QStringLiteral("Creation cancelled")) {
-      QCOMPARE(s.window.State().PuzzleLine, before);
-      QCOMPARE(s.window.NumberLabelText(), s.ShippedNumberLabel());
+    QVERIFY(!Creating(s.window));
+    QVERIFY(Action(s.window, "mnucreateone")->isEnabled());
+    if (LabelText(s.window, "lblstatus") == QStringLiteral("Creation cancelled")) {
+      QCOMPARE(s.window.Context().state.PuzzleLine, before);
+      QCOMPARE(LabelText(s.window, "lblpuznum"), s.ShippedNumberLabel());
     } else {
       // The attempt finished before the cancel was seen; it is complete.
-      QCOMPARE(s.window.StatusText(), QStringLiteral("Puzzle created (Hard)"));
+      QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Puzzle created (Hard)"));
     }
   }
 
@@ -163,8 +175,8 @@ class MainWindowCreateTest : public QObject {
     QFETCH(QStringList, cells);
     Started s;
     const QString out = s.folder.path("newpuzmulti.txt");
-    CreateOptionsForm* form = s.window.CreateOptions();
-    QTimer::singleShot(0, form, [&] {
+    QTimer::singleShot(0, &s.window, [&] {
+      auto* form = s.window.findChild<CreateOptionsForm*>();
       if (count.isEmpty()) return form->ExitWindow();
       if (hardPreset) {
         form->SelectOption(CreateOptionsForm::PatternOption::Hard);
@@ -176,18 +188,48 @@ class MainWindowCreateTest : public QObject {
       form->AcceptOptions();
     });
     MessageAnswerer answers(hardPreset ? QStringList{QStringLiteral("Yes")} : QStringList{});
-    s.window.CreateMany();
+    // The report comes once the window is back to normal, so Escape reaches it.
+    bool normalAtEveryMessage = true;
+    answers.onMessage = [&] { normalAtEveryMessage &= !Creating(s.window) && !QApplication::overrideCursor(); };
+    Click(s.window, "cmdcreate", Qt::RightButton);
+    QVERIFY(normalAtEveryMessage);
     for (QString& message : seen) message.replace(QLatin1String("%2"), out);
     QCOMPARE(answers.seen, seen);
     QCOMPARE(CountPuzzles(out.toStdString()), count.toInt());
-    QCOMPARE(s.window.NumberLabelText(), s.ShippedNumberLabel());
-    QCOMPARE(s.window.FileLabelText(), QStringLiteral("puzzles.txt"));
+    QCOMPARE(LabelText(s.window, "lblpuznum"), s.ShippedNumberLabel());
+    QCOMPARE(LabelText(s.window, "lblfile"), QStringLiteral("puzzles.txt"));
     for (int n = 1; n <= count.toInt(); ++n) {
       PuzzleState p;
       p.PuzzleCount = count.toInt();
       QVERIFY(ReadPuzzle(p, out.toStdString(), n).ok());
       QCOMPARE(FixedCells(p), cells);
     }
+  }
+
+  // With no puzzle shown before, a batch, finished or cancelled, leaves the
+  // empty board and empty labels rather than its last attempt.
+  void noEarlierPuzzle_data() {
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("batch finished") << false;
+    QTest::newRow("batch cancelled") << true;
+  }
+  void noEarlierPuzzle() {
+    QFETCH(bool, cancel);
+    Started s(false);
+    s.window.show();
+    QTimer escape;
+    connect(&escape, &QTimer::timeout, &s.window, [&] {
+      if (!Creating(s.window)) return;
+      QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+      QApplication::sendEvent(s.window.findChild<QWidget*>(QStringLiteral("Picture1")), &key);
+    });
+    if (cancel) escape.start(5);
+    MessageAnswerer answers(cancel ? QStringList{QStringLiteral("Yes")} : QStringList{});
+    s.Batch(cancel ? QStringLiteral("500") : QStringLiteral("1"));
+    escape.stop();
+    QCOMPARE(s.window.Context().state.PuzzleCount, 0);
+    for (const char* label : {"lblfile", "lblpuznum", "lbllevel"}) QCOMPARE(LabelText(s.window, label), QString());
+    QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Click Create for a new puzzle ..."));
   }
 };
 

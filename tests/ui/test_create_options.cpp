@@ -156,6 +156,31 @@ class CreateOptionsTest : public QObject {
     QVERIFY(!form.isVisible());
   }
 
+  // The output name kept from the last batch stays when it exists where the
+  // batch writes it (a relative name inside the application folder).
+  void keptOutputFile_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("relative, in the application folder") << "mine.txt" << true;
+    QTest::newRow("relative, missing") << "gone.txt" << false;
+    QTest::newRow("empty") << "" << false;
+  }
+  void keptOutputFile() {
+    QFETCH(QString, field);
+    QFETCH(bool, kept);
+    QTemporaryDir dir;
+    QFile mine(dir.filePath(QStringLiteral("mine.txt")));
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.write("x\r\n");
+    mine.close();
+    PseudoRandom random(1);
+    CreateOptionsForm form(random);
+    form.OutputField()->setText(field);
+    const QString defaultFile = dir.filePath(QStringLiteral("newpuzmulti.txt"));
+    form.Prepare(defaultFile, dir.path() + QLatin1Char('/'));
+    QCOMPARE(form.OutputFile(), kept ? field : defaultFile);
+  }
+
   void outputFileName_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("field");

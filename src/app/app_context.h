@@ -1,0 +1,46 @@
+#pragma once
+// What the parts of the main window share: the application folder, the
+// puzzle state, the settings, the colour scheme in force, the solver's
+// working state, the one random source and the host the engine reports
+// through. The main window owns one AppContext for the life of the program
+// and hands it to its parts by reference.
+#include <string>
+#include <vector>
+
+#include "app/app_paths.h"
+#include "app/gui_host.h"
+#include "generator/random_source.h"
+#include "model/config.h"
+#include "model/puzzle_state.h"
+#include "model/scheme_file.h"
+#include "model/solver_state.h"
+#include "view/board_painter.h"
+
+namespace kalvero {
+
+struct AppContext {
+  AppContext(AppPaths appPaths, QWidget* owner) : paths(std::move(appPaths)), host(owner) {}
+
+  AppPaths paths;
+  PuzzleState state;
+  Settings settings;
+  SchemeColours scheme{};
+  int controlColourIndex = kControlEntry;  // the scheme entry buttons and text boxes take
+  std::vector<std::string> schemeNames;
+  GuiHost host;
+  SolverState solver;
+  PseudoRandom random{ClockSeed()};
+
+  // The board's colours from the settings and the scheme.
+  BoardColours Colours() const {
+    return {settings.GridColour, settings.NumbersColour, settings.PencilColour, scheme[kBackgroundEntry],
+            scheme[controlColourIndex]};
+  }
+  Colour ControlColour() const { return scheme[controlColourIndex]; }
+
+  MsgResult Message(const QString& text, const QString& style) { return host.Message(text, style); }
+  // Lets pending window events run now (after messages, as start-up does).
+  void ProcessEvents() { host.YieldNow(); }
+};
+
+}  // namespace kalvero

@@ -1,0 +1,159 @@
+#include "app/creation_controller.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+
+#include "app/std_text.h"
+#include "generator/patterns.h"
+#include "model/puzzle_file.h"
+#include "model/text.h"
+#include "ui/create_options_form.h"
+
+namespace kalvero {
+
+CreationController::CreationController(AppContext& ctx, PuzzleDisplay& display, QMainWindow& window)
+    : QObject(&window), ctx_(ctx), display_(display), window_(window), generator_(ctx.random) {}
+
+CreationController::~CreationController() = default;
+
+CreationContext CreationController::MakeCreationContext() {
+  CreationContext c{ctx_.state, ctx_.solver, generator_, ctx_.host, control_, Std(ctx_.paths.tempPuzzles), {}};
+  c.hooks.status = [this](const std::string& text) { display_.SetStatus(QStr(text)); };
+  c.hooks.read = [this](const std::string& fileName, std::int32_t n) {
+    bool failed = true;
+    display_.ReadPuzzle(QStr(fileName), n, failed);
+    return !failed;
+  };
+  return c;
+}
+
+void CreationController::RunCreation(const std::function<std::function<void()>()>& body) {
+  creating_ = true;
+  closeAfterCreation_ = false;
+  control_.Reset();
+  ctx_.solver.PlacementLimit = ctx_.settings.PlacementLimit;
+  createEntry_->setEnabled(false);
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  qApp->installEventFilter(this);
+
+  const std::function<void()> report = body();
+
+  qApp->removeEventFilter(this);
+  QApplication::restoreOverrideCursor();
+  createEntry_->setEnabled(true);
+  creating_ = false;
+  if (closeAfterCreation_) {
+    window_.close();
+    return;
+  }
+  if (report) report();
+}
+
+bool CreationController::eventFilter(QObject* watched, QEvent* event) {
+  if (creating_ && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    Cancel();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void CreationController::Cancel() {
+  if (creating_) RequestCancel(control_, ctx_.solver);
+}
+
+void CreationController::CloseWhenDone() {
+  closeAfterCreation_ = true;
+  Cancel();
+}
+
+void CreationController::ShowAfterCreation(bool hadPuzzle) {
+  if (hadPuzzle)
+    display_.ShowCurrent();
+  else
+    display_.ShowNoPuzzle();
+}
+
+void CreationController::CreatePuzzle(int levelIndex) {
+  if (levelIndex < 0 || levelIndex >= static_cast<int>(kCreateLevels.size())) return;
+  if (creating_ || !createEntry_->isEnabled()) return;
+  RunCreation([&]() -> std::function<void()> {
+    CreationContext c = MakeCreationContext();
+    const CreateResult result = CreateLevelPuzzle(c, FixedCountOfLevel(levelIndex));
+    if (result.ok()) return {};
+    // The engine has put back the puzzle state of before the creation.
+    const bool hadPuzzle = ctx_.state.PuzzleCount > 0;
+    ShowAfterCreation(hadPuzzle);
+    if (result.status == CreateStatus::Cancelled) {
+      if (hadPuzzle) display_.SetStatus(QStringLiteral("Creation cancelled"));
+      return {};
+    }
+    if (hadPuzzle) display_.SetStatus(QString());
+    return [this] {
+      ctx_.Message(QStringLiteral("Could not write the temporary puzzle file:\n") + ctx_.paths.tempPuzzles,
+                   QStringLiteral("vbok+vbcritical"));
+    };
+  });
+}
+
+CreateOptionsForm* CreationController::CreateOptions() {
+  if (!form3_) form3_ = new CreateOptionsForm(ctx_.random, &window_);
+  form3_->SetColours(ctx_.scheme[kBackgroundEntry], ctx_.ControlColour(), ctx_.settings.GridColour);
+  return form3_;
+}
+
+void CreationController::CreateMany() {
+  if (creating_ || !createEntry_->isEnabled()) return;
+  CreateOptionsForm* form = CreateOptions();
+  form->Prepare(ctx_.paths.folder + QStringLiteral("newpuzmulti.txt"), ctx_.paths.folder);
+  form->exec();
+  ctx_.ProcessEvents();
+  if (form->Tag().isEmpty()) return;
+
+  const Grid<int> pattern = form->Pattern();
+  if (PatternCount(pattern) == 0) {
+    ctx_.Message(QStringLiteral("Fixed cells not set"), QStringLiteral("vbcritical+vbok"));
+    ctx_.ProcessEvents();
+    return;
+  }
+  const std::string outFile = Std(ctx_.paths.Resolve(form->OutputFile().trimmed()));
+  const int n = WholeNumber(form->PuzzleCountText());
+  if (n > 1 && ctx_.Message(QStr(BatchQuestionText(n)), QStringLiteral("vbquestion+vbyesno")) != MsgResult::Yes)
+    return;
+
+  RunCreation([&]() -> std::function<void()> {
+    // The puzzle shown before the batch, with the player's entries, comes
+    // back afterwards; each attempt of the batch replaces the state.
+    const PuzzleState before = ctx_.state;
+    CreationContext c = MakeCreationContext();
+    const BatchResult result = CreatePuzzleBatch(c, pattern, n, outFile);
+    const bool hadPuzzle = before.PuzzleCount > 0;
+    if (hadPuzzle) {
+      ctx_.state = before;
+      // The batch may have appended to the shown file itself.
+      ctx_.state.PuzzleCount = CountPuzzles(ctx_.state.PuzzleFileName);
+    }
+    ShowAfterCreation(hadPuzzle);
+    switch (result.status) {
+      case CreateStatus::Created:
+        return [this, n, outFile, total = result.total] {
+          ctx_.Message(QStr(BatchReportText(n, outFile, total)), QStringLiteral("vbinformation+vbok"));
+          ctx_.ProcessEvents();
+        };
+      case CreateStatus::Cancelled:
+        if (hadPuzzle)
+          display_.SetStatus(QStringLiteral("Creation cancelled after") + QStr(NumberText(result.created)) +
+                             QStringLiteral(" puzzles"));
+        return {};
+      case CreateStatus::FileError:
+        break;
+    }
+    return [this, outFile] {
+      ctx_.Message(QStringLiteral("Could not write the puzzle file:\n") + QStr(outFile),
+                   QStringLiteral("vbok+vbcritical"));
+    };
+  });
+}
+
+}  // namespace kalvero

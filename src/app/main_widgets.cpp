@@ -1,0 +1,93 @@
+#include "app/main_widgets.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/client_area.h"
+#include "generator/patterns.h"
+#include "ui/box_control.h"
+#include "ui/button_pictures.h"
+#include "view/board_view.h"
+
+namespace kalvero {
+
+namespace {
+
+struct ButtonLayout {
+  ButtonId id;
+  const char* objectName;
+  const char* toolTip;
+  ButtonPicture picture;
+  int x;  // left edge in twips; every button is 340 x 320
+};
+
+// The buttons beside the board, left to right.
+constexpr ButtonLayout kButtons[] = {
+    {ButtonId::Load, "cmdload", "Load a new Puzzle File", ButtonPicture::Load, 30},
+    {ButtonId::Previous, "Command8_0", "Previous Puzzle, rightclick for first puzzle", ButtonPicture::Previous, 400},
+    {ButtonId::Random, "Command8_2", "Random Puzzle, rightclick to display a specific puzzle", ButtonPicture::Random, 760},
+    {ButtonId::Next, "Command8_1", "Next Puzzle, rightclick for last puzzle", ButtonPicture::Next, 1120},
+    {ButtonId::Create, "cmdcreate", "Create a new puzzle; right click to set options and create multiple puzzles",
+     ButtonPicture::Create, 1520},
+    {ButtonId::Pencil, "cmdpen", "Display pencil marks; rightclick to clear", ButtonPicture::Pencil, 3280},
+    {ButtonId::Undo, "cmdundo", "Undo last manual placement; rightclick to reset all", ButtonPicture::Undo, 3640},
+    {ButtonId::Reset, "cmdreset", "Reset puzzle", ButtonPicture::Reset, 4000},
+    {ButtonId::Verify, "cmdverify", "Check if puzzle solved", ButtonPicture::Verify, 4400},
+    {ButtonId::ShowSolution, "cmdshowsol", "Show Solution", ButtonPicture::ShowSolution, 4760},
+};
+constexpr int kButtonTop = 20;
+constexpr int kButtonWidth = 340;
+constexpr int kButtonHeight = 320;
+constexpr int kLabelTop = 6815;
+constexpr int kLabelHeight = 400;
+
+QLabel* MakeLabel(const char* objectName, ClientArea* client, const TwipRect& rect, double fontPoints = 8.0) {
+  auto* label = new QLabel(client);
+  label->setObjectName(QLatin1String(objectName));
+  label->setAutoFillBackground(true);
+  client->Place(label, rect, fontPoints);
+  return label;
+}
+
+}  // namespace
+
+MainWidgets BuildMainWidgets() {
+  MainWidgets w;
+  w.client = new ClientArea();
+
+  for (const ButtonLayout& entry : kButtons) {
+    auto* button = new BoxControl(w.client);
+    button->setObjectName(QLatin1String(entry.objectName));
+    button->setToolTip(QLatin1String(entry.toolTip));
+    button->SetPicture(ButtonPicturePainter(entry.picture));
+    w.client->Place(button, {entry.x, kButtonTop, kButtonWidth, kButtonHeight});
+    w.buttons[static_cast<int>(entry.id)] = button;
+  }
+
+  w.levelList = new QComboBox(w.client);
+  w.levelList->setObjectName(QStringLiteral("Combo1"));
+  w.levelList->setToolTip(QStringLiteral("Set difficulty level for a new puzzle"));
+  for (const CreateLevel& level : kCreateLevels) w.levelList->addItem(QLatin1String(level.menuText));
+  w.client->Place(w.levelList, {1900, kButtonTop, 1300, kButtonHeight});
+
+  w.pencilValue = new QLineEdit(w.client);
+  w.pencilValue->setObjectName(QStringLiteral("Label5"));
+  w.pencilValue->setToolTip(QStringLiteral("Pencil value"));
+  w.pencilValue->setAccessibleName(QStringLiteral("Pencil value"));
+  w.pencilValue->setReadOnly(true);
+  w.pencilValue->setFocusPolicy(Qt::NoFocus);
+  w.client->Place(w.pencilValue, {5160, kButtonTop, 1320, kButtonHeight});
+
+  w.board = new BoardView(w.client);
+  w.client->Place(w.board, {30, 360, w.board->Geometry().SurfaceSize, w.board->Geometry().SurfaceSize}, 0);
+
+  w.fileLabel = MakeLabel("lblfile", w.client, {30, kLabelTop, 2150, kLabelHeight});
+  w.numberLabel = MakeLabel("lblpuznum", w.client, {2200, kLabelTop, 1250, kLabelHeight});
+  w.levelLabel = MakeLabel("lbllevel", w.client, {3470, kLabelTop, 850, kLabelHeight});
+  w.statusLabel = MakeLabel("lblstatus", w.client, {4340, kLabelTop - 20, 2140, kLabelHeight + 20}, 7.5);
+  w.statusLabel->setWordWrap(true);
+  return w;
+}
+
+}  // namespace kalvero

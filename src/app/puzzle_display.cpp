@@ -1,0 +1,76 @@
+#include "app/puzzle_display.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "app/std_text.h"
+#include "model/puzzle_file.h"
+#include "model/text.h"
+#include "view/board_view.h"
+
+namespace kalvero {
+
+void PuzzleDisplay::ReadPuzzle(const QString& fileName, std::int32_t n, bool& failed) {
+  if (ctx_.state.PuzzleCount == 0) {
+    ctx_.Message(fileName + QStringLiteral(" does not appear to have any puzzles...\nPlease check data format"),
+                 QStringLiteral("vbok+vbcritical"));
+    ctx_.ProcessEvents();
+    return;
+  }
+  SetStatus(QStringLiteral("Reading a puzzle ..."));
+  w_.levelLabel->clear();
+  const ReadResult result = kalvero::ReadPuzzle(ctx_.state, Std(fileName), n);
+  if (!result.ok()) {
+    failed = true;
+    w_.levelLabel->setText(QLatin1String(LevelName(ctx_.state.FixedCount)));
+    return;
+  }
+  RedrawBoard();
+  ShowPuzzleLabels();
+  failed = false;
+  SetStatus(QStringLiteral("Puzzle read"));
+}
+
+void PuzzleDisplay::ShowPuzzleLabels() {
+  const PuzzleState& state = ctx_.state;
+  w_.fileLabel->setText(QStr(std::string(BaseName(state.PuzzleFileName))));
+  w_.fileLabel->setToolTip(QStr(state.PuzzleFileName));
+  w_.numberLabel->setText(QStringLiteral("p#") + QStr(NumberText(state.PuzzleNumber)) + QStringLiteral(" of") +
+                          QStr(NumberText(state.PuzzleCount)));
+  ShowLevel(state.FixedCount);
+}
+
+void PuzzleDisplay::ShowLevel(int fixedCount) {
+  const QString name = QLatin1String(LevelName(fixedCount));
+  w_.levelList->setCurrentIndex(w_.levelList->findText(name));
+  w_.levelLabel->setText(name);
+}
+
+void PuzzleDisplay::SetStatus(const QString& text) { w_.statusLabel->setText(text); }
+
+void PuzzleDisplay::RedrawBoard() {
+  kalvero::RedrawBoard(w_.board->Surface(), w_.board->Geometry(), ctx_.state, ctx_.Colours());
+  w_.board->Changed();
+}
+
+void PuzzleDisplay::DrawEmptyGrid() {
+  RecordingSurface& surface = w_.board->Surface();
+  surface.Clear(ctx_.scheme[kBackgroundEntry]);
+  DrawGrid(surface, w_.board->Geometry(), ctx_.settings.GridColour);
+  w_.board->Changed();
+}
+
+void PuzzleDisplay::ShowCurrent() {
+  RedrawBoard();
+  ShowPuzzleLabels();
+}
+
+void PuzzleDisplay::ShowNoPuzzle() {
+  ctx_.state.PuzzleCount = 0;
+  DrawEmptyGrid();
+  for (QLabel* label : {w_.fileLabel, w_.numberLabel, w_.levelLabel}) label->clear();
+  w_.fileLabel->setToolTip(QString());
+  SetStatus(QStringLiteral("Click Create for a new puzzle ..."));
+}
+
+}  // namespace kalvero

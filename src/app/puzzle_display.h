@@ -1,0 +1,41 @@
+#pragma once
+// Shows the current puzzle: reads a puzzle into the state, draws the board
+// and fills the file, number, level and status labels.
+#include <QString>
+#include <cstdint>
+
+#include "app/app_context.h"
+#include "app/main_widgets.h"
+
+namespace kalvero {
+
+class PuzzleDisplay {
+ public:
+  PuzzleDisplay(AppContext& ctx, const MainWidgets& widgets) : ctx_(ctx), w_(widgets) {}
+
+  // Reads puzzle n of a file into the puzzle state and shows it. `failed`
+  // is set to false on success and to true when the file holds no such
+  // readable line; with no puzzles at all a message is shown and `failed`
+  // keeps its value.
+  void ReadPuzzle(const QString& fileName, std::int32_t n, bool& failed);
+
+  // Clears the board and draws the current puzzle.
+  void RedrawBoard();
+  // The board with nothing but the grid.
+  void DrawEmptyGrid();
+  // The current puzzle's board and labels, after the state changed.
+  void ShowCurrent();
+  // No puzzle: the empty grid, empty file and number labels, a puzzle count
+  // of 0 and the invitation to create one.
+  void ShowNoPuzzle();
+
+  void ShowPuzzleLabels();
+  void ShowLevel(int fixedCount);
+  void SetStatus(const QString& text);
+
+ private:
+  AppContext& ctx_;
+  const MainWidgets& w_;
+};
+
+}  // namespace kalvero

@@ -1,0 +1,73 @@
+#include "app/scheme_styler.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include "app/client_area.h"
+#include "app/std_text.h"
+#include "ui/box_control.h"
+#include "ui/msg_form.h"
+#include "view/qt_colour.h"
+
+namespace kalvero {
+
+void SchemeStyler::StyleMessageBoxForStart() {
+  const QPalette plain = QApplication::palette();
+  StyleMessageBox(plain.color(QPalette::Base), plain.color(QPalette::Button));
+}
+
+void SchemeStyler::StyleMessageBox(const QColor& background, const QColor& control) {
+  QFont messageFont(QStringLiteral("Ariel"), 9);
+  messageFont.setBold(false);
+  MessageForm(window_).SetAppearance(background, control, messageFont, ToQColor(kDarkColour));
+}
+
+void SchemeStyler::ApplyScheme(const std::string& name) {
+  Settings& settings = ctx_.settings;
+  if (!LoadScheme(Std(ctx_.paths.schemeList), name, ctx_.scheme)) {
+    ctx_.Message(QStringLiteral("Colour Scheme: ") + QStr(name) + QStringLiteral(" not found"),
+                 QStringLiteral("vbok+vbexclamation"));
+    ctx_.ProcessEvents();
+    ctx_.ProcessEvents();
+    settings.SchemeFile = "xp.col";
+  }
+  ctx_.controlColourIndex = kControlEntry;
+  if (settings.SchemeColour13 > 0) ctx_.scheme[kControlEntry] = settings.SchemeColour13;
+  ctx_.scheme[kUserControlEntry] = settings.SchemeColour13;
+
+  const QColor background = ToQColor(ctx_.scheme[kBackgroundEntry]);
+  const QColor control = ToQColor(ctx_.ControlColour());
+  if (PaintsMenuBar(settings.SchemeFile)) {
+    const QString menuColour = ToQColor(ctx_.scheme[kMenuBarEntry]).name();
+    window_.menuBar()->setStyleSheet(
+        QStringLiteral("QMenuBar { background-color: %1; } QMenu { background-color: %1; }").arg(menuColour));
+  } else {
+    window_.menuBar()->setStyleSheet(QString());
+  }
+
+  // The message box's buttons take the control colour (entry 4), like every
+  // other push button of the program.
+  StyleMessageBox(background, control);
+
+  QPalette windowPalette = window_.palette();
+  windowPalette.setColor(QPalette::Window, background);
+  w_.client->setPalette(windowPalette);
+  for (QLabel* label : {w_.fileLabel, w_.numberLabel, w_.levelLabel, w_.statusLabel}) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, background);
+    label->setPalette(p);
+  }
+  for (QWidget* box : {static_cast<QWidget*>(w_.levelList), static_cast<QWidget*>(w_.pencilValue)}) {
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, control);
+    p.setColor(QPalette::Button, control);
+    box->setPalette(p);
+  }
+  for (BoxControl* button : w_.buttons) button->SetBackColor(control);
+}
+
+}  // namespace kalvero
