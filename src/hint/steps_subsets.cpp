@@ -90,7 +90,7 @@ std::optional<Hint> FindHiddenSubset(const Board& board, int size) {
       if (hint.removals.empty()) return false;
       hint.cells = CellsOf(unit, cellsMask);
       hint.area.assign(unit.cells.begin(), unit.cells.end());
-      hint.text = "In " + UnitName(unit) + ", " + DigitList(digits, "and") + " can only go in " +
+      hint.text = "In " + UnitName(unit) + ", the digits " + DigitList(digits, "and") + " can only go in " +
                   CellsInUnit(unit, hint.cells) + ", so those cells cannot hold any other digit";
       found = std::move(hint);
       return true;
