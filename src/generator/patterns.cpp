@@ -46,8 +46,10 @@ int LevelIndexOfText(std::string_view text) {
   return 0;
 }
 
-std::string LevelOptionName(int levelIndex) {
-  std::string name = LevelName(FixedCountOfLevel(levelIndex));
+std::string LevelOptionName(int levelIndex) { return LevelWord(FixedCountOfLevel(levelIndex)); }
+
+std::string LevelWord(int fixedCount) {
+  std::string name = LevelName(fixedCount);
   for (char& ch : name) ch = ch == ' ' ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   return name;
 }

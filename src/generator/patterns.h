@@ -39,6 +39,9 @@ int LevelIndexOfText(std::string_view text);
 
 // "very-easy", "easy", "hard": the level's name for the command line.
 std::string LevelOptionName(int levelIndex);
+// The same word for a count of fixed cells: LevelName(count) in lower case
+// with a hyphen for the blank.
+std::string LevelWord(int fixedCount);
 
 // The cell numbers of the pattern for `count` fixed cells, in row-major
 // order; empty for counts outside 1..9.

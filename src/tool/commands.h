@@ -25,6 +25,7 @@ struct Command {
 std::vector<Command> FileCommands();       // count, clues, show
 std::vector<Command> EngineCommands();     // verify, solve, pencil
 std::vector<Command> GeneratorCommands();  // seedgrid, create
+std::vector<Command> HintCommands();       // rate
 
 // `kalvero-tool bench WHAT [OPTIONS]`: one "bench" command dispatches on WHAT
 // to the benchmarks the families register here. A benchmark's run gets the
@@ -38,6 +39,7 @@ struct BenchCommand {
 std::vector<BenchCommand> FileBenches();       // files
 std::vector<BenchCommand> EngineBenches();     // engine
 std::vector<BenchCommand> GeneratorBenches();  // create
+std::vector<BenchCommand> HintBenches();       // hint
 
 // Prints the usage line of one command to err and returns kExitUsage.
 int UsageError(const std::string& name, std::ostream& err);

@@ -14,6 +14,7 @@ std::vector<BenchCommand> AllBenches() {
   for (auto& b : FileBenches()) all.push_back(std::move(b));
   for (auto& b : EngineBenches()) all.push_back(std::move(b));
   for (auto& b : GeneratorBenches()) all.push_back(std::move(b));
+  for (auto& b : HintBenches()) all.push_back(std::move(b));
   return all;
 }
 
@@ -28,7 +29,7 @@ int RunBench(const Args& args, std::ostream& out, std::ostream& err) {
 // running RunBench), so the usage text lists each benchmark on its own line.
 std::vector<Command> AllCommands() {
   std::vector<Command> all;
-  for (auto family : {FileCommands, EngineCommands, GeneratorCommands})
+  for (auto family : {FileCommands, EngineCommands, GeneratorCommands, HintCommands})
     for (auto& c : family()) all.push_back(std::move(c));
   for (const auto& b : AllBenches()) all.push_back({"bench", b.name + ' ' + b.usage, RunBench});
   return all;

@@ -1,0 +1,92 @@
+// The ladder driver and the positions it works on.
+#include "hint/hint.h"
+
+#include <functional>
+
+#include "hint/hint_board.h"
+#include "model/board.h"
+
+namespace kalvero {
+
+namespace {
+
+using Step = std::function<std::optional<Hint>(const hint::Board&)>;
+
+// The ladder, easiest first; its order follows StepKind.
+const std::array<Step, kStepKindCount - 1>& Ladder() {
+  using namespace hint;
+  static const std::array<Step, kStepKindCount - 1> ladder = {
+      FindWrongValue,
+      FindNakedSingle,
+      FindHiddenSingle,
+      FindSumArea,
+      [](const Board& b) { return FindNakedSubset(b, 2); },
+      FindLineBox,
+      FindLockedCandidates,
+      [](const Board& b) { return FindHiddenSubset(b, 2); },
+      [](const Board& b) { return FindNakedSubset(b, 3); },
+      [](const Board& b) { return FindHiddenSubset(b, 3); },
+      [](const Board& b) { return FindNakedSubset(b, 4); },
+      [](const Board& b) { return FindHiddenSubset(b, 4); },
+      [](const Board& b) { return FindLinePattern(b, 2); },
+      [](const Board& b) { return FindLinePattern(b, 3); },
+  };
+  return ladder;
+}
+
+// An open cell without any possible digit: the position contradicts itself
+// and no step can be trusted.
+bool Contradicts(const hint::Board& board) {
+  for (int cell = 1; cell <= kCellCount; ++cell)
+    if (board.Open(cell) && board.possible[cell] == 0) return true;
+  return false;
+}
+
+}  // namespace
+
+HintPosition GivensOf(const PuzzleState& puzzle) {
+  HintPosition position;
+  position.clueSum = puzzle.ClueSum;
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    const int r = kTables.RowOf[cell];
+    const int c = kTables.ColOf[cell];
+    position.solution[cell] = puzzle.Solution[r][c];
+    position.given[cell] = puzzle.FixedFlag[r][c] == 1;
+    if (position.given[cell]) position.value[cell] = DigitsOf(puzzle.FixedValue[r][c]);
+  }
+  return position;
+}
+
+HintPosition PositionOf(const PuzzleState& puzzle) {
+  HintPosition position = GivensOf(puzzle);
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    if (position.given[cell]) continue;
+    const DigitSet entry = DigitsOf(puzzle.UserEntry[kTables.RowOf[cell]][kTables.ColOf[cell]]);
+    (IsSingle(entry) ? position.value[cell] : position.marks[cell]) = entry;
+  }
+  return position;
+}
+
+Hint FindHint(const HintPosition& position) {
+  const hint::Board board = hint::MakeBoard(position);
+  const auto& ladder = Ladder();
+  if (auto wrong = ladder[0](board)) return *wrong;
+  if (Contradicts(board)) return {};
+  for (std::size_t i = 1; i < ladder.size(); ++i)
+    if (auto found = ladder[i](board)) return *found;
+  return {};
+}
+
+void ApplyHint(HintPosition& position, const Hint& hint) {
+  if (hint.kind == StepKind::WrongValue) {
+    position.value[hint.cell] = 0;
+    return;
+  }
+  if (hint.digit != 0) {
+    position.value[hint.cell] = DigitBit(hint.digit);
+    position.marks[hint.cell] = 0;
+  }
+  for (const Removal& r : hint.removals) position.marks[r.cell] = r.left;
+}
+
+}  // namespace kalvero

@@ -1,0 +1,75 @@
+#pragma once
+// The working view every step of the ladder reads: the possible digits of
+// each open cell, the 27 units, and the words that name places on the board.
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "hint/hint.h"
+
+namespace kalvero::hint {
+
+// Units 0..8 are rows 1..9, 9..17 columns 1..9, 18..26 boxes 1..9.
+inline constexpr int kUnitCount = 27;
+enum class UnitKind { Row, Column, Box };
+
+struct Unit {
+  UnitKind kind;
+  int number;                  // 1..9
+  std::array<int, 9> cells;    // in row, column or box order
+};
+
+const std::array<Unit, kUnitCount>& Units();
+inline const Unit& RowUnit(int r) { return Units()[r - 1]; }
+inline const Unit& ColumnUnit(int c) { return Units()[9 + c - 1]; }
+inline const Unit& BoxUnit(int b) { return Units()[18 + b - 1]; }
+
+struct Board {
+  const HintPosition& position;
+  CellList<DigitSet> possible{};  // digits still possible in an open cell, 0 for a placed one
+  CellList<DigitSet> unseen{};    // the same from the placed digits alone, before the marks
+
+  bool Open(int cell) const { return position.value[cell] == 0; }
+  // Digits placed in the unit.
+  DigitSet Placed(const Unit& unit) const;
+  // The unit's positions (bit k for its k-th cell) where the digit is possible.
+  unsigned Where(const Unit& unit, int d) const;
+};
+
+// Possible digits from the placed digits and the marks the player kept.
+// Marks that leave out the stored solution digit are not trusted.
+Board MakeBoard(const HintPosition& position);
+
+// Collects removals into a hint, skipping cells and digits already out.
+void AddRemoval(Hint& hint, const Board& board, int cell, DigitSet digits);
+
+// Steps of the ladder; each returns the first thing it finds.
+std::optional<Hint> FindWrongValue(const Board& board);
+std::optional<Hint> FindNakedSingle(const Board& board);
+std::optional<Hint> FindHiddenSingle(const Board& board);
+std::optional<Hint> FindSumArea(const Board& board);
+std::optional<Hint> FindNakedSubset(const Board& board, int size);
+std::optional<Hint> FindHiddenSubset(const Board& board, int size);
+std::optional<Hint> FindLineBox(const Board& board);
+std::optional<Hint> FindLockedCandidates(const Board& board);
+std::optional<Hint> FindLinePattern(const Board& board, int size);
+
+// ---- words ----
+// "row 3, column 7"
+std::string CellName(int cell);
+// "row 3", "column 7", "the top-left box"
+std::string UnitName(const Unit& unit);
+std::string BoxName(int box);
+// The cells as seen inside their unit: "column 7" or "the cells in columns 2
+// and 5" of a row, the same with rows of a column, "row 1, column 2" or "the
+// cells at row 1, column 2 and row 2, column 3" of a box.
+std::string CellsInUnit(const Unit& unit, const std::vector<int>& cells);
+// "5", "3 and 8", "2, 5 and 7" (or with "or")
+std::string DigitList(DigitSet digits, const char* last);
+// "2", "2 and 7", "1, 4 and 6"
+std::string NumberList(const std::vector<int>& numbers, const char* last);
+// Upper-cases the first letter of a sentence.
+std::string Sentence(std::string text);
+
+}  // namespace kalvero::hint

@@ -1,0 +1,19 @@
+#pragma once
+// A puzzle's difficulty as the hint ladder sees it: solved from its givens
+// and sums by hints alone, the hardest step needed and the number of steps.
+#include "hint/hint.h"
+
+namespace kalvero {
+
+struct Rating {
+  bool solved = false;                // every cell placed
+  StepKind hardest = StepKind::None;  // the hardest step taken; None when none was
+  int steps = 0;                      // hints applied
+};
+
+Rating RatePuzzle(const PuzzleState& puzzle);
+
+// Easier first: solved before unsolved, then the hardest step, then fewer steps.
+bool EasierThan(const Rating& a, const Rating& b);
+
+}  // namespace kalvero

@@ -1,0 +1,145 @@
+// Steps about one digit across units: a row or column whose places for the
+// digit lie in one box (line-box), a box whose places lie in one row or
+// column (locked candidates), and n rows whose places lie in n columns or
+// the reverse (two- and three-line patterns).
+#include <algorithm>
+#include <bit>
+
+#include "hint/hint_board.h"
+#include "model/board.h"
+
+namespace kalvero::hint {
+
+namespace {
+
+std::vector<int> Positions(const Board& board, const Unit& unit, int d) {
+  std::vector<int> cells;
+  for (const int cell : unit.cells)
+    if (HasDigit(board.possible[cell], d)) cells.push_back(cell);
+  return cells;
+}
+
+std::vector<int> Joined(const Unit& a, const Unit& b) {
+  std::vector<int> cells(a.cells.begin(), a.cells.end());
+  cells.insert(cells.end(), b.cells.begin(), b.cells.end());
+  std::sort(cells.begin(), cells.end());
+  cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+  return cells;
+}
+
+// The one unit of `kind` holding all cells, or nullptr.
+const Unit* CommonUnit(const std::vector<int>& cells, UnitKind kind) {
+  const auto& of = kind == UnitKind::Row ? kTables.RowOf : kind == UnitKind::Column ? kTables.ColOf : kTables.BoxOf;
+  const int n = of[cells.front()];
+  for (const int cell : cells)
+    if (of[cell] != n) return nullptr;
+  return kind == UnitKind::Row ? &RowUnit(n) : kind == UnitKind::Column ? &ColumnUnit(n) : &BoxUnit(n);
+}
+
+// The digit's places in `from` all lie in `to`: rule it out of `to`'s other cells.
+std::optional<Hint> Confined(const Board& board, StepKind kind, const Unit& from, const Unit& to, int d,
+                             const std::vector<int>& places) {
+  Hint hint;
+  hint.kind = kind;
+  for (const int cell : to.cells)
+    if (std::find(from.cells.begin(), from.cells.end(), cell) == from.cells.end())
+      AddRemoval(hint, board, cell, DigitBit(d));
+  if (hint.removals.empty()) return std::nullopt;
+  hint.cells = places;
+  hint.area = Joined(from, to);
+  const std::string digit = std::to_string(d);
+  hint.text = "In " + UnitName(from) + ", the " + digit + " can only go in " + UnitName(to) + ", so no other cell of " +
+              UnitName(to) + " can be " + digit;
+  return hint;
+}
+
+}  // namespace
+
+// Rows, then columns, digits 1..9.
+std::optional<Hint> FindLineBox(const Board& board) {
+  for (int u = 0; u < 18; ++u) {
+    const Unit& line = Units()[u];
+    const DigitSet placed = board.Placed(line);
+    for (int d = 1; d <= 9; ++d) {
+      if (HasDigit(placed, d)) continue;
+      const std::vector<int> places = Positions(board, line, d);
+      if (places.empty()) continue;
+      if (const Unit* box = CommonUnit(places, UnitKind::Box))
+        if (auto hint = Confined(board, StepKind::LineBox, line, *box, d, places)) return hint;
+    }
+  }
+  return std::nullopt;
+}
+
+// Boxes 1..9, digits 1..9, the row before the column.
+std::optional<Hint> FindLockedCandidates(const Board& board) {
+  for (int b = 1; b <= 9; ++b) {
+    const Unit& box = BoxUnit(b);
+    const DigitSet placed = board.Placed(box);
+    for (int d = 1; d <= 9; ++d) {
+      if (HasDigit(placed, d)) continue;
+      const std::vector<int> places = Positions(board, box, d);
+      if (places.empty()) continue;
+      for (const UnitKind kind : {UnitKind::Row, UnitKind::Column})
+        if (const Unit* line = CommonUnit(places, kind))
+          if (auto hint = Confined(board, StepKind::LockedCandidates, box, *line, d, places)) return hint;
+    }
+  }
+  return std::nullopt;
+}
+
+// For each digit, n base rows (then n base columns) whose places all lie in
+// n cross lines: each cross line takes the digit in one of the base lines.
+std::optional<Hint> FindLinePattern(const Board& board, int size) {
+  const StepKind kind = size == 2 ? StepKind::TwoLine : StepKind::ThreeLine;
+  for (int d = 1; d <= 9; ++d)
+    for (const int baseFirst : {0, 9}) {
+      const int crossFirst = 9 - baseFirst;
+      std::array<unsigned, 9> where{};  // per base line: cross lines (bit k = line k + 1) with a place
+      unsigned bases = 0;
+      for (int i = 0; i < 9; ++i) {
+        const Unit& line = Units()[baseFirst + i];
+        if (HasDigit(board.Placed(line), d)) continue;
+        where[i] = board.Where(line, d);
+        const int places = std::popcount(where[i]);
+        if (places >= 2 && places <= size) bases |= 1u << i;
+      }
+      for (unsigned mask = 1; mask < 512; ++mask) {
+        if ((mask & ~bases) != 0 || std::popcount(mask) != size) continue;
+        unsigned cross = 0;
+        for (int i = 0; i < 9; ++i)
+          if (mask & (1u << i)) cross |= where[i];
+        if (std::popcount(cross) != size) continue;
+        Hint hint;
+        hint.kind = kind;
+        std::vector<int> baseNumbers, crossNumbers;
+        for (int i = 0; i < 9; ++i) {
+          if (mask & (1u << i)) {
+            baseNumbers.push_back(i + 1);
+            const Unit& line = Units()[baseFirst + i];
+            hint.area.insert(hint.area.end(), line.cells.begin(), line.cells.end());
+            for (const int cell : Positions(board, line, d)) hint.cells.push_back(cell);
+          }
+          if (!(cross & (1u << i))) continue;
+          crossNumbers.push_back(i + 1);
+          const Unit& line = Units()[crossFirst + i];
+          for (int k = 0; k < 9; ++k)
+            if (!(mask & (1u << k))) AddRemoval(hint, board, line.cells[k], DigitBit(d));
+        }
+        if (hint.removals.empty()) continue;
+        std::sort(hint.removals.begin(), hint.removals.end(), [](const Removal& a, const Removal& b) { return a.cell < b.cell; });
+        std::sort(hint.cells.begin(), hint.cells.end());
+        std::sort(hint.area.begin(), hint.area.end());
+        const std::string baseWord = baseFirst == 0 ? "rows " : "columns ";
+        const std::string crossWord = baseFirst == 0 ? "columns " : "rows ";
+        const std::string digit = std::to_string(d);
+        const std::string crossLines = crossWord + NumberList(crossNumbers, "and");
+        hint.text = "In " + baseWord + NumberList(baseNumbers, "and") + ", the " + digit + " can only go in " +
+                    crossLines + ", so no other cell of " + crossLines + " can be " + digit;
+        return hint;
+      }
+    }
+  return std::nullopt;
+}
+
+}  // namespace kalvero::hint

@@ -1,0 +1,90 @@
+// The first rungs of the ladder: a wrong placed digit, a cell with one
+// possible digit, a digit with one place in a unit.
+#include <algorithm>
+
+#include "hint/hint_board.h"
+#include "model/board.h"
+
+namespace kalvero::hint {
+
+namespace {
+
+// The cells of a cell's row, column and box, ascending, each once.
+std::vector<int> PeerArea(int cell) {
+  std::vector<int> area;
+  for (const Unit* unit : {&RowUnit(kTables.RowOf[cell]), &ColumnUnit(kTables.ColOf[cell]), &BoxUnit(kTables.BoxOf[cell])})
+    area.insert(area.end(), unit->cells.begin(), unit->cells.end());
+  std::sort(area.begin(), area.end());
+  area.erase(std::unique(area.begin(), area.end()), area.end());
+  return area;
+}
+
+}  // namespace
+
+// Player's digits (never givens) that differ from the stored solution, in
+// cell order. The right digit is not revealed.
+std::optional<Hint> FindWrongValue(const Board& board) {
+  const HintPosition& p = board.position;
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    if (p.given[cell] || p.value[cell] == 0 || p.solution[cell] == 0) continue;
+    const int digit = LowestDigit(p.value[cell]);
+    if (digit == p.solution[cell]) continue;
+    Hint hint;
+    hint.kind = StepKind::WrongValue;
+    hint.cell = cell;
+    hint.digit = digit;
+    hint.cells = {cell};
+    hint.text = "The " + std::to_string(digit) + " in " + CellName(cell) + " is wrong";
+    return hint;
+  }
+  return std::nullopt;
+}
+
+// An open cell with exactly one possible digit, in cell order.
+std::optional<Hint> FindNakedSingle(const Board& board) {
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    if (!board.Open(cell) || !IsSingle(board.possible[cell])) continue;
+    Hint hint;
+    hint.kind = StepKind::NakedSingle;
+    hint.cell = cell;
+    hint.digit = LowestDigit(board.possible[cell]);
+    hint.cells = {cell};
+    const std::string head = Sentence(CellName(cell)) + " can only be " + std::to_string(hint.digit) + ": ";
+    if (board.unseen[cell] == board.possible[cell]) {
+      hint.area = PeerArea(cell);
+      hint.text = head + "every other digit is already in its row, column or box";
+    } else {
+      hint.text = head + "no other digit is left among its marks";
+    }
+    return hint;
+  }
+  return std::nullopt;
+}
+
+// A digit with exactly one possible cell in a unit; boxes first, as they are
+// the easiest to see, then rows, then columns.
+std::optional<Hint> FindHiddenSingle(const Board& board) {
+  for (const int first : {18, 0, 9})
+    for (int u = first; u < first + 9; ++u) {
+      const Unit& unit = Units()[u];
+      const DigitSet placed = board.Placed(unit);
+      for (int d = 1; d <= 9; ++d) {
+        if (HasDigit(placed, d)) continue;
+        const unsigned where = board.Where(unit, d);
+        if (where == 0 || (where & (where - 1)) != 0) continue;
+        const int cell = unit.cells[std::countr_zero(where)];
+        Hint hint;
+        hint.kind = StepKind::HiddenSingle;
+        hint.cell = cell;
+        hint.digit = d;
+        hint.cells = {cell};
+        hint.area.assign(unit.cells.begin(), unit.cells.end());
+        hint.text = "In " + UnitName(unit) + ", the " + std::to_string(d) + " can only go in " +
+                    CellsInUnit(unit, {cell});
+        return hint;
+      }
+    }
+  return std::nullopt;
+}
+
+}  // namespace kalvero::hint

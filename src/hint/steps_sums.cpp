@@ -1,0 +1,86 @@
+// The sum-area step: a clue allows only the digit triples that add up to it
+// and fit the three cells' possible digits; a digit that takes part in none
+// of them is ruled out.
+#include "hint/hint_board.h"
+#include "model/board.h"
+#include "solver/verify.h"
+
+namespace kalvero::hint {
+
+namespace {
+
+// "clue 14 above column 3" for the clue's place beside the grid.
+std::string ClueName(int area, int sum) {
+  const std::string head = "clue " + std::to_string(sum) + " ";
+  if (area <= 9) return head + "above column " + std::to_string(area);
+  if (area <= 18) return head + "right of row " + std::to_string(area - 9);
+  if (area <= 27) return head + "below column " + std::to_string(area - 18);
+  return head + "left of row " + std::to_string(area - 27);
+}
+
+// The k-th cell (1..3) of an area named by its place in the block.
+const char* PlaceInArea(int area, int k) {
+  const bool vertical = area <= 9 || (area >= 19 && area <= 27);
+  static constexpr const char* kVertical[] = {"", "top", "middle", "bottom"};
+  static constexpr const char* kHorizontal[] = {"", "left", "middle", "right"};
+  return vertical ? kVertical[k] : kHorizontal[k];
+}
+
+// True when x, y and z can be spread over the three sets, one each.
+bool Fits(const std::array<DigitSet, 3>& sets, int x, int y, int z) {
+  const int order[6][3] = {{x, y, z}, {x, z, y}, {y, x, z}, {y, z, x}, {z, x, y}, {z, y, x}};
+  for (const auto& o : order)
+    if (HasDigit(sets[0], o[0]) && HasDigit(sets[1], o[1]) && HasDigit(sets[2], o[2])) return true;
+  return false;
+}
+
+// The digit triples that fit, as "1+4+9 and 2+3+9".
+std::string FittingTriples(const std::array<DigitSet, 3>& sets, int sum) {
+  std::vector<std::string> triples;
+  for (int x = 1; x <= 7; ++x)
+    for (int y = x + 1; y <= 8; ++y) {
+      const int z = sum - x - y;
+      if (z > y && z <= 9 && Fits(sets, x, y, z))
+        triples.push_back(std::to_string(x) + "+" + std::to_string(y) + "+" + std::to_string(z));
+    }
+  std::string text;
+  for (std::size_t i = 0; i < triples.size(); ++i) {
+    if (i > 0) text += i + 1 == triples.size() ? " and " : ", ";
+    text += triples[i];
+  }
+  return text + (triples.size() == 1 ? " fits" : " fit");
+}
+
+}  // namespace
+
+// Areas in clue order; the first whose clue rules out a possible digit.
+std::optional<Hint> FindSumArea(const Board& board) {
+  for (int area = 1; area <= kClueCount; ++area) {
+    const auto& cells = kTables.AreaCells[area];
+    std::array<DigitSet, 3> sets{};
+    for (int k = 1; k <= 3; ++k)
+      sets[k - 1] = board.Open(cells[k]) ? board.possible[cells[k]] : board.position.value[cells[k]];
+    const int sum = board.position.clueSum[area];
+    const Triple kept = FilterTriple(sets[0], sets[1], sets[2], sum);
+    if (kept.a == 0 || kept.b == 0 || kept.c == 0) continue;  // a contradiction, not a step
+    const std::array<DigitSet, 3> keptSets = {kept.a, kept.b, kept.c};
+    Hint hint;
+    hint.kind = StepKind::SumArea;
+    std::string consequence;
+    for (int k = 1; k <= 3; ++k) {
+      const DigitSet out = static_cast<DigitSet>(sets[k - 1] & ~keptSets[k - 1]);
+      if (!board.Open(cells[k]) || out == 0) continue;
+      AddRemoval(hint, board, cells[k], out);
+      if (!consequence.empty()) consequence += " and ";
+      consequence += std::string("the ") + PlaceInArea(area, k) + " cell cannot be " + DigitList(out, "or");
+    }
+    if (hint.removals.empty()) continue;
+    hint.cells = {cells[1], cells[2], cells[3]};
+    hint.area = hint.cells;
+    hint.text = Sentence(ClueName(area, sum)) + ": only " + FittingTriples(sets, sum) + ", so " + consequence;
+    return hint;
+  }
+  return std::nullopt;
+}
+
+}  // namespace kalvero::hint
