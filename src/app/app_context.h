@@ -25,6 +25,7 @@ struct AppContext {
   PuzzleState state;
   Settings settings;
   SchemeColours scheme{};
+  bool schemeFilled = false;               // a scheme has been loaded at least once
   int controlColourIndex = kControlEntry;  // the scheme entry buttons and text boxes take
   std::vector<std::string> schemeNames;
   GuiHost host;

@@ -34,7 +34,10 @@ void SchemeStyler::ApplyScheme(const std::string& name) {
     ctx_.ProcessEvents();
     ctx_.ProcessEvents();
     settings.SchemeFile = "xp.col";
+    // A table never filled would paint every window black.
+    if (!ctx_.schemeFilled) ctx_.scheme = kBuiltInScheme;
   }
+  ctx_.schemeFilled = true;
   ctx_.controlColourIndex = kControlEntry;
   if (settings.SchemeColour13 > 0) ctx_.scheme[kControlEntry] = settings.SchemeColour13;
   ctx_.scheme[kUserControlEntry] = settings.SchemeColour13;

@@ -31,6 +31,14 @@ std::vector<std::string> SchemeNames(const std::string& allColPath);
 // the file cannot be read; entries filled before an error keep their values.
 bool LoadScheme(const std::string& allColPath, const std::string& name, SchemeColours& table);
 
+// The colours of "xp.col" as LoadScheme fills them (entries 3 and 5
+// derived, entry 13 empty). A program whose "all.col" is missing or broken
+// from the start takes these, so its windows stay readable.
+inline constexpr SchemeColours kBuiltInScheme = {
+    Rgb(0, 84, 227),    Rgb(61, 149, 255),  Rgb(236, 233, 216), Rgb(254, 254, 248), Rgb(214, 223, 247),
+    Rgb(186, 195, 219), Rgb(255, 255, 255), Rgb(172, 168, 153), Rgb(113, 111, 100), Rgb(0, 0, 128),
+    Rgb(49, 106, 197),  Rgb(255, 255, 225), Rgb(0, 0, 0),       0};
+
 // The options window's preview loader: "default.col" (any case) gives the
 // fixed light background `defaultBackground` for entries 2 and 4 and 0 for
 // entry 3; any other scheme takes all thirteen lines as they stand. Returns

@@ -43,7 +43,8 @@ struct Started {
   MainWindow window{folder.paths()};
   QStringList seen;
   QColor firstMessageBackground;
-  explicit Started(const std::optional<Settings>& settings, bool withPuzzles = true) {
+  explicit Started(const std::optional<Settings>& settings, bool withPuzzles = true, bool withSchemes = true) {
+    if (!withSchemes) QFile::remove(folder.path("all.col"));
     if (settings) {
       QFile cfg(folder.path("kalvero.cfg"));
       cfg.open(QIODevice::WriteOnly);
@@ -208,6 +209,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("default is not painted") << "default.col" << 0u << "default.col" << false << false;
     QTest::newRow("red control colour") << "ocean.col" << uint(Rgb(255, 0, 0)) << "ocean.col" << false << true;
     QTest::newRow("missing scheme") << "nothing.col" << 0u << "xp.col" << true << true;
+    QTest::newRow("missing all.col") << "" << 0u << "xp.col" << true << true;
   }
   void schemes() {
     QFETCH(QString, scheme);
@@ -216,9 +218,12 @@ class MainWindowTest : public QObject {
     QFETCH(bool, message);
     QFETCH(bool, menuPainted);
     Settings settings = DefaultSettings();
-    settings.SchemeFile = scheme.toStdString();
+    settings.SchemeFile = scheme.isEmpty() ? "xp.col" : scheme.toStdString();
     settings.SchemeColour13 = colour13;
-    Started s(settings);
+    Started s(settings, true, !scheme.isEmpty());
+    if (scheme.isEmpty()) scheme = QStringLiteral("xp.col");
+    // Whatever went wrong, the windows are never left black.
+    QVERIFY(s.window.Context().scheme[kBackgroundEntry] != 0);
     QCOMPARE(QString::fromStdString(s.window.Context().settings.SchemeFile), expectedScheme);
     QCOMPARE(s.seen.contains(QStringLiteral("Colour Scheme: ") + scheme + QStringLiteral(" not found")), message);
     QCOMPARE(!s.window.menuBar()->styleSheet().isEmpty(), menuPainted);

@@ -129,6 +129,13 @@ class SchemeFileTest : public QObject {
       }
     }
   }
+
+  // The built-in colours are those of the shipped "xp.col".
+  void builtInSchemeIsXp() {
+    SchemeColours table{};
+    QVERIFY(LoadScheme(qEnvironmentVariable("KALVERO_DATA").toStdString() + "/all.col", "xp.col", table));
+    QCOMPARE(table, kBuiltInScheme);
+  }
 };
 
 QTEST_APPLESS_MAIN(SchemeFileTest)
