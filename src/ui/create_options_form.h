@@ -78,15 +78,6 @@ class CreateOptionsForm : public QDialog {
   void AcceptOptions();
   void ExitWindow();
 
-  // Controls, for the window's owner and tests.
-  QLineEdit* FixedCellsField() const { return text3_; }
-  QLineEdit* PuzzlesField() const { return text2_; }
-  QLineEdit* OutputField() const { return text1_; }
-  FNDialog* FileButton() const { return gf1_; }
-  BoxControl* CreateButton() const { return create_; }
-  BoxControl* ExitButton() const { return exit_; }
-  PatternGrid* Grid9() const { return grid_; }
-
  protected:
   void closeEvent(QCloseEvent* event) override;
 

@@ -47,7 +47,7 @@ struct Started {
     QTimer::singleShot(0, &window, [this, count] {
       auto* form = window.findChild<CreateOptionsForm*>();
       form->ToggleCell(5, 5);
-      form->PuzzlesField()->setText(count);
+      form->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(count);
       form->AcceptOptions();
     });
     Click(window, "cmdcreate", Qt::RightButton);
@@ -184,7 +184,7 @@ class MainWindowCreateTest : public QObject {
       } else {
         form->ToggleCell(5, 5);
       }
-      form->PuzzlesField()->setText(count);
+      form->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(count);
       form->AcceptOptions();
     });
     MessageAnswerer answers(hardPreset ? QStringList{QStringLiteral("Yes")} : QStringList{});

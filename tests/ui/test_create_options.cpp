@@ -49,7 +49,7 @@ class CreateOptionsTest : public QObject {
     CreateOptionsForm form(random);
     form.ToggleCell(1, 1);  // a hand-drawn cell is replaced by the preset
     form.SelectOption(static_cast<CreateOptionsForm::PatternOption>(option));
-    QCOMPARE(form.FixedCellsField()->text(), fixedCellsText);
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Text3"))->text(), fixedCellsText);
     form.SetPattern();
     QCOMPARE(FlaggedCells(form.Pattern()), cells);
   }
@@ -73,7 +73,7 @@ class CreateOptionsTest : public QObject {
     CreateOptionsForm form(random);
     form.ToggleCell(4, 4);
     form.SelectOption(CreateOptionsForm::PatternOption::Random);
-    form.FixedCellsField()->setText(text);
+    form.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(text);
     MessageAnswerer answers;
     form.SetPattern();
     if (flags == 0) {
@@ -101,7 +101,7 @@ class CreateOptionsTest : public QObject {
     PseudoRandom random(1);
     CreateOptionsForm form(random);
     form.show();
-    PatternGrid* grid = form.Grid9();
+    PatternGrid* grid = form.findChild<PatternGrid*>(QStringLiteral("Picture1"));
     // The centre of cell (5, 6): the grid maps twips to pixels by its scale.
     const double scale = std::min(grid->width(), grid->height()) / (9.0 * 200 + 30);
     const QPoint centre(qRound((15 + 5.5 * 200) * scale), qRound((15 + 4.5 * 200) * scale));
@@ -129,8 +129,8 @@ class CreateOptionsTest : public QObject {
     PseudoRandom random(1);
     CreateOptionsForm form(random);
     if (withCell) form.ToggleCell(1, 1);
-    form.PuzzlesField()->setText(count);
-    form.OutputField()->setText(file);
+    form.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(count);
+    form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(file);
     MessageAnswerer answers;
     form.AcceptOptions();
     QCOMPARE(answers.seen, message.isEmpty() ? QStringList{} : QStringList{message});
@@ -141,17 +141,17 @@ class CreateOptionsTest : public QObject {
     PseudoRandom random(1);
     CreateOptionsForm form(random);
     form.ToggleCell(1, 1);
-    form.OutputField()->setText(QStringLiteral("/x/out.txt"));
+    form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("/x/out.txt"));
     form.AcceptOptions();
     QCOMPARE(form.Tag(), QStringLiteral("Y"));
     form.Prepare(QStringLiteral("/x/newpuzmulti.txt"), QStringLiteral("/x/"));
     QCOMPARE(form.Tag(), QString());
     QVERIFY(FlaggedCells(form.Pattern()).empty());
-    QCOMPARE(form.FixedCellsField()->text(), QStringLiteral("9"));
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Text3"))->text(), QStringLiteral("9"));
     QCOMPARE(form.OutputFile(), QStringLiteral("/x/newpuzmulti.txt"));
     form.ToggleCell(1, 1);
     form.show();
-    QTest::mouseClick(form.ExitButton(), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<BoxControl*>(QStringLiteral("BoxControl3")), Qt::LeftButton);
     QCOMPARE(form.Tag(), QString());
     QVERIFY(!form.isVisible());
   }
@@ -175,7 +175,7 @@ class CreateOptionsTest : public QObject {
     mine.close();
     PseudoRandom random(1);
     CreateOptionsForm form(random);
-    form.OutputField()->setText(field);
+    form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(field);
     const QString defaultFile = dir.filePath(QStringLiteral("newpuzmulti.txt"));
     form.Prepare(defaultFile, dir.path() + QLatin1Char('/'));
     QCOMPARE(form.OutputFile(), kept ? field : defaultFile);
@@ -193,9 +193,9 @@ class CreateOptionsTest : public QObject {
     QFETCH(QString, field);
     PseudoRandom random(1);
     CreateOptionsForm form(random);
-    form.OutputField()->setText(QStringLiteral("/before.txt"));
+    form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("/before.txt"));
     FileDialogRequest seen;
-    form.FileButton()->SetDialogRunner([&](const FileDialogRequest& request) {
+    form.findChild<FNDialog*>(QStringLiteral("gf1"))->SetDialogRunner([&](const FileDialogRequest& request) {
       seen = request;
       return chosen;
     });
