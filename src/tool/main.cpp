@@ -2,6 +2,7 @@
 // benchmarks, on the same engine as the program.
 #include <iostream>
 
+#include "kalvero_version.h"
 #include "tool/commands.h"
 
 namespace kalvero::tool {
@@ -36,7 +37,7 @@ std::vector<Command> AllCommands() {
 }
 
 void PrintUsage(std::ostream& err) {
-  err << "usage: kalvero-tool COMMAND [ARGS]\n";
+  err << "usage: kalvero-tool COMMAND [ARGS]\n  kalvero-tool --version\n";
   for (const auto& c : AllCommands()) err << "  kalvero-tool " << c.name << ' ' << c.usage << '\n';
 }
 
@@ -63,6 +64,12 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   const std::string name = argv[1];
+  if (name == "--version") {
+    std::cout << "kalvero-tool " << kalvero::kProgramVersion << std::endl;
+    if (std::cout) return kExitOk;
+    std::cerr << "kalvero-tool: cannot write the version\n";
+    return kExitInput;
+  }
   Args args(argv + 2, argv + argc);
   for (const auto& c : AllCommands())
     if (c.name == name) return c.run(args, std::cout, std::cerr);
