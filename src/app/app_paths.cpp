@@ -4,8 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include "app/std_text.h"
+#include "model/config.h"
+#include "program_info.h"
 
 namespace kalvero {
 
@@ -16,10 +21,32 @@ QString WithSlash(QString folder) {
   return folder;
 }
 
+QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 // A folder is writable when a file can actually be created in it.
 bool CanWriteIn(const QString& folder) {
   QTemporaryFile probe(WithSlash(folder) + QStringLiteral("kalvero-probe-XXXXXX"));
   return probe.open();
+}
+
+bool IsValidConfig(const QString& path) {
+  Settings ignored;
+  return LoadConfig(Std(path), ignored);
+}
+
+// Gives the data folder copies of the shipped folder's files it lacks; a
+// file the user already has is never replaced. A configuration is copied
+// only when it can be read, so a broken one leads to the first-run defaults.
+void Seed(const QString& from, const QString& to) {
+  for (const char* name : {"puzzles.txt", "kalvero.cfg"}) {
+    const QString source = from + QLatin1String(name);
+    const QString target = to + QLatin1String(name);
+    if (QFileInfo::exists(target) || !QFileInfo::exists(source)) continue;
+    if (QLatin1String(name) == QLatin1String("kalvero.cfg") && !IsValidConfig(source)) continue;
+    QFile::copy(source, target);
+    // Copies of read-only shipped files must stay writable for the user.
+    QFile(target).setPermissions(QFile(target).permissions() | QFileDevice::WriteOwner);
+  }
 }
 
 }  // namespace
@@ -39,25 +66,39 @@ QString AppPaths::Resolve(const QString& fileName) const {
   return folder + fileName;
 }
 
-AppPaths ChooseAppPaths(const QString& programFolder, const QString& dataFolder) {
-  if (CanWriteIn(programFolder)) return AppPaths::In(programFolder);
-  return PrepareDataFolder(programFolder, dataFolder);
+ShippedFiles FindShippedFiles(const QString& programFolder) {
+  const QString beside = WithSlash(programFolder);
+  if (QFileInfo::exists(beside + QStringLiteral("all.col"))) return {beside, Layout::BuildFolder};
+  return {WithSlash(QDir::cleanPath(beside + FromView(kShippedFromProgram))), Layout::Installed};
 }
 
-AppPaths PrepareDataFolder(const QString& programFolder, const QString& dataFolder) {
-  QDir().mkpath(dataFolder);
-  const QString from = WithSlash(programFolder);
-  const QString to = WithSlash(dataFolder);
-  for (const char* name : {"all.col", "kalvero.htm", "puzzles.txt"}) {
-    const QString target = to + QLatin1String(name);
-    if (!QFileInfo::exists(target)) QFile::copy(from + QLatin1String(name), target);
+AppPaths ChooseAppPaths(const ShippedFiles& shipped, const QString& dataFolder) {
+  if (shipped.layout == Layout::BuildFolder && CanWriteIn(shipped.folder)) return AppPaths::In(shipped.folder);
+
+  AppPaths p = AppPaths::In(shipped.folder);
+  if (QDir().mkpath(dataFolder) && CanWriteIn(dataFolder)) {
+    const QString data = WithSlash(dataFolder);
+    Seed(shipped.folder, data);
+    p.folder = data;
+    p.configFile = data + QStringLiteral("kalvero.cfg");
+    p.tempPuzzles = data + QStringLiteral("temporarypuzzlefile.txt");
+  } else {
+    p.settingsWritable = false;
   }
-  return AppPaths::In(dataFolder);
+  return p;
 }
+
+void SetApplicationIdentity() {
+  QCoreApplication::setApplicationName(QStringLiteral("Kalvero"));
+  QCoreApplication::setOrganizationName(QStringLiteral("Kalvero"));
+  QCoreApplication::setApplicationVersion(FromView(kProgramVersion));
+  QGuiApplication::setDesktopFileName(FromView(kDesktopId));
+}
+
+QString UserDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
 AppPaths RunningAppPaths() {
-  return ChooseAppPaths(QCoreApplication::applicationDirPath(),
-                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  return ChooseAppPaths(FindShippedFiles(QCoreApplication::applicationDirPath()), UserDataFolder());
 }
 
 }  // namespace kalvero

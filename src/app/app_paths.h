@@ -1,21 +1,41 @@
 #pragma once
-// Where the program keeps its files. The application folder is the
-// program's own folder when that folder is writable; an installed program
-// (read-only folder) uses the per-user data folder instead, created on first
-// run and seeded with copies of the shipped "all.col", "kalvero.htm" and
-// "puzzles.txt".
+// Where the program keeps its files.
+//
+// The shipped files ("all.col", "kalvero.htm" and the starting "puzzles.txt")
+// sit beside the program in a build folder, or in share/kalvero under the
+// install prefix once installed. They are read where they are, so a package
+// upgrade reaches them. The writable files ("kalvero.cfg", the temporary
+// puzzle file and the user's puzzle files) go to the application folder:
+// the program's own folder in a writable build folder, otherwise the
+// per-user data folder, which is created and seeded from the shipped folder.
+// When no folder can be written everything is read from the shipped folder
+// and the settings are not saved.
 #include <QString>
 
 namespace kalvero {
 
-struct AppPaths {
-  QString folder;        // ends in "/"
-  QString configFile;    // folder + "kalvero.cfg"
-  QString schemeList;    // folder + "all.col"
-  QString tempPuzzles;   // folder + "temporarypuzzlefile.txt"
-  QString helpPage;      // folder + "kalvero.htm"
+// How the program found its shipped files.
+enum class Layout {
+  BuildFolder,  // beside the program
+  Installed,    // in share/kalvero under the install prefix
+};
 
-  // Paths inside `folder` (which must end in "/").
+struct ShippedFiles {
+  QString folder;  // ends in "/"
+  Layout layout = Layout::BuildFolder;
+};
+
+struct AppPaths {
+  QString folder;        // the application folder, ends in "/"
+  QString configFile;    // folder + "kalvero.cfg"
+  QString schemeList;    // shipped "all.col"
+  QString tempPuzzles;   // folder + "temporarypuzzlefile.txt"
+  QString helpPage;      // shipped "kalvero.htm"
+  // False when neither the program's folder nor the data folder can be
+  // written: the settings are read but cannot be saved.
+  bool settingsWritable = true;
+
+  // Every file inside `folder` (which need not end in "/").
   static AppPaths In(const QString& folder);
 
   // A puzzle file name as the user or the configuration gave it: a relative
@@ -24,13 +44,19 @@ struct AppPaths {
   QString Resolve(const QString& fileName) const;
 };
 
-// Chooses and prepares the application folder for a program living in
-// `programFolder`; `dataFolder` is the per-user fallback.
-AppPaths ChooseAppPaths(const QString& programFolder, const QString& dataFolder);
+// The shipped files of a program living in `programFolder`: beside it when
+// "all.col" is there, otherwise in the install prefix's share/kalvero.
+ShippedFiles FindShippedFiles(const QString& programFolder);
 
-// The per-user folder, created when missing and given copies of the shipped
-// files it lacks (a file the user already has is never replaced).
-AppPaths PrepareDataFolder(const QString& programFolder, const QString& dataFolder);
+// Chooses and prepares the application folder; `dataFolder` is the per-user
+// folder used when the program's own folder is not the place for writing.
+AppPaths ChooseAppPaths(const ShippedFiles& shipped, const QString& dataFolder);
+
+// Names the application, which also names its per-user data folder.
+void SetApplicationIdentity();
+
+// The per-user data folder of the named application.
+QString UserDataFolder();
 
 // The application folder of the running program.
 AppPaths RunningAppPaths();

@@ -1,16 +1,32 @@
 // Kalvero: a single-window program for digit-placement puzzles whose clues
 // are the sums of the 3-cell blocks around the grid.
 #include <QApplication>
+#include <QIcon>
 
 #include "app/app_paths.h"
 #include "app/main_window.h"
 
+namespace {
+
+// The program's icon in every size built into the program, so every window
+// shows it whether or not the desktop's icon theme has it installed.
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+  return icon;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Kalvero"));
-  QApplication::setOrganizationName(QStringLiteral("Kalvero"));
+  kalvero::SetApplicationIdentity();
+  QApplication::setWindowIcon(ProgramIcon());
+  // A puzzle file the desktop hands over ("Open With" Kalvero) is shown
+  // instead of the configured one.
+  const QStringList args = QApplication::arguments();
   kalvero::MainWindow window(kalvero::RunningAppPaths());
-  window.Start();
+  window.Start(args.size() > 1 ? args.at(1) : QString());
   window.show();
   return QApplication::exec();
 }

@@ -27,8 +27,9 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(AppPaths paths, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Start-up: configuration, colour scheme, the configured puzzle.
-  void Start();
+  // Start-up: configuration, colour scheme, the configured puzzle, or the
+  // first puzzle of `givenFile` when one was named on the command line.
+  void Start(const QString& givenFile = {});
 
   // Writes the configuration file (Options > Save and Exit).
   bool SaveConfig();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 
 #include "app/creation_controller.h"
@@ -16,7 +17,7 @@
 
 namespace kalvero {
 
-void MainWindow::Start() {
+void MainWindow::Start(const QString& givenFile) {
   PuzzleState& state = ctx_.state;
   state.FixedCount = 7;
   // The level list starts at "Very Easy"; the level label stays empty until
@@ -36,6 +37,10 @@ void MainWindow::Start() {
 
   state.PuzzleFileName = Std(ctx_.paths.Resolve(QStr(ctx_.settings.PuzzleFileName)));
   state.PuzzleNumber = ctx_.settings.PuzzleNumber;
+  if (!givenFile.isEmpty()) {
+    state.PuzzleFileName = Std(QFileInfo(givenFile).absoluteFilePath());
+    state.PuzzleNumber = 1;
+  }
   widgets_.fileLabel->clear();
   widgets_.fileLabel->setToolTip(QString());
   if (!FileExists(state.PuzzleFileName)) {
@@ -72,10 +77,15 @@ void MainWindow::LoadConfiguration() {
     settings.recent.caption = keptCaptions.caption;
     settings.recent.visible.fill(false);
     settings.recent.separatorVisible = false;
-    if (!WriteFileAtomically(Std(ctx_.paths.configFile), DefaultConfigText()))
+    if (ctx_.paths.settingsWritable && !WriteFileAtomically(Std(ctx_.paths.configFile), DefaultConfigText()))
       ctx_.Message(QStringLiteral("Could not write the configuration file:\n") + ctx_.paths.configFile,
                    QStringLiteral("vbok+vbcritical"));
   }
+  // Said once here; saving later stays quiet instead of failing each time.
+  if (!ctx_.paths.settingsWritable)
+    ctx_.Message(
+        QStringLiteral("Settings cannot be saved ...\nNeither the program folder nor the data folder can be written"),
+        QStringLiteral("vbok+vbexclamation"));
   widgets_.fileLabel->setText(QStr(settings.PuzzleFileName));
   ShowRecentFiles();
 }
@@ -90,6 +100,7 @@ void MainWindow::ShowRecentFiles() {
 }
 
 bool MainWindow::SaveConfig() {
+  if (!ctx_.paths.settingsWritable) return false;
   Settings& settings = ctx_.settings;
   settings.PuzzleNumber = ctx_.state.PuzzleNumber;
   // A puzzle file inside the application folder is kept by its plain name,

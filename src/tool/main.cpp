@@ -2,7 +2,7 @@
 // benchmarks, on the same engine as the program.
 #include <iostream>
 
-#include "kalvero_version.h"
+#include "program_info.h"
 #include "tool/commands.h"
 
 namespace kalvero::tool {

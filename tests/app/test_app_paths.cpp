@@ -1,43 +1,98 @@
-// The application folder: the program's own when writable, otherwise a
-// per-user folder seeded with the shipped files; relative puzzle names.
-#include <QTemporaryDir>
+// The application folder: the program's own in a writable build folder,
+// otherwise the per-user folder seeded from the shipped files, or the
+// shipped folder read only when nothing can be written; relative names.
 #include <QtTest>
 
 #include "app/app_paths.h"
+#include "model/config.h"
 #include "temp_dir.h"
 
 using namespace kalvero;
 using kalvero::test::TempDir;
 
+namespace {
+
+enum class Expect { ShippedFolder, DataFolder };
+
+QByteArray ReadFile(const QString& path) { return TempDir::Read(path.toStdString()); }
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Layout)
+Q_DECLARE_METATYPE(Expect)
+
 class AppPathsTest : public QObject {
   Q_OBJECT
  private slots:
-  void writableProgramFolderIsUsed() {
-    QTemporaryDir program;
-    const AppPaths p = ChooseAppPaths(program.path(), program.path() + QStringLiteral("/unused"));
-    QCOMPARE(p.folder, program.path() + QLatin1Char('/'));
-    QCOMPARE(p.configFile, program.path() + QStringLiteral("/kalvero.cfg"));
-    QVERIFY(!QFileInfo::exists(program.path() + QStringLiteral("/unused")));
+  // Null texts are files that do not exist.
+  void choice_data() {
+    const QByteArray valid = QByteArray::fromStdString(DefaultConfigText());
+    const QByteArray none;
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<QByteArray>("shippedConfig");
+    QTest::addColumn<QByteArray>("userConfig");
+    QTest::addColumn<QByteArray>("userPuzzles");
+    QTest::addColumn<bool>("dataWritable");
+    QTest::addColumn<Expect>("folder");
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QByteArray>("puzzles");
+    QTest::newRow("writable build folder")
+        << Layout::BuildFolder << none << none << none << true << Expect::ShippedFolder << none << QByteArray("shipped");
+    QTest::newRow("installed, first run")
+        << Layout::Installed << none << none << none << true << Expect::DataFolder << none << QByteArray("shipped");
+    QTest::newRow("valid configuration beside the program is seeded")
+        << Layout::Installed << valid << none << none << true << Expect::DataFolder << valid << QByteArray("shipped");
+    QTest::newRow("malformed configuration is not seeded")
+        << Layout::Installed << QByteArray("x") << none << none << true << Expect::DataFolder << none
+        << QByteArray("shipped");
+    QTest::newRow("the user's files are kept")
+        << Layout::Installed << valid << QByteArray("mine") << QByteArray("my puzzles") << true << Expect::DataFolder
+        << QByteArray("mine") << QByteArray("my puzzles");
+    QTest::newRow("nothing writable: read from the shipped folder")
+        << Layout::Installed << valid << none << none << false << Expect::ShippedFolder << valid
+        << QByteArray("shipped");
   }
+  void choice() {
+    QFETCH(Layout, layout);
+    QFETCH(QByteArray, shippedConfig);
+    QFETCH(QByteArray, userConfig);
+    QFETCH(QByteArray, userPuzzles);
+    QFETCH(bool, dataWritable);
+    QFETCH(Expect, folder);
+    QFETCH(QByteArray, config);
+    QFETCH(QByteArray, puzzles);
 
-  void dataFolderIsSeededWithoutReplacingUserFiles() {
-    QTemporaryDir program, home;
-    for (const char* name : {"all.col", "kalvero.htm", "puzzles.txt"}) {
-      QFile f(program.path() + QLatin1Char('/') + QLatin1String(name));
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write(QByteArray("shipped ") + name);
-    }
-    const QString data = home.path() + QStringLiteral("/share/Kalvero");
-    QDir().mkpath(data);
-    {
-      QFile own(data + QStringLiteral("/puzzles.txt"));
-      QVERIFY(own.open(QIODevice::WriteOnly));
-      own.write("the user's own puzzles");
-    }
-    const AppPaths p = PrepareDataFolder(program.path(), data);
-    QCOMPARE(p.folder, data + QLatin1Char('/'));
-    QCOMPARE(TempDir::Read((data + QStringLiteral("/all.col")).toStdString()), QByteArray("shipped all.col"));
-    QCOMPARE(TempDir::Read((data + QStringLiteral("/puzzles.txt")).toStdString()), QByteArray("the user's own puzzles"));
+    QTemporaryDir shippedDir, home;
+    const QString shipped = shippedDir.path() + QLatin1Char('/');
+    for (const char* name : {"all.col", "kalvero.htm", "puzzles.txt"}) WriteFile(shipped + QLatin1String(name), "shipped");
+    if (!shippedConfig.isNull()) WriteFile(shipped + QStringLiteral("kalvero.cfg"), shippedConfig);
+    // A folder below a plain file can never be created, not even by root.
+    WriteFile(home.path() + QStringLiteral("/file"), "");
+    const QString data = home.path() + (dataWritable ? QStringLiteral("/share/Kalvero/") : QStringLiteral("/file/data/"));
+    if (!userConfig.isNull() || !userPuzzles.isNull()) QVERIFY(QDir().mkpath(data));
+    if (!userConfig.isNull()) WriteFile(data + QStringLiteral("kalvero.cfg"), userConfig);
+    if (!userPuzzles.isNull()) WriteFile(data + QStringLiteral("puzzles.txt"), userPuzzles);
+
+    const AppPaths p = ChooseAppPaths({shipped, layout}, data);
+
+    QCOMPARE(p.folder, folder == Expect::DataFolder ? data : shipped);
+    QCOMPARE(p.settingsWritable, dataWritable);
+    QCOMPARE(p.configFile, p.folder + QStringLiteral("kalvero.cfg"));
+    QCOMPARE(p.tempPuzzles, p.folder + QStringLiteral("temporarypuzzlefile.txt"));
+    QCOMPARE(p.schemeList, shipped + QStringLiteral("all.col"));
+    QCOMPARE(p.helpPage, shipped + QStringLiteral("kalvero.htm"));
+    QCOMPARE(QFileInfo::exists(p.configFile), !config.isNull());
+    if (!config.isNull()) QCOMPARE(ReadFile(p.configFile), config);
+    QCOMPARE(ReadFile(p.Resolve(QStringLiteral("puzzles.txt"))), puzzles);
+    // The read-only shipped files are never copied into the data folder.
+    QVERIFY(!QFileInfo::exists(data + QStringLiteral("all.col")));
+    QCOMPARE(QFileInfo::exists(data), layout == Layout::Installed && dataWritable);
   }
 
   void relativeNamesResolveInTheFolder_data() {
