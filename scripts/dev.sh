@@ -5,6 +5,8 @@
 #   scripts/dev.sh test   install what is missing, build, run every test
 #                         (a Release build, then an AddressSanitizer + UBSan
 #                         Debug build)
+#   scripts/dev.sh package  build the two Debian packages into build/*.deb
+#   scripts/dev.sh icons  render data/icons/SIZE.png from data/icons/kalvero.svg
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -15,11 +17,15 @@ PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev   # Qt 6 Core, Gui, Widgets, PrintSupport, Test
   fonts-liberation                            # metric-compatible "Courier New" and "Arial"
+  desktop-file-utils appstream                # validating the installed desktop entry and AppStream data
+  dpkg-dev                                    # dpkg-shlibdeps for the packages' dependencies
 )
 
+# install_missing [PACKAGE...]: the given packages, or PACKAGES
 install_missing() {
-  local missing=()
-  for p in "${PACKAGES[@]}"; do
+  local missing=() wanted=("$@")
+  ((${#wanted[@]})) || wanted=("${PACKAGES[@]}")
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
   done
   if ((${#missing[@]})); then
@@ -53,8 +59,20 @@ case "${1:-}" in
     QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
       ctest --test-dir "$ROOT/build-asan" --output-on-failure -j "$JOBS"
     ;;
+  package)
+    install_missing
+    cmake -S "$ROOT" -B "$ROOT/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$ROOT/build" -j "$JOBS" --target kalvero kalvero-tool kalvero-tool-manual
+    (cd "$ROOT/build" && cpack)
+    ;;
+  icons)
+    install_missing librsvg2-bin
+    for size in 16 22 24 32 48 64 128 256; do
+      rsvg-convert -w "$size" -h "$size" "$ROOT/data/icons/kalvero.svg" -o "$ROOT/data/icons/$size.png"
+    done
+    ;;
   *)
-    echo "usage: scripts/dev.sh run|test" >&2
+    echo "usage: scripts/dev.sh run|test|package|icons" >&2
     exit 2
     ;;
 esac
