@@ -1,0 +1,46 @@
+#include "output/printer_choice.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace kalvero {
+
+PrinterChoice::PrinterChoice() {
+  printer_.setPageOrientation(QPageLayout::Portrait);
+  noPrinters_ = QPrinterInfo::availablePrinters().isEmpty();
+  if (noPrinters_) {
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(DefaultPdfFile());
+  }
+}
+
+QString PrinterChoice::DefaultPdfFile() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+  return folder + QStringLiteral("/kalvero-puzzles.pdf");
+}
+
+QString PrinterChoice::DeviceName() const {
+  if (IsPdf()) return noPrinters_ ? QStringLiteral("PDF file (no printer installed)") : QStringLiteral("PDF file");
+  return printer_.printerName();
+}
+
+bool PrinterChoice::Select(QWidget* parent) {
+  QPrintDialog dialog(&printer_, parent);
+  dialog.setWindowTitle(QStringLiteral("Select a printer"));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool PrinterChoice::PrepareOutput(QWidget* parent) {
+  if (!IsPdf()) return true;
+  const QString start = printer_.outputFileName().isEmpty() ? DefaultPdfFile() : printer_.outputFileName();
+  const QString file = QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF file"), start,
+                                                    QStringLiteral("PDF Files (*.pdf)"));
+  if (file.isEmpty()) return false;
+  printer_.setOutputFileName(file);
+  return true;
+}
+
+}  // namespace kalvero

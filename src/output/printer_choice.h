@@ -1,0 +1,38 @@
+#pragma once
+// The current printer for the rest of the run: the system's default
+// printer, or, on a system without any printer, a PDF file whose name is
+// asked for when printing starts.
+#include <QPrinter>
+#include <QString>
+
+class QWidget;
+
+namespace kalvero {
+
+class PrinterChoice {
+ public:
+  PrinterChoice();
+
+  QPrinter& Printer() { return printer_; }
+  bool IsPdf() const { return printer_.outputFormat() == QPrinter::PdfFormat; }
+
+  // What the print window shows as the current printer.
+  QString DeviceName() const;
+
+  // The platform print dialog, preset to the current printer; a confirmed
+  // choice becomes the current printer. False when cancelled.
+  bool Select(QWidget* parent);
+
+  // Before a print run: for a PDF printer asks for the file name (default
+  // in the user's documents folder). False when the user cancels.
+  bool PrepareOutput(QWidget* parent);
+
+  // The PDF file's default name.
+  static QString DefaultPdfFile();
+
+ private:
+  QPrinter printer_{QPrinter::HighResolution};
+  bool noPrinters_ = false;
+};
+
+}  // namespace kalvero

@@ -1,0 +1,62 @@
+#pragma once
+// PrntForm, "Print Puzzles": prints the current puzzle or a range of the
+// current file. The window's tag tells its owner what happened: "X" while
+// it is open, "Y" after "Print" accepted the input, "" after "Cancel" or
+// the close box. An accepted range is kept as the field's ten-character tag.
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace kalvero {
+
+class BoxControl;
+class PrinterChoice;
+
+class PrntForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit PrntForm(PrinterChoice& printer, QWidget* parent = nullptr);
+
+  // Fills the printer and file labels and sets the tag to "X".
+  void Prepare(const QString& fileLabel, const QString& filePath, int puzzleCount);
+
+  QString Tag() const { return tag_; }
+  QString RangeTag() const { return rangeTag_; }
+  bool CurrentPuzzleChosen() const;
+
+  // The window's buttons.
+  void PrintPressed();
+  void CancelPressed();
+  void SelectPrinter();
+
+  QRadioButton* CurrentOption() const { return option1_; }
+  QRadioButton* RangeOption() const { return option2_; }
+  QLineEdit* RangeField() const { return text1_; }
+  QLabel* PrinterLabel() const { return label2_; }
+  QLabel* FileLabel() const { return fileLabel_; }
+  BoxControl* PrintButton() const { return print_; }
+
+ public slots:
+  // Escape and the close box cancel like "Cancel".
+  void reject() override;
+
+ private:
+  void ShowPrinter();
+
+  PrinterChoice& printer_;
+  int puzzleCount_ = 0;
+  QString tag_;
+  QString rangeTag_;
+  QRadioButton* option1_;
+  QRadioButton* option2_;
+  QLineEdit* text1_;
+  QLabel* label2_;
+  QLabel* fileLabel_;
+  BoxControl* print_;
+  BoxControl* cancel_;
+  BoxControl* select_;
+};
+
+}  // namespace kalvero
