@@ -19,6 +19,7 @@ PACKAGES=(
   fonts-liberation                            # metric-compatible "Courier New" and "Arial"
   desktop-file-utils appstream                # validating the installed desktop entry and AppStream data
   dpkg-dev                                    # dpkg-shlibdeps for the packages' dependencies
+  poppler-utils                               # pdftotext, pdftoppm: the printing tests read printed PDF pages
 )
 
 # install_missing [PACKAGE...]: the given packages, or PACKAGES

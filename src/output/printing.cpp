@@ -11,6 +11,10 @@ namespace kalvero {
 
 namespace {
 
+// Line widths on a printed page count dots of a 600-dpi printer, whatever
+// the printer's own resolution, so every printer and the PDF file agree.
+constexpr double kTwipsPerPrinterDot = 1440.0 / 600;
+
 // A painter on the printer whose units are twips from the top-left of the
 // printable area.
 class PrintJob {
@@ -39,7 +43,7 @@ class PrintJob {
   void PrintPuzzle(const PuzzleState& state, PrintPosition position, int printerLineSize, PictureDensity density) {
     const PrintLayout layout = PrintLayoutFor(position);
     const QRectF page = Page();
-    PainterSurface surface(painter_, static_cast<int>(page.width()), static_cast<int>(page.height()));
+    PainterSurface surface(painter_, static_cast<int>(page.width()), static_cast<int>(page.height()), kTwipsPerPrinterDot);
     DrawPrintedPuzzle(surface, state, layout, printerLineSize);
 
     const auto stamp = [&](Surface& s) { DrawSolutionStamp(s, state); };

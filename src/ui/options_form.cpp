@@ -72,8 +72,8 @@ OptionsForm::OptionsForm(Settings& settings, SchemeColours& colours, const int& 
     swatches_[i] = new BoxControl(colourFrame);
     swatches_[i]->setObjectName(QLatin1String(names[i]));
     swatches_[i]->SetBorderStyle(BoxControl::Border::None);
-    swatches_[i]->setToolTip(QStringLiteral("Click to set ") + QLatin1String(captions[i]) +
-                             QStringLiteral("; select colour first"));
+    // The three swatches share one tooltip.
+    swatches_[i]->setToolTip(QStringLiteral("Click to set Grid Colour; select colour first"));
     swatches_[i]->setAccessibleName(QLatin1String(captions[i]));
     swatches_[i]->setMinimumSize(40, 20);
     colourLayout->addWidget(caption, i, 0);

@@ -33,7 +33,7 @@ void PainterSurface::Box(const TwipRect& r, Colour colour, bool filled) {
     return;
   }
   QPen pen(ToQColor(colour));
-  pen.setWidthF(LineWidth() * kTwipsPerLineWidth);
+  pen.setWidthF(LineWidth() * twipsPerLineWidth_);
   pen.setJoinStyle(Qt::MiterJoin);
   painter_.setPen(pen);
   painter_.setBrush(Qt::NoBrush);

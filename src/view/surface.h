@@ -65,10 +65,13 @@ class Surface {
   double fontSize_ = 12;
 };
 
-// Draws straight onto a painter whose coordinates are twips.
+// Draws straight onto a painter whose coordinates are twips. Line width 1
+// is `twipsPerLineWidth` twips: a screen pixel by default, a printer dot on
+// a printed page.
 class PainterSurface : public Surface {
  public:
-  PainterSurface(QPainter& painter, int width, int height) : painter_(painter), width_(width), height_(height) {}
+  PainterSurface(QPainter& painter, int width, int height, double twipsPerLineWidth = kTwipsPerLineWidth)
+      : painter_(painter), width_(width), height_(height), twipsPerLineWidth_(twipsPerLineWidth) {}
   void Clear(Colour background) override;
   void Box(const TwipRect& r, Colour colour, bool filled) override;
   void Print(int x, int y, const QString& text) override;
@@ -77,6 +80,7 @@ class PainterSurface : public Surface {
   QPainter& painter_;
   int width_;
   int height_;
+  double twipsPerLineWidth_;
 };
 
 }  // namespace kalvero
