@@ -1,7 +1,5 @@
 // The print window's answers, the options window's "+-", "Apply" and
-// "Exit", the help page and the three ways to close the About window, and
-// how assistive tools see the program's buttons.
-#include <QAccessible>
+// "Exit", the help page and the three ways to close the About window.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -194,29 +192,6 @@ class OutputFormsTest : public QObject {
     about.exec();
     QVERIFY(!about.isVisible());
     QCOMPARE(about.windowTitle(), QStringLiteral("About Kalvero"));
-  }
-
-  void buttonsAreAccessible_data() {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("tooltip");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("caption") << "Print" << "" << "Print";
-    QTest::newRow("picture button takes its tooltip") << "" << "Next Puzzle, rightclick for last puzzle"
-                                                       << "Next Puzzle, rightclick for last puzzle";
-  }
-  void buttonsAreAccessible() {
-    QFETCH(QString, caption);
-    QFETCH(QString, tooltip);
-    QFETCH(QString, name);
-    BoxControl button(caption);
-    button.setToolTip(tooltip);
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&button);
-    QVERIFY(face);
-    QCOMPARE(face->role(), QAccessible::Button);
-    QCOMPARE(face->text(QAccessible::Name), name);
-    QSignalSpy ups(&button, &BoxControl::mouseUp);
-    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(ups.count(), 1);
   }
 };
 
