@@ -8,6 +8,7 @@
 
 #include "app/client_area.h"
 #include "app/creation_controller.h"
+#include "app/output_commands.h"
 #include "app/puzzle_display.h"
 #include "app/scheme_styler.h"
 #include "generator/patterns.h"
@@ -23,6 +24,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   display_ = std::make_unique<PuzzleDisplay>(ctx_, widgets_);
   styler_ = std::make_unique<SchemeStyler>(ctx_, *this, widgets_);
   creation_ = new CreationController(ctx_, *display_, *this);
+  output_ = new OutputCommands(ctx_, widgets_, *display_, *styler_, *creation_, *this);
   BuildMenuBar(*menuBar(), MenuTable());
   creation_->SetCreateEntry(findChild<QAction*>(QStringLiteral("mnucreateone")));
   ConnectButtons();
@@ -35,7 +37,7 @@ std::vector<MenuRow> MainWindow::MenuTable() {
   std::vector<R> rows = {
       R::Submenu("File", "mainx"),
       R::Submenu("Options", "mnuoptx"),
-      R::Item("Change", "mnuoptions"),
+      R::Item("Change", "mnuoptions", [this] { output_->OpenOptions(); }),
       R::Item("Save", "mnuoptsave",
               [this] {
                 if (SaveConfig()) display_->SetStatus(QStringLiteral("Current options saved"));
@@ -56,10 +58,10 @@ std::vector<MenuRow> MainWindow::MenuTable() {
   }
   rows.push_back(R::Separator("mnuoldfiles_5", false));
   const std::vector<R> rest = {
-      R::Item("Print", "mnuprint"),
+      R::Item("Print", "mnuprint", [this] { output_->PrintMenu(); }),
       R::Separator(),
-      R::Item("Help", "mnuFileHelp"),
-      R::Item("About", "mnuabout"),
+      R::Item("Help", "mnuFileHelp", [this] { output_->OpenHelp(); }),
+      R::Item("About", "mnuabout", [this] { output_->ShowAbout(); }),
       R::Separator(),
       R::Item("Exit", "mnuexit", [this] { Exit(); }),
       R::End(),
@@ -80,8 +82,8 @@ std::vector<MenuRow> MainWindow::MenuTable() {
       R::Item("Delete", "mnudelete"),
       R::Separator(),
       R::Submenu("Copy to Clipboard", "mnicopy2clip"),
-      R::Item("Puzzle", "copy2clippuz"),
-      R::Item("Solution", "copy2clipsol"),
+      R::Item("Puzzle", "copy2clippuz", [this] { output_->CopyToClipboard(CopyPicture::Puzzle); }),
+      R::Item("Solution", "copy2clipsol", [this] { output_->CopyToClipboard(CopyPicture::Solution); }),
       R::Separator(),
       R::Item("Cancel", ""),
       R::End(),

@@ -18,6 +18,7 @@
 namespace kalvero {
 
 class CreationController;
+class OutputCommands;
 class PuzzleDisplay;
 class SchemeStyler;
 
@@ -55,6 +56,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<PuzzleDisplay> display_;
   std::unique_ptr<SchemeStyler> styler_;
   CreationController* creation_ = nullptr;  // owned as a child QObject
+  OutputCommands* output_ = nullptr;        // owned as a child QObject
   bool closingAll_ = false;
 };
 

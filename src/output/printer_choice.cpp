@@ -7,7 +7,11 @@
 
 namespace kalvero {
 
-PrinterChoice::PrinterChoice() {
+PrinterChoice::PrinterChoice()
+    : askFile_([](QWidget* parent, const QString& suggested) {
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF file"), suggested,
+                                            QStringLiteral("PDF Files (*.pdf)"));
+      }) {
   printer_.setPageOrientation(QPageLayout::Portrait);
   noPrinters_ = QPrinterInfo::availablePrinters().isEmpty();
   if (noPrinters_) {
@@ -36,8 +40,7 @@ bool PrinterChoice::Select(QWidget* parent) {
 bool PrinterChoice::PrepareOutput(QWidget* parent) {
   if (!IsPdf()) return true;
   const QString start = printer_.outputFileName().isEmpty() ? DefaultPdfFile() : printer_.outputFileName();
-  const QString file = QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF file"), start,
-                                                    QStringLiteral("PDF Files (*.pdf)"));
+  const QString file = askFile_(parent, start);
   if (file.isEmpty()) return false;
   printer_.setOutputFileName(file);
   return true;

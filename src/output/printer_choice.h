@@ -4,6 +4,7 @@
 // asked for when printing starts.
 #include <QPrinter>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -30,9 +31,15 @@ class PrinterChoice {
   // The PDF file's default name.
   static QString DefaultPdfFile();
 
+  // Asks for the PDF file's name, starting from a suggestion; "" cancels.
+  // A save-file dialog unless replaced (tests answer it themselves).
+  using FileAsker = std::function<QString(QWidget* parent, const QString& suggested)>;
+  void SetFileAsker(FileAsker asker) { askFile_ = std::move(asker); }
+
  private:
   QPrinter printer_{QPrinter::HighResolution};
   bool noPrinters_ = false;
+  FileAsker askFile_;
 };
 
 }  // namespace kalvero

@@ -1,0 +1,105 @@
+#include "app/output_commands.h"
+
+#include <QLabel>
+#include <QMainWindow>
+
+#include "app/creation_controller.h"
+#include "app/main_widgets.h"
+#include "app/puzzle_display.h"
+#include "app/scheme_styler.h"
+#include "output/printing.h"
+#include "ui/help_windows.h"
+#include "ui/options_form.h"
+#include "ui/prnt_form.h"
+
+namespace kalvero {
+
+OutputCommands::OutputCommands(AppContext& ctx, const MainWidgets& widgets, PuzzleDisplay& display,
+                               SchemeStyler& styler, const CreationController& creation, QMainWindow& window)
+    : QObject(&window),
+      ctx_(ctx),
+      w_(widgets),
+      display_(display),
+      styler_(styler),
+      creation_(creation),
+      window_(window) {}
+
+OutputCommands::~OutputCommands() = default;
+
+void OutputCommands::PrintMenu() {
+  if (creation_.Creating() || ctx_.state.PuzzleCount < 1) return;
+  if (!printForm_) printForm_ = new PrntForm(printer_, &window_);
+  printForm_->Prepare(w_.fileLabel->text(), QString::fromStdString(ctx_.state.PuzzleFileName),
+                      ctx_.state.PuzzleCount);
+  printForm_->exec();
+  ctx_.ProcessEvents();
+  if (printForm_->Tag() != QLatin1String("Y")) return;
+  if (printForm_->CurrentPuzzleChosen()) {
+    PrintCurrentPuzzle();
+    return;
+  }
+  const PrintRange range = RangeFromTag(printForm_->RangeTag());
+  PrintPuzzleRange(range.first, range.last);
+}
+
+void OutputCommands::PrintCurrentPuzzle() {
+  if (creation_.Creating()) return;
+  if (ctx_.Message(QStringLiteral("Print current puzzle and its solution?"), QStringLiteral("vbYesNo+vbquestion")) !=
+      MsgResult::Yes)
+    return;
+  if (!printer_.PrepareOutput(&window_)) return;
+  const PrintOutcome outcome =
+      kalvero::PrintCurrentPuzzle(printer_.Printer(), ctx_.state, ctx_.settings.PrinterLineSize);
+  ctx_.Message(outcome.report,
+               outcome.printed ? QStringLiteral("vbinformation+vbok") : QStringLiteral("vbok+vbcritical"));
+}
+
+void OutputCommands::PrintPuzzleRange(int first, int last) {
+  if (!printer_.PrepareOutput(&window_)) return;
+  std::int32_t lastRead = ctx_.state.PuzzleNumber;
+  const PrintOutcome outcome = kalvero::PrintPuzzleRange(printer_.Printer(), ctx_.state, first, last,
+                                                         ctx_.settings.PrinterLineSize, lastRead);
+  if (outcome.printed && lastRead != ctx_.state.PuzzleNumber) {
+    bool failed = false;
+    display_.ReadPuzzle(QString::fromStdString(ctx_.state.PuzzleFileName), lastRead, failed);
+  }
+  ctx_.Message(outcome.report,
+               outcome.printed ? QStringLiteral("vbinformation+vbok") : QStringLiteral("vbok+vbcritical"));
+  ctx_.ProcessEvents();
+}
+
+void OutputCommands::CopyToClipboard(CopyPicture which) {
+  if (ctx_.state.SolutionText.empty()) return;
+  DrawCopyPicture(which, ctx_.state);
+}
+
+void OutputCommands::OpenOptions() {
+  if (creation_.Creating()) return;
+  if (!options_) {
+    options_ = new OptionsForm(ctx_.settings, ctx_.scheme, ctx_.controlColourIndex, ctx_.schemeNames,
+                               ctx_.paths.schemeList.toStdString(), &window_);
+    options_->setWindowModality(Qt::ApplicationModal);
+    connect(options_, &OptionsForm::applied, this, [this] {
+      styler_.ApplyScheme(ctx_.settings.SchemeFile);
+      display_.RedrawBoard();
+    });
+  }
+  options_->show();
+  options_->raise();
+  options_->activateWindow();
+}
+
+void OutputCommands::OpenHelp() {
+  if (!help_) help_ = new HelpWindow(&window_);
+  help_->SetUrl(HelpPageUrl(ctx_.paths.folder));
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+void OutputCommands::ShowAbout() {
+  AboutForm about(ctx_.scheme[kAboutEntry], ctx_.scheme[kBackgroundEntry], &window_);
+  about.exec();
+}
+
+}  // namespace kalvero
