@@ -1,5 +1,6 @@
 #include "output/printer_choice.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -22,7 +23,7 @@ PrinterChoice::PrinterChoice()
 
 QString PrinterChoice::DefaultPdfFile() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
   return folder + QStringLiteral("/kalvero-puzzles.pdf");
 }
 

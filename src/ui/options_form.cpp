@@ -32,7 +32,6 @@ void SetBackground(QWidget* widget, QPalette::ColorRole role, Colour colour) {
   QPalette p = widget->palette();
   p.setColor(role, ToQColor(colour));
   widget->setPalette(p);
-  widget->setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -151,6 +150,7 @@ void OptionsForm::SetSwatch(int index, Colour colour) {
 
 void OptionsForm::RecolourOptions() {
   SetBackground(this, QPalette::Window, colours_[kBackgroundEntry]);
+  setAutoFillBackground(true);
   for (QWidget* w : {static_cast<QWidget*>(check1_), static_cast<QWidget*>(check2_)})
     SetBackground(w, QPalette::Window, colours_[kBackgroundEntry]);
   SetBackground(combo1_, QPalette::Base, colours_[kBackgroundEntry]);
