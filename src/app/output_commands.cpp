@@ -91,7 +91,7 @@ void OutputCommands::OpenOptions() {
 
 void OutputCommands::OpenHelp() {
   if (!help_) help_ = new HelpWindow(&window_);
-  help_->SetUrl(HelpPageUrl(ctx_.paths.folder));
+  help_->SetUrl(QUrl::fromLocalFile(ctx_.paths.helpPage));
   help_->show();
   help_->raise();
   help_->activateWindow();

@@ -45,8 +45,6 @@ void HelpWindow::SetUrl(const QUrl& url) { webctl_->setSource(url); }
 
 QUrl HelpWindow::Url() const { return webctl_->source(); }
 
-QUrl HelpPageUrl(const QString& appFolder) { return QUrl::fromLocalFile(appFolder + QStringLiteral("kalvero.htm")); }
-
 AboutForm::AboutForm(Colour window, Colour text, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutForm"));
   setWindowTitle(QStringLiteral("About Kalvero"));

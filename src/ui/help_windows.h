@@ -31,9 +31,6 @@ class HelpWindow : public QWidget {
   QTextBrowser* webctl_;
 };
 
-// The help page's address inside the program's folder (which ends in "/").
-QUrl HelpPageUrl(const QString& appFolder);
-
 class AboutForm : public QDialog {
   Q_OBJECT
  public:
