@@ -1,5 +1,6 @@
 #include "output/print_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/text.h"

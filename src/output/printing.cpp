@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "model/puzzle_file.h"
 #include "model/text.h"

@@ -1,7 +1,7 @@
 #include "output/puzzle_pictures.h"
 
 #include <QPainter>
-#include <cmath>
+#include <algorithm>
 
 #include "model/text.h"
 #include "view/board_painter.h"
