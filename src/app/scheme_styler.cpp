@@ -47,7 +47,11 @@ void SchemeStyler::ApplyScheme(const std::string& name) {
   if (PaintsMenuBar(settings.SchemeFile)) {
     const QString menuColour = ToQColor(ctx_.scheme[kMenuBarEntry]).name();
     window_.menuBar()->setStyleSheet(
-        QStringLiteral("QMenuBar { background-color: %1; } QMenu { background-color: %1; }").arg(menuColour));
+        QStringLiteral("QMenuBar { background-color: %1; } QMenu { background-color: %1; }"
+                       // A styled menu otherwise loses its highlight, hiding the caption under the pointer.
+                       " QMenuBar::item:selected, QMenu::item:selected {"
+                       " background-color: palette(highlight); color: palette(highlighted-text); }")
+            .arg(menuColour));
   } else {
     window_.menuBar()->setStyleSheet(QString());
   }
