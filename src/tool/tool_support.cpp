@@ -15,7 +15,8 @@ bool ParseNumber(const std::string& text, unsigned long long lo, unsigned long l
   char* end = nullptr;
   errno = 0;
   value = std::strtoull(text.c_str(), &end, 10);
-  return *end == '\0' && errno == 0 && value >= lo && value <= hi;
+  // The whole text must be the number: strtoull stops at a NUL inside it.
+  return end == text.c_str() + text.size() && errno == 0 && value >= lo && value <= hi;
 }
 
 namespace {
