@@ -64,7 +64,7 @@ class ToolFilesTest : public QObject {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("reason");
-    for (const char* command : {"count", "clues", "verify", "show"}) {
+    for (const char* command : {"count", "clues", "verify", "show", "rate"}) {
       QTest::addRow("%s a missing file", command) << command << "none.txt" << QByteArray("No such file or directory");
       QTest::addRow("%s a folder", command) << command << "" << QByteArray("Is a directory");
       if (::geteuid() != 0)  // root reads every file
