@@ -136,7 +136,7 @@ class LineSink {
     if (fileName.empty()) return;
     toFile_ = true;
     const bool endLastLine = LacksFinalLineEnd(fileName);
-    fd_ = ::open(fileName.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    fd_ = ::open(fileName.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd_ < 0) {
       error_ = errno;
       return;
