@@ -83,9 +83,7 @@ int main(int argc, char** argv) {
   const std::string name = argv[1];
   if (name == "--version") {
     std::cout << "kalvero-tool " << kalvero::kProgramVersion << std::endl;
-    if (std::cout) return kExitOk;
-    std::cerr << "kalvero-tool: cannot write the version\n";
-    return kExitInput;
+    return std::cout ? kExitOk : WriteFailure("standard output", errno, std::cerr);
   }
   Args args(argv + 2, argv + argc);
   for (const auto& c : AllCommands()) {
