@@ -40,6 +40,7 @@ class ToolOutputTest : public QObject {
     QTest::newRow("show") << QStringList{"show", "FILE", "2"};
     QTest::newRow("verify") << QStringList{"verify", "FILE"};
     QTest::newRow("create") << QStringList{"create", "--level", "easy", "--count", "5", "--seed", "1"};
+    QTest::newRow("version") << QStringList{"--version"};
   }
   void fullStandardOutputFails() {
     QFETCH(QStringList, args);
