@@ -4,7 +4,11 @@
 #   scripts/dev.sh run    install what is missing, build, start the program
 #   scripts/dev.sh test   install what is missing, build, run every test
 #                         (a Release build, then an AddressSanitizer + UBSan
-#                         Debug build)
+#                         Debug build), then every fuzz target for a short
+#                         time from its seeds in fuzz/corpus
+#   scripts/dev.sh bench  install what is missing (and qqwing, the generator
+#                         `bench create` compares with), build, run the
+#                         tool's benchmarks
 #   scripts/dev.sh package  build the two Debian packages into build/*.deb
 #   scripts/dev.sh icons  render data/icons/SIZE.png from data/icons/kalvero.svg
 set -euo pipefail
@@ -20,7 +24,11 @@ PACKAGES=(
   desktop-file-utils appstream                # validating the installed desktop entry and AppStream data
   dpkg-dev                                    # dpkg-shlibdeps for the packages' dependencies
   poppler-utils                               # pdftotext, pdftoppm: the printing tests read printed PDF pages
+  clang libclang-rt-14-dev                    # the fuzz targets and their libFuzzer runtime
 )
+
+# Seconds each fuzz target runs in `test`; four targets make about two minutes.
+FUZZ_SECONDS=30
 
 # install_missing [PACKAGE...]: the given packages, or PACKAGES
 install_missing() {
@@ -46,6 +54,33 @@ build() {
   cmake --build "$dir" -j "$JOBS"
 }
 
+# Builds the clang fuzz tree and runs every target for FUZZ_SECONDS (an input
+# that takes over 25 s counts as a hang). New inputs go to a scratch corpus,
+# emptied first so a run starts from the committed seeds alone and keeps to
+# its time; the seeds are only read.
+fuzz() {
+  local dir="$ROOT/build-fuzz"
+  build "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ -DKALVERO_FUZZ=ON
+  mkdir -p "$dir/artifacts"
+  for target in "$dir"/fuzz/fuzz_*; do
+    [[ -x "$target" && -f "$target" ]] || continue
+    local name
+    name="$(basename "$target")"
+    rm -rf "$dir/corpus/$name"
+    mkdir -p "$dir/corpus/$name"
+    echo "fuzzing $name for ${FUZZ_SECONDS} s"
+    local log="$dir/$name.log" status=0
+    "$target" -max_total_time="$FUZZ_SECONDS" -timeout=25 -print_final_stats=1 -artifact_prefix="$dir/artifacts/" \
+      "$dir/corpus/$name" "$ROOT/fuzz/corpus/$name" >"$log" 2>&1 || status=$?
+    grep -E '^(Done|stat::number_of_executed_units|stat::average_exec_per_sec)' "$log" || true
+    if ((status != 0)); then
+      tail -n 40 "$log" >&2
+      echo "$name found a fault; the input is in $dir/artifacts" >&2
+      exit 1
+    fi
+  done
+}
+
 case "${1:-}" in
   run)
     install_missing
@@ -59,6 +94,13 @@ case "${1:-}" in
     build "$ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DKALVERO_SANITIZE=ON
     QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
       ctest --test-dir "$ROOT/build-asan" --output-on-failure -j "$JOBS"
+    fuzz
+    ;;
+  bench)
+    install_missing
+    install_missing qqwing
+    build "$ROOT/build" -DCMAKE_BUILD_TYPE=Release
+    for what in files engine create; do "$ROOT/build/bin/kalvero-tool" bench "$what"; done
     ;;
   package)
     install_missing
@@ -73,7 +115,7 @@ case "${1:-}" in
     done
     ;;
   *)
-    echo "usage: scripts/dev.sh run|test|package|icons" >&2
+    echo "usage: scripts/dev.sh run|test|bench|package|icons" >&2
     exit 2
     ;;
 esac

@@ -42,10 +42,28 @@ bool WriteAndReadBack(CreationContext& ctx) {
   return WritePuzzle(ctx.puzzle, ctx.tempFile, WriteMode::Overwrite) && Read(ctx, ctx.tempFile, 1);
 }
 
+// Solves with the creation's placement limit while it lives and puts the
+// solver's own limit back afterwards.
+class CreationLimitScope {
+ public:
+  explicit CreationLimitScope(SolverState& solver) : solver_(solver), stored_(solver.PlacementLimit) {
+    solver_.PlacementLimit = CreationPlacementLimit(stored_);
+  }
+  ~CreationLimitScope() { solver_.PlacementLimit = stored_; }
+  CreationLimitScope(const CreationLimitScope&) = delete;
+  CreationLimitScope& operator=(const CreationLimitScope&) = delete;
+
+ private:
+  SolverState& solver_;
+  std::int32_t stored_;
+};
+
 // Attempts until a puzzle verifies. The status text is the single
 // creation's for index 0 and the batch's "Creating puzzle# i" otherwise.
 CreateStatus CreateUntilVerified(CreationContext& ctx, const FixedCells& fixed, int index, CreateResult& result) {
   GeneratorContext gen{ctx.puzzle, ctx.solver, ctx.generator, ctx.host};
+  const CreationLimitScope limit(ctx.solver);
+  int giveUpsInARow = 0;
   for (;;) {
     ctx.host.Yield();
     const std::string level = LevelName(ctx.puzzle.FixedCount);
@@ -56,8 +74,12 @@ CreateStatus CreateUntilVerified(CreationContext& ctx, const FixedCells& fixed, 
     if (ctx.control.Cancelled()) return CreateStatus::Cancelled;
     if (made == MakeResult::GaveUp || !IsCompleteSolution(ctx.puzzle)) {
       ++result.gaveUp;
-      continue;
+      if (++giveUpsInARow < kGiveUpsInARowLimit) continue;
+      result.tooManyGiveUps = true;
+      Status(ctx, "Creation cancelled");
+      return CreateStatus::Cancelled;
     }
+    giveUpsInARow = 0;
     if (fixed.drawn) {
       ctx.puzzle.FixedFlag = *fixed.drawn;
       PreparePuzzleState(ctx.puzzle);
@@ -110,6 +132,10 @@ class TempFileKeeper {
 };
 
 }  // namespace
+
+std::int32_t CreationPlacementLimit(std::int32_t stored) {
+  return stored < kLowestCreationLimit ? kDefaultPlacementLimit : stored;
+}
 
 bool IsCompleteSolution(const PuzzleState& puzzle) {
   if (puzzle.SolutionText.size() != kCellCount) return false;

@@ -9,6 +9,12 @@
 // attempts repeat until one verifies. An attempt whose MakeSolution gave up
 // is dropped before anything is written, and the cancel flag is tested after
 // every attempt.
+//
+// A stored PlacementLimit below kLowestCreationLimit would make every grid
+// give up, so such a creation solves with kDefaultPlacementLimit instead (the
+// stored value itself stays as it is). A creation that still gives up
+// kGiveUpsInARowLimit grids in a row ends as cancelled, with the status
+// "Creation cancelled", instead of trying forever.
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -41,9 +47,18 @@ inline void RequestCancel(CreationControl& control, SolverState& solver) {
   solver.StopRequested = true;
 }
 
+inline constexpr std::int32_t kLowestCreationLimit = 100;
+inline constexpr int kGiveUpsInARowLimit = 20;
+
+// The placement limit a creation solves with when `stored` is the solver's
+// limit: stored itself, or kDefaultPlacementLimit when it is below
+// kLowestCreationLimit.
+std::int32_t CreationPlacementLimit(std::int32_t stored);
+
 enum class CreateStatus {
   Created,
-  Cancelled,  // the cancel flag was set; nothing of the attempt was kept
+  Cancelled,  // the cancel flag was set, or too many grids were given up in a
+              // row; nothing of the attempt was kept
   FileError,  // the temporary or the output file could not be written or read back
 };
 
@@ -75,6 +90,7 @@ struct CreateResult {
   CreateStatus status = CreateStatus::Created;
   int attempts = 0;  // grids made or given up, verified or not
   int gaveUp = 0;    // attempts whose MakeSolution gave up
+  bool tooManyGiveUps = false;  // cancelled after kGiveUpsInARowLimit give-ups in a row
   bool ok() const { return status == CreateStatus::Created; }
 };
 

@@ -180,6 +180,13 @@ bool LoadConfig(const std::string& path, Settings& s) {
   return true;
 }
 
+bool KeepBadConfig(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  return std::filesystem::copy_file(path, path + ".bad", std::filesystem::copy_options::overwrite_existing, ec) &&
+         !ec;
+}
+
 std::string ConfigText(const Settings& s) {
   std::string text;
   text += ConfigNumber(s.PlacementLimit) + "\r\n";

@@ -59,6 +59,12 @@ Settings DefaultSettings();
 // visible when at least one entry is.
 bool LoadConfig(const std::string& path, Settings& settings);
 
+// Keeps a configuration file that could not be read as path + ".bad"
+// (replacing an older one), before defaults are written over it, so its
+// recent files and settings can be recovered by hand. True when a copy was
+// made; false when there is no file at `path` or the copy failed.
+bool KeepBadConfig(const std::string& path);
+
 // The text SaveConfig writes for these settings.
 std::string ConfigText(const Settings& settings);
 

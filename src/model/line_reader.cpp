@@ -1,5 +1,7 @@
 #include "model/line_reader.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace kalvero {
@@ -8,12 +10,18 @@ namespace {
 constexpr std::size_t kBlockSize = 1 << 16;
 }
 
-LineReader::LineReader(const std::string& path) : file_(std::fopen(path.c_str(), "rb")), buffer_(kBlockSize) {}
+LineReader::LineReader(const std::string& path) : buffer_(kBlockSize) {
+  errno = 0;
+  file_.reset(std::fopen(path.c_str(), "rb"));
+  if (!file_) error_ = errno ? errno : EIO;
+}
 
 bool LineReader::Fill() {
-  if (!file_) return false;
+  if (!file_ || error_) return false;
+  errno = 0;
   end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
   pos_ = 0;
+  if (end_ == 0 && std::ferror(file_.get())) error_ = errno ? errno : EIO;
   return end_ > 0;
 }
 
@@ -51,6 +59,13 @@ bool LineReader::ReadLine(Sink&& sink) {
 bool LineReader::Next(std::string& line) {
   line.clear();
   return ReadLine([&line](const char* p, std::size_t n) { line.append(p, n); });
+}
+
+bool LineReader::NextHead(std::string& line, std::size_t keep) {
+  line.clear();
+  return ReadLine([&line, keep](const char* p, std::size_t n) {
+    if (line.size() < keep) line.append(p, std::min(n, keep - line.size()));
+  });
 }
 
 bool LineReader::Skip() {

@@ -24,8 +24,17 @@ class LineReader {
 
   bool IsOpen() const { return file_ != nullptr; }
 
+  // The errno of a failed open or read (a folder opens but cannot be read),
+  // 0 while all is well. A failed read ends the lines as the end of the file
+  // does, so callers that must tell the two apart test this afterwards.
+  int Error() const { return error_; }
+
   // Reads the next line into `line` without its line end; false at the end of the file.
   bool Next(std::string& line);
+
+  // As Next, but keeps only the first `keep` characters of the line and
+  // skips the rest, so memory stays the same however long the line is.
+  bool NextHead(std::string& line, std::size_t keep);
 
   // Skips the next line; false at the end of the file. Cheaper than Next.
   bool Skip();
@@ -39,7 +48,8 @@ class LineReader {
   std::vector<char> buffer_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
-  bool pendingLf_ = false;  // a CR ended the last line; a following LF belongs to it
+  bool pendingLf_ = false;
+  int error_ = 0;  // a CR ended the last line; a following LF belongs to it
 };
 
 }  // namespace kalvero

@@ -68,14 +68,14 @@ ReadResult LoadPuzzleLine(PuzzleState& state, const std::string& line) {
   return {};
 }
 
-ReadResult ReadPuzzle(PuzzleState& state, const std::string& fileName, std::int32_t n) {
+ReadResult ReadPuzzle(PuzzleState& state, const std::string& fileName, std::int32_t n, std::size_t keep) {
   if (state.PuzzleCount == 0) return {ReadStatus::NoPuzzles, 0};
   LineReader reader(fileName);
   if (!reader.IsOpen() || n < 1) return {reader.IsOpen() ? ReadStatus::BeyondEnd : ReadStatus::NoPuzzles, 0};
   for (std::int32_t i = 1; i < n; ++i)
     if (!reader.Skip()) return {ReadStatus::BeyondEnd, 0};
   std::string line;
-  if (!reader.Next(line)) return {ReadStatus::BeyondEnd, 0};
+  if (!reader.NextHead(line, keep)) return {ReadStatus::BeyondEnd, 0};
   const ReadResult result = LoadPuzzleLine(state, line);
   if (!result.ok()) return result;
   state.PuzzleNumber = n;

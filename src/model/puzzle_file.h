@@ -43,7 +43,11 @@ ReadResult LoadPuzzleLine(PuzzleState& state, const std::string& line);
 // Reads line n of the file into the state (LoadPuzzleLine) and sets
 // PuzzleNumber and PuzzleFileName. Callers set PuzzleCount first; with a
 // count of 0 nothing is read. On failure the state is left untouched.
-ReadResult ReadPuzzle(PuzzleState& state, const std::string& fileName, std::int32_t n);
+// `keep` bounds the characters of the line that are held (and so
+// PuzzleLine): the window keeps the whole line, which Save writes back; the
+// command-line tool keeps only the cells, so a huge line costs no memory.
+ReadResult ReadPuzzle(PuzzleState& state, const std::string& fileName, std::int32_t n,
+                      std::size_t keep = std::string::npos);
 
 enum class WriteMode { Overwrite, Append };
 

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "generator/patterns.h"
+#include "tool/arguments.h"
 #include "tool/creation_jobs.h"
 #include "tool/tool_support.h"
 
@@ -24,18 +25,24 @@ struct BenchCreateOptions {
   std::uint64_t seed = 1;  // job j of a run draws from seed + j
 };
 
-bool ParseOptions(const Args& args, BenchCreateOptions& opt) {
+bool ParseOptions(const Args& args, BenchCreateOptions& opt, std::string& why) {
   for (std::size_t i = 1; i < args.size(); i += 2) {
-    if (i + 1 >= args.size()) return false;
-    char* end = nullptr;
-    const unsigned long long v = std::strtoull(args[i + 1].c_str(), &end, 10);
-    if (args[i + 1].empty() || *end != '\0' || args[i + 1][0] == '-') return false;
-    if (args[i] == "--count" && v >= 1 && v <= 1000000)
-      opt.count = static_cast<long long>(v);
-    else if (args[i] == "--seed")
-      opt.seed = v;
-    else
+    if (args[i] != "--count" && args[i] != "--seed") {
+      why = "unknown option \"" + args[i] + "\"";
       return false;
+    }
+    if (i + 1 >= args.size()) {
+      why = args[i] + " needs a value";
+      return false;
+    }
+    unsigned long long v = 0;
+    if (args[i] == "--count") {
+      if (!ParseNumberArgument("--count", args[i + 1], 1, 1000000, v, why)) return false;
+      opt.count = static_cast<long long>(v);
+    } else {
+      if (!ParseNumberArgument("--seed", args[i + 1], 0, UINT64_MAX, v, why)) return false;
+      opt.seed = v;
+    }
   }
   return true;
 }
@@ -59,21 +66,11 @@ struct QqwingRun {
   double seconds = 0;
 };
 
-// Installs the comparison generator from Debian's packages when it is
-// missing: directly as root, through sudo without a password prompt
-// otherwise. Whatever happens, the benchmark goes on.
-void InstallQqwing(std::ostream& err) {
-  err << "qqwing is missing: installing the Debian package qqwing for the comparison ...\n";
-  const std::string sudo = geteuid() == 0 ? "" : "sudo -n ";
-  const std::string command = "(" + sudo + "apt-get install -y -qq qqwing || (" + sudo + "apt-get update -qq && " +
-                              sudo + "apt-get install -y -qq qqwing)) >/dev/null 2>&1";
-  if (std::system(command.c_str()) != 0) err << "qqwing could not be installed\n";
-}
-
-// qqwing makes puzzles one by one on one core; its lines are counted.
-QqwingRun RunQqwing(int count, std::ostream& err) {
+// qqwing makes puzzles one by one on one core; its lines are counted. When
+// it is not installed the run is skipped: the benchmark never installs
+// anything itself (scripts/dev.sh bench does).
+QqwingRun RunQqwing(int count) {
   QqwingRun run;
-  if (!OnPath("qqwing")) InstallQqwing(err);
   if (!OnPath("qqwing")) return run;
   const std::string command =
       "qqwing --generate " + std::to_string(count) + " --difficulty expert --one-line 2>/dev/null";
@@ -97,7 +94,8 @@ double PerSecond(long long n, double seconds) { return seconds > 0 ? static_cast
 // from the one-core run.
 int BenchCreate(const Args& args, std::ostream& out, std::ostream& err) {
   BenchCreateOptions opt;
-  if (!ParseOptions(args, opt)) return UsageError("bench", err);
+  std::string why;
+  if (!ParseOptions(args, opt, why)) return ArgumentError("bench", why, err);
   const unsigned hw = std::thread::hardware_concurrency();
   const int cores = hw > 0 ? static_cast<int>(hw) : 1;
   const std::string allCores = "puzzles/s(" + std::to_string(cores) + (cores == 1 ? " core)" : " cores)");
@@ -111,6 +109,7 @@ int BenchCreate(const Args& args, std::ostream& out, std::ostream& err) {
   for (int level = 0; level < static_cast<int>(kCreateLevels.size()); ++level) {
     CreationRequest request;
     request.levelIndex = level;
+    request.keepTimes = true;
     const RunSummary one = RunJobs(request, opt.count, 1, opt.seed, nullptr, nullptr, 0.2);
     const RunSummary all = RunJobs(request, opt.count * cores, cores, opt.seed, nullptr, nullptr, 0.2);
     const JobStats& t = one.total;
@@ -125,9 +124,9 @@ int BenchCreate(const Args& args, std::ostream& out, std::ostream& err) {
   }
 
   constexpr int kQqwingCount = 200;
-  const QqwingRun q = RunQqwing(kQqwingCount, err);
+  const QqwingRun q = RunQqwing(kQqwingCount);
   if (!q.ran || q.puzzles == 0) {
-    out << "qqwing: not available (Debian package qqwing could not be installed); no comparison\n";
+    out << "qqwing: " << (OnPath("qqwing") ? "made no puzzles" : "not installed") << "; no comparison\n";
     return kExitOk;
   }
   const double qRate = PerSecond(q.puzzles, q.seconds);

@@ -1,7 +1,11 @@
 // `kalvero-tool bench files`: counting a very large puzzle file and reading
 // its last line, which must stay fast without holding the file in memory.
 
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -9,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "model/line_reader.h"
 #include "model/puzzle_file.h"
+#include "tool/arguments.h"
 #include "tool/commands.h"
 #include "tool/tool_support.h"
 
@@ -23,34 +29,62 @@ double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Writes `lines` puzzle lines (one valid grid, shifted per line so lines differ).
-bool WriteBigFile(const std::string& path, long lines) {
+// Writes `lines` puzzle lines (one valid grid, shifted per line so lines
+// differ) to a file of its own, created with a unique name in `folder` (never
+// an existing file or a link someone left there). Returns the file's path,
+// or "" after reporting why it could not be written.
+std::string WriteBigFile(const std::filesystem::path& folder, long lines, std::ostream& err) {
+  std::string path = (folder / "kalvero-bench-files-XXXXXX").string();
+  const int fd = mkstemp(path.data());
+  if (fd < 0) {
+    WriteFailure(path, errno, err);
+    return "";
+  }
+  FilePtr f(fdopen(fd, "wb"));
+  if (!f) {
+    WriteFailure(path, errno, err);
+    close(fd);
+    std::remove(path.c_str());
+    return "";
+  }
   const std::string base =
       "123456789456789123789123456234567891567891234891234567345678912678912345912345678";
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
   std::string line;
-  for (long i = 0; i < lines; ++i) {
+  bool ok = true;
+  for (long i = 0; i < lines && ok; ++i) {
     line = base;
     line[i % 81] = static_cast<char>(line[i % 81] - '0' + 64);  // one given cell, moving along
     line += "\r\n";
-    std::fwrite(line.data(), 1, line.size(), f);
+    ok = std::fwrite(line.data(), 1, line.size(), f.get()) == line.size();
   }
-  return std::fclose(f) == 0;
+  ok = std::fflush(f.get()) == 0 && ok;
+  if (!ok) {
+    WriteFailure(path, errno, err);
+    f.reset();
+    std::remove(path.c_str());
+    return "";
+  }
+  return path;
 }
 
 int BenchFiles(const Args& args, std::ostream& out, std::ostream& err) {
   unsigned long long wanted = 1000000;
-  for (std::size_t i = 1; i < args.size(); i += 2)
-    if (args[i] != "--count" || i + 1 >= args.size() || !ParseNumber(args[i + 1], 1, INT32_MAX, wanted))
-      return UsageError("bench", err);
+  for (std::size_t i = 1; i < args.size(); i += 2) {
+    std::string why = "unknown option \"" + args[i] + "\"";
+    if (args[i] == "--count" && i + 1 >= args.size()) why = "--count needs a value";
+    if (args[i] != "--count" || i + 1 >= args.size() || !ParseNumberArgument("--count", args[i + 1], 1, INT32_MAX, wanted, why))
+      return ArgumentError("bench", why, err);
+  }
   const long lines = static_cast<long>(wanted);
-  const auto path = (std::filesystem::temp_directory_path() / "kalvero-bench-files.txt").string();
-  const auto writeStart = Clock::now();
-  if (!WriteBigFile(path, lines)) {
-    err << "kalvero-tool: cannot write " << path << '\n';
+  std::error_code ec;
+  const std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
+  if (ec) {
+    err << "error: no usable temporary folder (TMPDIR names one): " << ec.message() << '\n';
     return kExitInput;
   }
+  const auto writeStart = Clock::now();
+  const std::string path = WriteBigFile(folder, lines, err);
+  if (path.empty()) return kExitInput;
   const double writeMs = MillisecondsSince(writeStart);
 
   constexpr int kRuns = 5;

@@ -1,6 +1,7 @@
 #pragma once
 // Subcommands of kalvero-tool. Each family lives in its own file and lists
 // its commands; main() looks the name up and runs it.
+#include <cstddef>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -10,7 +11,7 @@ namespace kalvero::tool {
 // Exit codes of the tool.
 enum ExitCode : int {
   kExitOk = 0,
-  kExitInput = 1,  // unreadable input: missing file, rejected board
+  kExitInput = 1,  // unreadable input (missing file, rejected board) or failed output
   kExitUsage = 2,  // wrong arguments
 };
 
@@ -43,5 +44,12 @@ std::vector<BenchCommand> HintBenches();       // hint
 
 // Prints the usage line of one command to err and returns kExitUsage.
 int UsageError(const std::string& name, std::ostream& err);
+
+// Prints "kalvero-tool: REASON" (what is wrong with which argument), then the
+// command's usage line; returns kExitUsage.
+int ArgumentError(const std::string& name, const std::string& reason, std::ostream& err);
+
+// ArgumentError for a command given `got` arguments where it takes `wanted`.
+int ArgumentCountError(const std::string& name, std::size_t wanted, std::size_t got, std::ostream& err);
 
 }  // namespace kalvero::tool

@@ -10,6 +10,7 @@
 #include "model/puzzle_file.h"
 #include "solver/solver.h"
 #include "solver/verify.h"
+#include "tool/arguments.h"
 #include "tool/commands.h"
 #include "tool/tool_support.h"
 
@@ -19,52 +20,37 @@ namespace {
 
 // verify FILE: "N R" per line, R = 0, 1 or "error".
 int Verify(const Args& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 1) return UsageError("verify", err);
+  if (args.size() != 1) return ArgumentCountError("verify", 1, args.size(), err);
   LineReader reader(args[0]);
-  if (!reader.IsOpen()) {
-    err << "kalvero-tool: cannot open " << args[0] << '\n';
-    return kExitInput;
-  }
   SilentHost host;
   SolverState solver;
   std::string line;
   long long n = 0, verified = 0, rejected = 0, errors = 0;
-  while (reader.Next(line)) {
+  while (reader.NextHead(line, kCellCount)) {
     ++n;
     PuzzleState state;
     if (!LoadPuzzleLine(state, line).ok()) {
       ++errors;
       out << n << " error\n";
-      continue;
+    } else {
+      solver.PlacementCount = 0;
+      const VerifyResult r = VerifyPuzzle(state, solver, host);
+      (r == VerifyResult::Verified ? verified : rejected)++;
+      out << n << ' ' << static_cast<int>(r) << '\n';
     }
-    solver.PlacementCount = 0;
-    const VerifyResult r = VerifyPuzzle(state, solver, host);
-    (r == VerifyResult::Verified ? verified : rejected)++;
-    out << n << ' ' << static_cast<int>(r) << '\n';
+    if (!out) return OutputFailure(err);
   }
+  if (reader.Error()) return ReadFailure(args[0], reader.Error(), err);
+  if (!out.flush()) return OutputFailure(err);
   err << n << " lines: " << verified << " verified, " << rejected << " cannot verify, " << errors << " errors\n";
   return kExitOk;
 }
 
-// Sets up a solve from an 81-character board as the generator's seeding
+// Sets up a solve from the digits of a board as the generator's seeding
 // does: givens with value, mark and no candidates, every other cell empty.
-// A board containing a letter "A".."I" is a puzzle line (letters are givens;
-// digits, and whatever else the puzzle reader accepts, empty cells);
-// otherwise "1".."9" are givens and "0" or "." empty.
-bool SetUpSolve(const std::string& board, PuzzleState& puzzle, SolverState& solver) {
-  if (board.size() != kCellCount) return false;
-  const bool puzzleLine = std::any_of(board.begin(), board.end(), [](char ch) { return ch >= 'A' && ch <= 'I'; });
+void SetUpSolve(const CellDigits& digits, PuzzleState& puzzle, SolverState& solver) {
   for (int cell = 1; cell <= kCellCount; ++cell) {
-    const char ch = board[cell - 1];
-    int digit = 0;
-    if (puzzleLine) {
-      if (static_cast<unsigned char>(ch) > 'I') return false;
-      if (ch >= 'A') digit = ch - 'A' + 1;
-    } else if (ch >= '1' && ch <= '9') {
-      digit = ch - '0';
-    } else if (ch != '0' && ch != '.') {
-      return false;
-    }
+    const int digit = digits[cell];
     solver.CellValue[cell] = digit ? DigitBit(digit) : 0;
     puzzle.FixedMark[cell] = digit != 0;
     puzzle.CellCandidates[cell] = 0;
@@ -73,7 +59,6 @@ bool SetUpSolve(const std::string& board, PuzzleState& puzzle, SolverState& solv
   solver.RuleOrder = kDefaultRuleOrder;
   solver.StopRequested = false;
   solver.PlacementCount = 0;
-  return true;
 }
 
 std::string BoardText(const SolverState& solver) {
@@ -86,19 +71,20 @@ std::string BoardText(const SolverState& solver) {
 int Solve(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) return UsageError("solve", err);
   unsigned long long limit = kDefaultPlacementLimit;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--limit" && i + 1 < args.size() && ParseNumber(args[i + 1], 0, 1000000000, limit)) {
-      ++i;
-      continue;
-    }
-    return UsageError("solve", err);
+  std::string why;
+  for (std::size_t i = 1; i < args.size(); i += 2) {
+    if (args[i] != "--limit") return ArgumentError("solve", "unknown option \"" + args[i] + "\"", err);
+    if (i + 1 >= args.size()) return ArgumentError("solve", "--limit needs a value", err);
+    if (!ParseNumberArgument("--limit", args[i + 1], 0, 1000000000, limit, why)) return ArgumentError("solve", why, err);
+  }
+  CellDigits digits{};
+  if (!ParseBoard(args[0], digits, why)) {
+    err << "kalvero-tool: " << why << '\n';
+    return kExitInput;
   }
   PuzzleState puzzle;
   SolverState solver;
-  if (!SetUpSolve(args[0], puzzle, solver)) {
-    err << "kalvero-tool: a board is 81 characters: \"1\"-\"9\" given, \"0\" or \".\" empty, or a puzzle line\n";
-    return kExitInput;
-  }
+  SetUpSolve(digits, puzzle, solver);
   solver.PlacementLimit = static_cast<std::int32_t>(limit);
   SilentHost host;
   SolvePuzzle(puzzle, solver, host);
@@ -127,15 +113,13 @@ int Pencil(const Args& args, std::ostream& out, std::ostream& err) {
   if (created)
     for (int cell = 1; cell <= kCellCount; ++cell) puzzle.CellCandidates[cell] = 0;
   if (plain.size() == 2) {
-    const std::string& entries = plain[1];
-    if (entries.size() != kCellCount) return UsageError("pencil", err);
+    CellDigits entries{};
+    std::string why;
+    if (!ParseEntries(plain[1], entries, why)) return ArgumentError("pencil", why, err);
     for (int cell = 1; cell <= kCellCount; ++cell) {
-      const char ch = entries[cell - 1];
       const int r = kTables.RowOf[cell];
       const int c = kTables.ColOf[cell];
-      if (ch == '0' || ch == '.') continue;
-      if (ch < '1' || ch > '9') return UsageError("pencil", err);
-      if (puzzle.FixedFlag[r][c] != 1) puzzle.UserEntry[r][c] = std::string(1, ch);
+      if (entries[cell] && puzzle.FixedFlag[r][c] != 1) puzzle.UserEntry[r][c] = std::to_string(entries[cell]);
     }
   }
   ComputePencilMarks(puzzle);
@@ -174,13 +158,14 @@ int Bench(const Args& args, std::ostream& out, std::ostream& err) {
   BenchOptions opt;
   for (std::size_t i = 1; i < args.size(); i += 2) {
     unsigned long long v = 0;
-    if (i + 1 >= args.size()) return UsageError("bench", err);
-    if (args[i] == "--seed" && ParseNumber(args[i + 1], 0, UINT32_MAX, v))
+    std::string why;
+    if (i + 1 >= args.size()) return ArgumentError("bench", args[i] + " needs a value", err);
+    if (args[i] == "--seed" && ParseNumberArgument("--seed", args[i + 1], 0, UINT32_MAX, v, why))
       opt.seed = static_cast<unsigned>(v);
-    else if (args[i] == "--count" && ParseNumber(args[i + 1], 1, 1000000, v))
+    else if (args[i] == "--count" && ParseNumberArgument("--count", args[i + 1], 1, 1000000, v, why))
       opt.count = static_cast<int>(v);
     else
-      return UsageError("bench", err);
+      return ArgumentError("bench", why.empty() ? "unknown option \"" + args[i] + "\"" : why, err);
   }
 
   std::mt19937 rng(opt.seed);
@@ -192,7 +177,10 @@ int Bench(const Args& args, std::ostream& out, std::ostream& err) {
     SolverState solver;
     std::string board(kCellCount, '0');
     for (int d = 1; d <= 9; ++d) board[kTables.BoxCells[d][1 + rng() % 9] - 1] = static_cast<char>('0' + d);
-    SetUpSolve(board, puzzle, solver);
+    CellDigits digits{};
+    std::string why;
+    ParseBoard(board, digits, why);
+    SetUpSolve(digits, puzzle, solver);
     const auto t0 = Clock::now();
     const SolveResult r = SolvePuzzle(puzzle, solver, host);
     solveTimes.push_back(Micros(Clock::now() - t0));

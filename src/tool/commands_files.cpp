@@ -1,4 +1,6 @@
 // File subcommands: count, clues, show.
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <iomanip>
 #include <ostream>
@@ -7,6 +9,7 @@
 #include "model/line_reader.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
+#include "tool/arguments.h"
 #include "tool/commands.h"
 #include "tool/tool_support.h"
 
@@ -14,30 +17,43 @@ namespace kalvero::tool {
 
 namespace {
 
+// Lines of a file, counted without keeping any; -1 after reporting a file
+// that cannot be read.
+long long CountLines(const std::string& path, std::ostream& err) {
+  LineReader reader(path);
+  long long count = 0;
+  while (reader.Skip()) ++count;
+  if (reader.Error()) {
+    ReadFailure(path, reader.Error(), err);
+    return -1;
+  }
+  return count;
+}
+
 int Count(const Args& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 1) return UsageError("count", err);
-  out << CountPuzzles(args[0]) << '\n';
+  if (args.size() != 1) return ArgumentCountError("count", 1, args.size(), err);
+  const long long count = CountLines(args[0], err);
+  if (count < 0) return kExitInput;
+  out << count << '\n';
   return kExitOk;
 }
 
 int Clues(const Args& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 1) return UsageError("clues", err);
+  if (args.size() != 1) return ArgumentCountError("clues", 1, args.size(), err);
   LineReader reader(args[0]);
-  if (!reader.IsOpen()) {
-    err << "kalvero-tool: cannot open " << args[0] << '\n';
-    return kExitInput;
-  }
   std::string line;
   PuzzleState state;
-  while (reader.Next(line)) {
+  while (reader.NextHead(line, kCellCount)) {
     const ReadResult result = LoadPuzzleLine(state, line);
     if (!result.ok()) {
       out << "error: " << ReadFailureText(result) << '\n';
-      continue;
+    } else {
+      for (int t = 1; t <= kClueCount; ++t) out << (t > 1 ? " " : "") << state.ClueSum[t];
+      out << '\n';
     }
-    for (int t = 1; t <= kClueCount; ++t) out << (t > 1 ? " " : "") << state.ClueSum[t];
-    out << '\n';
+    if (!out) return OutputFailure(err);
   }
+  if (reader.Error()) return ReadFailure(args[0], reader.Error(), err);
   return kExitOk;
 }
 
@@ -63,12 +79,16 @@ void PrintClueRow(const PuzzleState& s, int first, std::ostream& out) {
 }
 
 int Show(const Args& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 2) return ArgumentCountError("show", 2, args.size(), err);
   unsigned long long number = 0;
-  if (args.size() != 2 || !ParseNumber(args[1], 1, INT32_MAX, number)) return UsageError("show", err);
+  std::string why;
+  if (!ParseNumberArgument("N", args[1], 1, INT32_MAX, number, why)) return ArgumentError("show", why, err);
   const auto n = static_cast<std::int32_t>(number);
+  const long long lines = CountLines(args[0], err);
+  if (lines < 0) return kExitInput;
   PuzzleState state;
-  state.PuzzleCount = CountPuzzles(args[0]);
-  const ReadResult result = ReadPuzzle(state, args[0], n);
+  state.PuzzleCount = static_cast<std::int32_t>(std::min<long long>(lines, INT32_MAX));
+  const ReadResult result = ReadPuzzle(state, args[0], n, kCellCount);
   if (!result.ok()) {
     err << "kalvero-tool: " << args[0] << " line " << n << ": " << ReadFailureText(result) << '\n';
     return kExitInput;

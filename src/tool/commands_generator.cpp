@@ -1,6 +1,10 @@
 // Generator subcommands: seedgrid, create, and the "create" benchmark's
 // registration.
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,10 +15,12 @@
 #include <sstream>
 #include <thread>
 
+#include "generator/creation.h"
 #include "generator/generator.h"
 #include "generator/patterns.h"
 #include "model/line_reader.h"
 #include "model/puzzle_file.h"
+#include "tool/arguments.h"
 #include "tool/bench_create.h"
 #include "tool/commands.h"
 #include "tool/creation_jobs.h"
@@ -28,11 +34,13 @@ namespace {
 // the nine seed draws put digit d on the Pd-th cell of box d and every later
 // draw is 0.
 int SeedGridCommand(const Args& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 9) return UsageError("seedgrid", err);
+  if (args.size() != 9) return ArgumentCountError("seedgrid", 9, args.size(), err);
   std::vector<double> draws;
-  for (const std::string& a : args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
     unsigned long long p = 0;
-    if (!ParseNumber(a, 1, 9, p)) return UsageError("seedgrid", err);
+    std::string why;
+    if (!ParseNumberArgument("P" + std::to_string(i + 1), args[i], 1, 9, p, why))
+      return ArgumentError("seedgrid", why, err);
     draws.push_back((static_cast<double>(p) - 0.5) / 9);
   }
   PuzzleState puzzle;
@@ -59,87 +67,140 @@ struct CreateOptions {
   int jobs = 1;            // --jobs: engines running side by side
 };
 
-// "r,c r,c ..." into a pattern; false on a malformed or repeated cell.
-bool ParseFixedCells(const std::string& text, Grid<int>& pattern) {
-  std::istringstream in(text);
-  std::string item;
-  int count = 0;
-  while (in >> item) {
-    if (item.size() != 3 || item[1] != ',' || item[0] < '1' || item[0] > '9' || item[2] < '1' || item[2] > '9')
-      return false;
-    int& flag = pattern[item[0] - '0'][item[2] - '0'];
-    if (flag) return false;
-    flag = 1;
-    ++count;
-  }
-  return count > 0;
-}
-
-bool ParseCreateOptions(const Args& args, CreateOptions& opt) {
+// The options of `create`; false with the reason in `why` for the first
+// argument that is wrong.
+bool ParseCreateOptions(const Args& args, CreateOptions& opt, std::string& why) {
   const unsigned cores = std::thread::hardware_concurrency();
   opt.jobs = cores > 0 ? static_cast<int>(cores) : 1;
   for (std::size_t i = 0; i < args.size(); i += 2) {
-    if (i + 1 >= args.size()) return false;
     const std::string& name = args[i];
+    const bool known = name == "--level" || name == "--fixed" || name == "--count" || name == "--out" ||
+                       name == "--seed" || name == "--jobs";
+    if (!known) {
+      why = "unknown option \"" + name + "\"";
+      return false;
+    }
+    if (i + 1 >= args.size()) {
+      why = name + " needs a value";
+      return false;
+    }
     const std::string& value = args[i + 1];
     unsigned long long v = 0;
-    if (name == "--level" && !opt.havePattern) {
+    if ((name == "--level" || name == "--fixed") && opt.havePattern) {
+      why = name + ": give one --level or one --fixed";
+      return false;
+    }
+    if (name == "--level") {
       opt.request.levelIndex = -1;
       for (int level = 0; level < static_cast<int>(kCreateLevels.size()); ++level)
         if (value == LevelOptionName(level)) opt.request.levelIndex = level;
-      if (opt.request.levelIndex < 0) return false;
+      if (opt.request.levelIndex < 0) {
+        why = "--level must be very-easy, easy or hard";
+        return false;
+      }
       opt.havePattern = true;
-    } else if (name == "--fixed" && !opt.havePattern) {
-      if (!ParseFixedCells(value, opt.request.pattern)) return false;
+    } else if (name == "--fixed") {
+      if (!ParseFixedCells(value, opt.request.pattern, why)) return false;
       opt.havePattern = true;
-    } else if (name == "--count" && ParseNumber(value, 1, 1000000000, v)) {
+    } else if (name == "--count") {
+      if (!ParseNumberArgument(name, value, 1, 1000000000, v, why)) return false;
       opt.count = static_cast<long long>(v);
-    } else if (name == "--out" && !value.empty()) {
+    } else if (name == "--out") {
+      if (value.empty()) {
+        why = "--out needs a file name";
+        return false;
+      }
       opt.outFile = value;
-    } else if (name == "--seed" && ParseNumber(value, 0, UINT64_MAX, v)) {
+    } else if (name == "--seed") {
+      if (!ParseNumberArgument(name, value, 0, UINT64_MAX, v, why)) return false;
       opt.seed = v;
       opt.seeded = true;
-    } else if (name == "--jobs" && ParseNumber(value, 1, 256, v)) {
-      opt.jobs = static_cast<int>(v);
     } else {
-      return false;
+      if (!ParseNumberArgument(name, value, 1, 256, v, why)) return false;
+      opt.jobs = static_cast<int>(v);
     }
   }
+  if (!opt.havePattern) why = "--level or --fixed is missing";
+  else if (opt.count == 0) why = "--count is missing";
   return opt.havePattern && opt.count > 0;
 }
 
 // Where finished lines go, one whole line per write and never two at once:
 // a puzzle file gets CR LF lines appended (a last line without its line end
-// is ended first), standard output plain LF lines.
+// is ended first), standard output plain LF lines. The first failed write
+// ends the output: a file is cut back to its last whole line, so it never
+// keeps part of a puzzle, and every later line is refused.
 class LineSink {
  public:
   LineSink(std::ostream& out, const std::string& fileName) : out_(out) {
     if (fileName.empty()) return;
-    const bool endLastLine = LacksFinalLineEnd(fileName);
-    file_.reset(std::fopen(fileName.c_str(), "ab"));
-    if (file_ && endLastLine) failed_ = std::fputs("\r\n", file_.get()) < 0 || std::fflush(file_.get()) != 0;
     toFile_ = true;
+    const bool endLastLine = LacksFinalLineEnd(fileName);
+    fd_ = ::open(fileName.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd_ < 0) {
+      error_ = errno;
+      return;
+    }
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) {
+      Fail(errno);
+      return;
+    }
+    wholeSize_ = st.st_size;
+    if (endLastLine) WriteToFile("\r\n");
   }
+  ~LineSink() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  LineSink(const LineSink&) = delete;
+  LineSink& operator=(const LineSink&) = delete;
 
-  bool IsOpen() const { return !toFile_ || file_ != nullptr; }
-  bool Failed() const { return failed_; }
+  bool IsOpen() const { return !toFile_ || fd_ >= 0; }
+  bool Failed() const { return error_ != 0 || failed_; }
+  int Error() const { return error_; }
 
-  void Write(const std::string& line) {
+  // False when the line could not be written whole (now or before).
+  bool Write(const std::string& line) {
     const std::lock_guard lock(mutex_);
+    if (Failed()) return false;
     if (!toFile_) {
       out_ << line << '\n';
       out_.flush();
-      return;
+      if (!out_) Fail(errno);
+      return !Failed();
     }
-    const std::string text = line + "\r\n";
-    if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size() || std::fflush(file_.get()) != 0)
-      failed_ = true;
+    return WriteToFile(line + "\r\n");
   }
 
  private:
+  bool WriteToFile(const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+      const ssize_t n = ::write(fd_, text.data() + done, text.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        const int error = n < 0 ? errno : EIO;
+        // Cut off whatever part of the line did reach the file.
+        [[maybe_unused]] const int cut = ::ftruncate(fd_, wholeSize_);
+        Fail(error);
+        return false;
+      }
+      done += static_cast<std::size_t>(n);
+    }
+    wholeSize_ += static_cast<off_t>(text.size());
+    return true;
+  }
+
+  void Fail(int error) {
+    failed_ = true;
+    if (!error_) error_ = error;
+  }
+
   std::ostream& out_;
-  FilePtr file_;
   bool toFile_ = false;
+  int fd_ = -1;
+  off_t wholeSize_ = 0;  // length of the file up to its last whole line
+  int error_ = 0;
   bool failed_ = false;
   std::mutex mutex_;
 };
@@ -153,13 +214,12 @@ std::string Fixed(double value, int decimals) {
 // create (--level L | --fixed CELLS) --count N [--out FILE] [--seed S] [--jobs J]
 int CreateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   CreateOptions opt;
-  if (!ParseCreateOptions(args, opt)) return UsageError("create", err);
+  std::string why;
+  if (!ParseCreateOptions(args, opt, why)) return ArgumentError("create", why, err);
   if (!opt.seeded) opt.seed = ClockSeed();
+  const std::string target = opt.outFile.empty() ? "standard output" : opt.outFile;
   LineSink sink(out, opt.outFile);
-  if (!sink.IsOpen()) {
-    err << "kalvero-tool: cannot write " << opt.outFile << '\n';
-    return kExitInput;
-  }
+  if (!sink.IsOpen() || sink.Failed()) return WriteFailure(target, sink.Error(), err);
   const std::string what = std::to_string(opt.count) + " (" + opt.request.Name() + ")";
   const bool terminal = isatty(STDERR_FILENO) == 1;
   int ticks = 0;
@@ -172,7 +232,7 @@ int CreateCommand(const Args& args, std::ostream& out, std::ostream& err) {
         << " puzzles/s, " << left << (terminal ? "   " : "\n") << std::flush;
   };
   const RunSummary run = RunJobs(opt.request, opt.count, opt.jobs, opt.seed,
-                                 [&sink](const std::string& line) { sink.Write(line); }, progress, 0.2);
+                                 [&sink](const std::string& line) { return sink.Write(line); }, progress, 0.2);
   const JobStats& t = run.total;
   const double rate = run.seconds > 0 ? static_cast<double>(t.puzzles) / run.seconds : 0;
   err << (terminal ? "\r" : "") << "created " << t.puzzles << " of " << what << " in " << Fixed(run.seconds, 2)
@@ -180,8 +240,9 @@ int CreateCommand(const Args& args, std::ostream& out, std::ostream& err) {
       << Fixed(t.puzzles ? static_cast<double>(t.attempts) / static_cast<double>(t.puzzles) : 0, 2)
       << " attempts per puzzle, " << t.gaveUp << " grids given up, seed " << opt.seed << ", " << opt.jobs
       << " jobs\n";
-  if (sink.Failed()) {
-    err << "kalvero-tool: writing " << opt.outFile << " failed\n";
+  if (sink.Failed()) return WriteFailure(target, sink.Error(), err);
+  if (t.tooManyGiveUps) {
+    err << "error: creation stopped: " << kGiveUpsInARowLimit << " grids in a row were given up\n";
     return kExitInput;
   }
   return kExitOk;

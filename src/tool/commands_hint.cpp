@@ -26,10 +26,6 @@ struct RatedLine {
 
 bool ReadRated(const std::string& path, std::vector<RatedLine>& lines, std::ostream& err) {
   LineReader reader(path);
-  if (!reader.IsOpen()) {
-    err << "kalvero-tool: cannot open " << path << '\n';
-    return false;
-  }
   std::string line;
   while (reader.Next(line)) {
     RatedLine rated;
@@ -44,6 +40,10 @@ bool ReadRated(const std::string& path, std::vector<RatedLine>& lines, std::ostr
       rated.error = ReadFailureText(read);
     }
     lines.push_back(std::move(rated));
+  }
+  if (reader.Error()) {
+    ReadFailure(path, reader.Error(), err);
+    return false;
   }
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -28,6 +29,7 @@ void JobStats::Add(const JobStats& other) {
   puzzles += other.puzzles;
   attempts += other.attempts;
   gaveUp += other.gaveUp;
+  tooManyGiveUps = tooManyGiveUps || other.tooManyGiveUps;
   puzzleMs.insert(puzzleMs.end(), other.puzzleMs.begin(), other.puzzleMs.end());
 }
 
@@ -43,17 +45,18 @@ JobStats RunJob(const CreationRequest& request, long long count, std::uint64_t s
   CreationControl control;
   CreationContext ctx{puzzle, solver, generator, host, control, "", {}};
   JobStats stats;
-  stats.puzzleMs.reserve(static_cast<std::size_t>(count));
   for (long long i = 1; i <= count; ++i) {
     const auto start = Clock::now();
+    const int index = static_cast<int>(std::min<long long>(i, INT32_MAX));
     const CreateResult r = request.levelIndex >= 0 ? CreateLevelPuzzle(ctx, request.FixedCount())
-                                                : CreatePatternPuzzle(ctx, request.pattern, static_cast<int>(i));
-    stats.puzzleMs.push_back(SecondsSince(start) * 1000);
+                                                : CreatePatternPuzzle(ctx, request.pattern, index);
+    if (request.keepTimes) stats.puzzleMs.push_back(SecondsSince(start) * 1000);
     stats.attempts += r.attempts;
     stats.gaveUp += r.gaveUp;
+    stats.tooManyGiveUps = stats.tooManyGiveUps || r.tooManyGiveUps;
     if (!r.ok()) break;
+    if (onLine && !onLine(PuzzleLineOf(puzzle))) break;
     ++stats.puzzles;
-    if (onLine) onLine(PuzzleLineOf(puzzle));
     done.fetch_add(1, std::memory_order_relaxed);
   }
   return stats;

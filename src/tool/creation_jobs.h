@@ -18,6 +18,10 @@ struct CreationRequest {
   int levelIndex = -1;  // 0..2 for a level of the "Create" menu, -1 for `pattern`
   Grid<int> pattern{};  // fixed cells (flag 1) when levelIndex is -1
 
+  // Keep the time of every puzzle (for medians). Off, a job's memory stays
+  // the same whatever the count.
+  bool keepTimes = false;
+
   int FixedCount() const;
   const char* Name() const { return LevelName(FixedCount()); }
 };
@@ -26,17 +30,20 @@ struct JobStats {
   long long puzzles = 0;
   long long attempts = 0;         // grids made, verified or not
   long long gaveUp = 0;           // attempts whose grid was given up
-  std::vector<double> puzzleMs;   // time of every puzzle, in milliseconds
+  std::vector<double> puzzleMs;   // time of every puzzle in milliseconds, when kept
+  bool tooManyGiveUps = false;    // a creation ended after too many grids given up in a row
 
   void Add(const JobStats& other);
 };
 
-// Takes one finished puzzle line; called from the jobs' threads.
-using LineHandler = std::function<void(const std::string& line)>;
+// Takes one finished puzzle line; called from the jobs' threads. False
+// stops the job (its output failed); every other job stops at its next line.
+using LineHandler = std::function<bool(const std::string& line)>;
 
 // `count` puzzles on one engine whose source is seeded with `seed`. Each line
 // goes to onLine (when set) as soon as its puzzle is verified; `done` counts
-// the finished puzzles.
+// the finished puzzles. Nothing is kept per puzzle unless the request keeps
+// times.
 JobStats RunJob(const CreationRequest& request, long long count, std::uint64_t seed, const LineHandler& onLine,
                 std::atomic<long long>& done);
 

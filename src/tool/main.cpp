@@ -1,9 +1,11 @@
 // kalvero-tool: the command-line companion for batch work, scripting and
 // benchmarks, on the same engine as the program.
+#include <cerrno>
 #include <iostream>
 
 #include "program_info.h"
 #include "tool/commands.h"
+#include "tool/tool_support.h"
 
 namespace kalvero::tool {
 
@@ -20,10 +22,13 @@ std::vector<BenchCommand> AllBenches() {
 }
 
 int RunBench(const Args& args, std::ostream& out, std::ostream& err) {
-  if (!args.empty())
-    for (const auto& b : AllBenches())
-      if (b.name == args[0]) return b.run(args, out, err);
-  return UsageError("bench", err);
+  std::string names;
+  for (const auto& b : AllBenches()) {
+    if (!args.empty() && b.name == args[0]) return b.run(args, out, err);
+    names += (names.empty() ? "" : ", ") + b.name;
+  }
+  return ArgumentError("bench", args.empty() ? "bench needs one of " + names : "unknown benchmark \"" + args[0] + "\"",
+                       err);
 }
 
 // The commands of every family, with one "bench" entry per benchmark (all
@@ -54,6 +59,18 @@ int UsageError(const std::string& name, std::ostream& err) {
   return kExitUsage;
 }
 
+int ArgumentError(const std::string& name, const std::string& reason, std::ostream& err) {
+  err << "kalvero-tool: " << reason << '\n';
+  return UsageError(name, err);
+}
+
+int ArgumentCountError(const std::string& name, std::size_t wanted, std::size_t got, std::ostream& err) {
+  return ArgumentError(name,
+                       name + " takes " + std::to_string(wanted) + (wanted == 1 ? " argument" : " arguments") +
+                           ", not " + std::to_string(got),
+                       err);
+}
+
 }  // namespace kalvero::tool
 
 int main(int argc, char** argv) {
@@ -66,13 +83,19 @@ int main(int argc, char** argv) {
   const std::string name = argv[1];
   if (name == "--version") {
     std::cout << "kalvero-tool " << kalvero::kProgramVersion << std::endl;
-    if (std::cout) return kExitOk;
-    std::cerr << "kalvero-tool: cannot write the version\n";
-    return kExitInput;
+    return std::cout ? kExitOk : WriteFailure("standard output", errno, std::cerr);
   }
   Args args(argv + 2, argv + argc);
-  for (const auto& c : AllCommands())
-    if (c.name == name) return c.run(args, std::cout, std::cerr);
+  for (const auto& c : AllCommands()) {
+    if (c.name != name) continue;
+    const int code = c.run(args, std::cout, std::cerr);
+    // Whatever the command wrote must reach its destination: a full disk or
+    // a closed pipe is a failure, not a success with lost output. (A command
+    // that failed has said why already.)
+    std::cout.flush();
+    if (!std::cout && code == kExitOk) return WriteFailure("standard output", errno, std::cerr);
+    return code;
+  }
   std::cerr << "kalvero-tool: unknown command \"" << name << "\"\n";
   PrintUsage(std::cerr);
   return kExitUsage;

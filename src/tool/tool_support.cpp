@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <ostream>
+
+#include "tool/commands.h"
 
 namespace kalvero::tool {
 
@@ -11,8 +15,27 @@ bool ParseNumber(const std::string& text, unsigned long long lo, unsigned long l
   char* end = nullptr;
   errno = 0;
   value = std::strtoull(text.c_str(), &end, 10);
-  return *end == '\0' && errno == 0 && value >= lo && value <= hi;
+  // The whole text must be the number: strtoull stops at a NUL inside it.
+  return end == text.c_str() + text.size() && errno == 0 && value >= lo && value <= hi;
 }
+
+namespace {
+
+std::string Reason(int error) { return error ? std::strerror(error) : "unknown error"; }
+
+}  // namespace
+
+int ReadFailure(const std::string& path, int error, std::ostream& err) {
+  err << "error: cannot read " << path << ": " << Reason(error) << '\n';
+  return kExitInput;
+}
+
+int WriteFailure(const std::string& what, int error, std::ostream& err) {
+  err << "error: cannot write " << what << ": " << Reason(error) << '\n';
+  return kExitInput;
+}
+
+int OutputFailure(std::ostream& err) { return WriteFailure("standard output", errno, err); }
 
 double Median(std::vector<double> values) {
   if (values.empty()) return 0;

@@ -2,6 +2,8 @@
 // temporary file, batches appended to a file, given-up grids and cancels.
 #include <QtTest>
 
+#include <limits>
+
 #include "generator/patterns.h"
 #include "generator_support.h"
 #include "temp_dir.h"
@@ -107,13 +109,17 @@ class CreationTest : public QObject {
     }
   }
 
-  // The first attempt's grid is given up (no search allowed); the loop must
-  // neither write nor read nor verify it, and go on to a good grid.
+  // The first attempt's grid is given up (no search allowed once the
+  // creation runs); the loop must neither write nor read nor verify it, and
+  // go on to a good grid.
   void givenUpGridIsNeverWritten() {
     TempDir dir;
     const std::string temp = dir.Path("temp.txt");
     Engine e(11);
-    e.solver.PlacementLimit = 0;
+    int yields = 0;
+    e.host.onYield = [&] {
+      if (++yields == 1) e.solver.PlacementLimit = 0;
+    };
     e.host.onMessage = [&e](const std::string&) { e.solver.PlacementLimit = kDefaultPlacementLimit; };
     CreationContext ctx = e.Creation(temp);
     int reads = 0;
@@ -134,6 +140,45 @@ class CreationTest : public QObject {
     QCOMPARE(statuses[1], std::string("Creating puzzle (Hard) ..."));  // no "Verifying ..." in between
     const std::string problem = CheckCreatedPuzzle(e.puzzle, {11, 41, 71});
     QVERIFY2(problem.empty(), problem.c_str());
+  }
+
+  // A stored limit at which no solve can succeed is replaced while creating
+  // and kept in the solver afterwards.
+  void hopelessPlacementLimitStillCreates_data() {
+    QTest::addColumn<int>("stored");
+    QTest::newRow("zero") << 0;
+    QTest::newRow("negative") << -7;
+    QTest::newRow("lowest 32-bit") << std::numeric_limits<std::int32_t>::min();
+    QTest::newRow("just below the lowest usable") << 99;
+  }
+  void hopelessPlacementLimitStillCreates() {
+    QFETCH(int, stored);
+    Engine e(61);
+    e.solver.PlacementLimit = stored;
+    CreationContext ctx = e.Creation("");
+    const CreateResult r = CreateLevelPuzzle(ctx, 6);
+    QVERIFY(r.ok());
+    QCOMPARE(r.gaveUp, 0);
+    QVERIFY(e.host.messages.empty());
+    QCOMPARE(e.solver.PlacementLimit, stored);
+  }
+
+  // Every grid is given up: the creation ends by itself after twenty in a
+  // row instead of trying forever, and the puzzle shown stays.
+  void endlessGiveUpsEndTheCreation() {
+    Engine e(71);
+    const PuzzleState before = e.puzzle;
+    e.host.onYield = [&e] { e.solver.StopRequested = true; };
+    CreationContext ctx = e.Creation("");
+    std::string lastStatus;
+    ctx.hooks.status = [&lastStatus](const std::string& s) { lastStatus = s; };
+    const CreateResult r = CreateLevelPuzzle(ctx, 3);
+    QCOMPARE(r.status, CreateStatus::Cancelled);
+    QVERIFY(r.tooManyGiveUps);
+    QCOMPARE(r.gaveUp, kGiveUpsInARowLimit);
+    QCOMPARE(r.attempts, kGiveUpsInARowLimit);
+    QCOMPARE(lastStatus, std::string("Creation cancelled"));
+    QCOMPARE(PuzzleLineOf(e.puzzle), PuzzleLineOf(before));
   }
 
   void cancelledSingleCreationKeepsThePuzzleShown_data() {

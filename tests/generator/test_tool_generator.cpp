@@ -106,29 +106,77 @@ class ToolGeneratorTest : public QObject {
     }
   }
 
-  // Usage errors exit 2 with the usage text; an unwritable output exits 1.
+  // Usage errors exit 2 and say which argument is wrong before the usage
+  // text; an unwritable output exits 1.
   void badArguments_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
-    QTest::newRow("seedgrid with eight places") << QStringList{"seedgrid", "1", "1", "1", "1", "1", "1", "1", "1"} << 2;
-    QTest::newRow("seedgrid place 0") << QStringList{"seedgrid", "0", "1", "1", "1", "1", "1", "1", "1", "1"} << 2;
-    QTest::newRow("create without count") << QStringList{"create", "--level", "hard"} << 2;
-    QTest::newRow("create unknown level") << QStringList{"create", "--level", "medium", "--count", "1"} << 2;
+    QTest::addColumn<QByteArray>("reason");  // the first line on standard error
+    QTest::newRow("seedgrid with eight places") << QStringList{"seedgrid", "1", "1", "1", "1", "1", "1", "1", "1"} << 2
+                                               << QByteArray("kalvero-tool: seedgrid takes 9 arguments, not 8");
+    QTest::newRow("seedgrid place 0") << QStringList{"seedgrid", "0", "1", "1", "1", "1", "1", "1", "1", "1"} << 2
+                                     << QByteArray("kalvero-tool: P1 must be 1 to 9");
+    QTest::newRow("create without count") << QStringList{"create", "--level", "hard"} << 2
+                                         << QByteArray("kalvero-tool: --count is missing");
+    QTest::newRow("create unknown level") << QStringList{"create", "--level", "medium", "--count", "1"} << 2
+                                         << QByteArray("kalvero-tool: --level must be very-easy, easy or hard");
     QTest::newRow("create level and cells")
-        << QStringList{"create", "--level", "hard", "--fixed", "1,1", "--count", "1"} << 2;
-    QTest::newRow("create cell outside the grid") << QStringList{"create", "--fixed", "0,1", "--count", "1"} << 2;
-    QTest::newRow("create repeated cell") << QStringList{"create", "--fixed", "2,2 2,2", "--count", "1"} << 2;
-    QTest::newRow("bench without a benchmark") << QStringList{"bench"} << 2;
+        << QStringList{"create", "--level", "hard", "--fixed", "1,1", "--count", "1"} << 2
+        << QByteArray("kalvero-tool: --fixed: give one --level or one --fixed");
+    QTest::newRow("create cell outside the grid") << QStringList{"create", "--fixed", "10,1", "--count", "1"} << 2
+                                                 << QByteArray("kalvero-tool: --fixed: cell 10,1 is outside the grid");
+    QTest::newRow("create cell 0") << QStringList{"create", "--fixed", "0,1", "--count", "1"} << 2
+                                  << QByteArray("kalvero-tool: --fixed: cell 0,1 is outside the grid");
+    QTest::newRow("create half a cell") << QStringList{"create", "--fixed", "5,", "--count", "1"} << 2
+                                       << QByteArray("kalvero-tool: --fixed: \"5,\" is not a cell r,c");
+    QTest::newRow("create repeated cell") << QStringList{"create", "--fixed", "2,2 2,2", "--count", "1"} << 2
+                                         << QByteArray("kalvero-tool: --fixed: cell 2,2 is given twice");
+    QTest::newRow("create 300 jobs") << QStringList{"create", "--level", "easy", "--count", "1", "--jobs", "300"} << 2
+                                    << QByteArray("kalvero-tool: --jobs must be 1 to 256");
+    QTest::newRow("create negative count") << QStringList{"create", "--level", "easy", "--count", "-1"} << 2
+                                          << QByteArray("kalvero-tool: --count must be 1 to 1000000000");
+    QTest::newRow("create unknown option") << QStringList{"create", "--levels", "easy"} << 2
+                                          << QByteArray("kalvero-tool: unknown option \"--levels\"");
+    QTest::newRow("create option without value") << QStringList{"create", "--level", "easy", "--count"} << 2
+                                                << QByteArray("kalvero-tool: --count needs a value");
+    QTest::newRow("bench create count 0") << QStringList{"bench", "create", "--count", "0"} << 2
+                                         << QByteArray("kalvero-tool: --count must be 1 to 1000000");
+    QTest::newRow("bench without a benchmark") << QStringList{"bench"} << 2
+                                              << QByteArray("kalvero-tool: bench needs one of files, engine, create, hint");
     QTest::newRow("create into an unwritable file")
-        << QStringList{"create", "--level", "hard", "--count", "1", "--out", "/nonexistent/dir/out.txt"} << 1;
+        << QStringList{"create", "--level", "hard", "--count", "1", "--out", "/nonexistent/dir/out.txt"} << 1
+        << QByteArray("error: cannot write /nonexistent/dir/out.txt: No such file or directory");
   }
   void badArguments() {
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
+    QFETCH(QByteArray, reason);
     const Run r = Tool(args);
     QCOMPARE(r.exitCode, exitCode);
-    QCOMPARE(r.err.startsWith("usage:"), exitCode == 2);
+    QCOMPARE(r.err.split('\n').first(), reason);
+    QCOMPARE(r.err.contains("\nusage: "), exitCode == 2);
     QVERIFY(r.out.isEmpty());
+  }
+
+  // The comparison program is run when it is there and skipped when it is
+  // not; the benchmark never tries to install it (fake installers on the
+  // path record any call).
+  void benchCreateInstallsNothing() {
+    TempDir dir;
+    const QString bin = QString::fromStdString(dir.Path("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    const QString record = QString::fromStdString(dir.Path("installer-calls"));
+    for (const char* installer : {"sudo", "apt-get", "apt"}) {
+      QFile f(bin + "/" + installer);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("#!/bin/sh\necho \"$0 $*\" >> " + record.toUtf8() + "\n");
+      f.close();
+      f.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    const Run r = Tool({"bench", "create", "--count", "1"}, {{}, {"PATH=" + bin}, {}});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(r.out.contains("qqwing: not installed; no comparison"), r.out.constData());
+    QVERIFY(!QFile::exists(record));
   }
 };
 

@@ -1,5 +1,5 @@
 // The configuration file: first-run text, round trip, reading quirks and
-// malformed files.
+// malformed files (and the copy kept of them).
 #include <QtTest>
 
 #include "model/config.h"
@@ -96,7 +96,13 @@ class ConfigTest : public QObject {
     QFETCH(QByteArray, text);
     TempDir dir;
     Settings s;
-    QVERIFY(!LoadConfig(text.isNull() ? dir.Path("kalvero.cfg") : dir.Write("kalvero.cfg", text), s));
+    const std::string path = text.isNull() ? dir.Path("kalvero.cfg") : dir.Write("kalvero.cfg", text);
+    QVERIFY(!LoadConfig(path, s));
+    // The unreadable file is kept beside it, replacing an older copy; a
+    // missing file leaves nothing to keep.
+    dir.Write("kalvero.cfg.bad", "older copy");
+    QCOMPARE(KeepBadConfig(path), !text.isNull());
+    QCOMPARE(TempDir::Read(path + ".bad"), text.isNull() ? QByteArray("older copy") : text);
   }
 
   // A blank recent line hides its entry but keeps the caption it had.

@@ -57,17 +57,32 @@ class ToolEngineTest : public QObject {
     }
   }
 
-  void solveRejectsBadBoards_data() {
+  // Exit 1 for a board that is no board, 2 for a wrong argument; the first
+  // line says what is wrong.
+  void rejectsBadArguments_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
-    QTest::newRow("too short") << QStringList{"123"} << 1;
-    QTest::newRow("stray character") << QStringList{"x" + QString(80, QLatin1Char('.'))} << 1;
-    QTest::newRow("bad limit") << QStringList{QString(81, QLatin1Char('.')), "--limit", "many"} << 2;
+    QTest::addColumn<QByteArray>("reason");
+    QTest::newRow("too short") << QStringList{"solve", "123"} << 1
+                               << QByteArray("kalvero-tool: BOARD must be 81 characters, not 3");
+    QTest::newRow("stray character") << QStringList{"solve", "x" + QString(80, QLatin1Char('.'))} << 1
+                                     << QByteArray("kalvero-tool: BOARD: character 1 \"x\" is not 1-9, 0 or .");
+    QTest::newRow("bad limit") << QStringList{"solve", QString(81, QLatin1Char('.')), "--limit", "many"} << 2
+                               << QByteArray("kalvero-tool: --limit must be 0 to 1000000000");
+    QTest::newRow("entry letter") << QStringList{"pencil", kNineGiven, "7" + QString(79, QLatin1Char('.')) + "q"} << 2
+                                  << QByteArray("kalvero-tool: ENTRIES: character 81 \"q\" is not 1-9, 0 or .");
+    QTest::newRow("short entries") << QStringList{"pencil", kNineGiven, "7"} << 2
+                                   << QByteArray("kalvero-tool: ENTRIES must be 81 characters, not 1");
+    QTest::newRow("verify two files") << QStringList{"verify", "a", "b"} << 2
+                                      << QByteArray("kalvero-tool: verify takes 1 argument, not 2");
   }
-  void solveRejectsBadBoards() {
+  void rejectsBadArguments() {
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
-    QCOMPARE(Tool(QStringList{"solve"} + args).exitCode, exitCode);
+    QFETCH(QByteArray, reason);
+    const Run r = Tool(args);
+    QCOMPARE(r.exitCode, exitCode);
+    QCOMPARE(r.err.split('\n').first(), reason);
   }
 
   void pencil_data() {
