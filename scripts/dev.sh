@@ -25,6 +25,7 @@ PACKAGES=(
   dpkg-dev                                    # dpkg-shlibdeps for the packages' dependencies
   poppler-utils                               # pdftotext, pdftoppm: the printing tests read printed PDF pages
   clang libclang-rt-14-dev                    # the fuzz targets and their libFuzzer runtime
+  ccache                                      # rebuilds of unchanged sources come from the cache
 )
 
 # Seconds each fuzz target runs in `test`; four targets make about two minutes.
@@ -50,7 +51,7 @@ install_missing() {
 build() {
   local dir="$1"
   shift
-  cmake -S "$ROOT" -B "$dir" "$@" >/dev/null
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" >/dev/null
   cmake --build "$dir" -j "$JOBS"
 }
 

@@ -69,6 +69,9 @@ void MainWindow::Start(const QString& givenFile) {
 void MainWindow::LoadConfiguration() {
   Settings& settings = ctx_.settings;
   if (!kalvero::LoadConfig(Std(ctx_.paths.configFile), settings)) {
+    // A malformed file is kept beside the new one, so its recent files and
+    // settings can be recovered by hand.
+    KeepBadConfig(Std(ctx_.paths.configFile));
     ctx_.Message(QStringLiteral("Configuration file not found ...\nA new file will be created"),
                  QStringLiteral("vbok+vbexclamation"));
     ctx_.ProcessEvents();

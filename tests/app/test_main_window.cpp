@@ -75,8 +75,25 @@ class MainWindowTest : public QObject {
     QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Puzzle read"));
     QCOMPARE(LabelText(s.window, "lbllevel"), QString::fromLatin1(LevelName(s.window.Context().state.FixedCount)));
     for (int i = 0; i <= 5; ++i) QVERIFY(!Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(i))->isVisible());
+    QVERIFY(!QFile::exists(s.folder.path("kalvero.cfg.bad")));
     // The message box is styled before the configuration is read.
     QCOMPARE(s.firstMessageBackground, QApplication::palette().color(QPalette::Base));
+  }
+
+  // A malformed configuration is kept as "kalvero.cfg.bad" before the
+  // defaults replace it.
+  void malformedConfigIsKept() {
+    Folder folder;
+    QFile cfg(folder.path("kalvero.cfg"));
+    QVERIFY(cfg.open(QIODevice::WriteOnly));
+    cfg.write("200\r\n");
+    cfg.close();
+    MainWindow window(folder.paths());
+    MessageAnswerer answers;
+    window.Start();
+    QCOMPARE(answers.seen, QStringList{QStringLiteral("Configuration file not found ...\nA new file will be created")});
+    QCOMPARE(ReadAll(folder.path("kalvero.cfg.bad")), QByteArray("200\r\n"));
+    QCOMPARE(ReadAll(folder.path("kalvero.cfg")), QByteArray::fromStdString(DefaultConfigText()));
   }
 
   void startsAtTheConfiguredPuzzle() {
