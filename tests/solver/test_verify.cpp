@@ -135,6 +135,23 @@ class VerifyTest : public QObject {
     }
   }
 
+  // Every one of the 36 sum areas narrows its cells: with all other clues at
+  // 15 (which keeps every digit on an empty board) and this one at 6, its
+  // three cells end on 1, 2 and 3.
+  void pencilMarksUseEverySumArea() {
+    for (int area = 1; area <= kClueCount; ++area) {
+      PuzzleState p;
+      p.ClueSum.fill(15);
+      p.ClueSum[area] = 6;
+      ComputePencilMarks(p);
+      for (int k = 1; k <= 3; ++k) {
+        const int cell = kTables.AreaCells[area][k];
+        QVERIFY2(p.CandidateGrid[kTables.RowOf[cell]][kTables.ColOf[cell]] == "123", qPrintable(QString::number(area)));
+      }
+      QCOMPARE(p.CandidateGrid[5][5], std::string("123456789"));
+    }
+  }
+
   // With no wrong entries, every open cell's marks keep its solution digit,
   // and they are never wider right after creation than after a read.
   void pencilMarksKeepTheSolution() {

@@ -1,0 +1,259 @@
+#include "play/play_session.h"
+
+#include "model/text.h"
+#include "play/solution_check.h"
+#include "solver/verify.h"
+
+namespace kalvero {
+
+namespace {
+
+PlayResult OverlayOnly() {
+  PlayResult r;
+  r.overlayChanged = true;
+  return r;
+}
+
+PlayResult Drawing(BoardDrawing drawing) {
+  PlayResult r;
+  r.drawing = drawing;
+  return r;
+}
+
+PlayResult CellDrawing(int cell) {
+  PlayResult r = Drawing(BoardDrawing::Cell);
+  r.cell = cell;
+  return r;
+}
+
+PlayResult WithStatus(PlayResult r, std::string status) {
+  r.status = std::move(status);
+  return r;
+}
+
+}  // namespace
+
+PlaySession::PlaySession(PuzzleState& state, const Settings& settings, std::function<bool()> busy)
+    : state_(state), settings_(settings), busy_(std::move(busy)) {}
+
+void PlaySession::PuzzleRead() {
+  undo_.Clear();
+  solutionShown_ = false;
+}
+
+bool PlaySession::SelectedIsOpen() const {
+  return HasSelection() && !Busy() && !solutionShown_ && state_.FixedValue[state_.SelRow][state_.SelCol].empty();
+}
+
+PlayResult PlaySession::ClearSelection() {
+  state_.SelRow = -1;
+  state_.SelCol = -1;
+  overlay_.tipShown = false;
+  return OverlayOnly();
+}
+
+PlayResult PlaySession::Hover(CellPos at) {
+  hoverArea_ = -1;
+  overlay_.areaFrame = 0;
+  PlayResult result = OverlayOnly();
+  if (Busy()) return ClearSelection();
+  if (state_.PuzzleCount == 0) return result;
+  if (at == CellPos{state_.SelRow, state_.SelCol}) return result;
+  overlay_.tipText = " ? ";
+  overlay_.pencilValue = "?";
+  if (!at.InGrid()) {
+    state_.PencilCell = -1;
+    return ClearSelection();
+  }
+  state_.SelRow = at.row;
+  state_.SelCol = at.col;
+  if (settings_.PencilTooltip == 0 || !state_.UserEntry[at.row][at.col].empty()) {
+    overlay_.tipShown = false;
+    overlay_.pencilValue.clear();
+    return result;
+  }
+  PlaceTip(at.row, at.col, state_.CandidateGrid[at.row][at.col]);
+  overlay_.tipShown = true;
+  if (overlay_.pencilValue.empty()) overlay_.pencilValue = "?";
+  return result;
+}
+
+void PlaySession::PlaceTip(int r, int c, const std::string& marks) {
+  overlay_.tipCell = CellNum(r, c);
+  overlay_.pencilValue = marks;
+  overlay_.tipText = marks.empty() ? " ? " : " " + marks + " ";
+}
+
+PlayResult PlaySession::LeaveBoard() {
+  hoverArea_ = -1;
+  return ClearSelection();
+}
+
+PlayResult PlaySession::SetEntry(std::string entry) {
+  const int r = state_.SelRow, c = state_.SelCol;
+  const int cell = CellNum(r, c);
+  undo_.Push(cell, state_.UserEntry[r][c]);
+  state_.PencilCell = cell;
+  state_.UserEntry[r][c] = std::move(entry);
+  return CellDrawing(cell);
+}
+
+PlayResult PlaySession::ClearSelected() { return SetEntry(std::string()); }
+
+PlayResult PlaySession::Move(Direction direction) {
+  if (Busy()) return {};
+  const CellPos to = MoveTarget(state_, {state_.SelRow, state_.SelCol}, direction);
+  if (!to.InGrid()) return {};
+  state_.SelRow = to.row;
+  state_.SelCol = to.col;
+  const std::string& marks = state_.CandidateGrid[to.row][to.col];
+  if (marks.empty()) {
+    // The tip and the field would otherwise go on showing the marks of the
+    // cell the selection left.
+    overlay_.tipShown = false;
+    overlay_.pencilValue = "?";
+  } else if (settings_.PencilTooltip != 0) {
+    PlaceTip(to.row, to.col, marks);
+  } else {
+    overlay_.pencilValue = marks;
+  }
+  return OverlayOnly();
+}
+
+PlayResult PlaySession::TypeChar(int code) {
+  if (!SelectedIsOpen()) return {};
+  switch (code) {
+    case kCharHome: return Move(Direction::Home);
+    case kCharUp: return Move(Direction::Up);
+    case kCharDown: return Move(Direction::Down);
+    case kCharLeft: return Move(Direction::Left);
+    case kCharRight: return Move(Direction::Right);
+    case kCharClear:
+    case kCharEscape: return ClearSelected();
+    default: break;
+  }
+  if (code < '1' || code > '9') return {};
+  const std::string digit(1, static_cast<char>(code));
+  const std::string& entry = state_.UserEntry[state_.SelRow][state_.SelCol];
+  if (CellNum(state_.SelRow, state_.SelCol) != state_.PencilCell) return SetEntry(digit);
+  if (entry.find(digit) != std::string::npos) return {};
+  return SetEntry(entry + digit);
+}
+
+PlayResult PlaySession::KeyReleased(PlayKey key) {
+  if (Busy()) return {};
+  switch (key) {
+    case PlayKey::F2: return ShowPencilMarks();
+    case PlayKey::F3: return CopyPencilValue();
+    case PlayKey::Home: return Move(Direction::Home);
+    case PlayKey::Delete:
+    case PlayKey::Escape: return SelectedIsOpen() ? ClearSelected() : PlayResult{};
+    case PlayKey::Up: return Move(Direction::Up);
+    case PlayKey::Down: return Move(Direction::Down);
+    case PlayKey::Left: return Move(Direction::Left);
+    case PlayKey::Right: return Move(Direction::Right);
+    case PlayKey::Other: break;
+  }
+  return {};
+}
+
+PlayResult PlaySession::CopyPencilValue() {
+  if (!SelectedIsOpen()) return {};
+  const std::string_view marks = TrimBlanks(state_.CandidateGrid[state_.SelRow][state_.SelCol]);
+  if (marks.empty()) return {};
+  return SetEntry(std::string(marks));
+}
+
+PlayResult PlaySession::ShowPencilMarks() {
+  if (Busy() || state_.SolutionText.empty()) return {};
+  ComputePencilMarks(state_);
+  return Drawing(BoardDrawing::AllEntries);
+}
+
+PlayResult PlaySession::HidePencilMarks() {
+  if (Busy() || state_.SolutionText.empty()) return {};
+  return Drawing(BoardDrawing::Full);
+}
+
+PlayResult PlaySession::StripHover(ClueStrip strip, double x, double y, double w, double h) {
+  if (Busy()) return {};
+  state_.PencilCell = -1;
+  if (settings_.SumAreaTooltip == 0) return {};
+  const int area = ClueStripArea(strip, x, y, w, h);
+  if (state_.ClueSum[area] == 0 || area == hoverArea_) return {};
+  hoverArea_ = area;
+  overlay_.areaFrame = area;
+  overlay_.tipShown = false;
+  PlayResult result = OverlayOnly();
+  result.startTimer = true;
+  return result;
+}
+
+PlayResult PlaySession::StripPress(ClueStrip strip, double x, double y, double w, double h) {
+  if (Busy()) return {};
+  const int area = ClueStripArea(strip, x, y, w, h);
+  if (state_.ClueSum[area] == 0) return {};
+  ComputePencilMarks(state_);
+  overlay_.areaFrame = 0;
+  PlayResult result = Drawing(BoardDrawing::AreaMarks);
+  result.area = area;
+  result.overlayChanged = true;
+  return result;
+}
+
+PlayResult PlaySession::StripRelease() {
+  if (Busy()) return {};
+  return Drawing(BoardDrawing::Full);
+}
+
+PlayResult PlaySession::TimerFired() {
+  overlay_.areaFrame = 0;
+  return OverlayOnly();
+}
+
+PlayResult PlaySession::Undo() {
+  if (Busy() || undo_.Empty()) return {};
+  const UndoRecord record = undo_.Pop();
+  state_.UserEntry[kTables.RowOf[record.cell]][kTables.ColOf[record.cell]] = record.previous;
+  return CellDrawing(record.cell);
+}
+
+PlayResult PlaySession::ResetAll(Host& host, const std::function<bool()>& reread) {
+  if (Busy() || undo_.Empty()) return {};
+  PlayResult result = ResetPuzzle(host, reread);
+  undo_.Clear();
+  return result;
+}
+
+PlayResult PlaySession::ResetPuzzle(Host& host, const std::function<bool()>& reread) {
+  if (Busy()) return {};
+  const MsgResult answer = host.Message("All user values will be cleared, proceed?", "vbquestion+vbyesno");
+  host.Yield();
+  if (answer != MsgResult::Yes || !reread()) return {};
+  return WithStatus({}, "Puzzle reset");
+}
+
+PlayResult PlaySession::Check() {
+  if (Busy()) return {};
+  const CheckResult check = CheckBoard(state_);
+  PlayResult result = WithStatus({}, CheckText(check));
+  if (check == CheckResult::Solved) result.notice = Notice{CheckText(check), "vbhappy+vbok"};
+  return result;
+}
+
+PlayResult PlaySession::ShowSolution() {
+  if (Busy()) return {};
+  state_.SavedEntry = state_.UserEntry;
+  solutionShown_ = true;
+  return WithStatus(Drawing(BoardDrawing::Solution), "Solution ...");
+}
+
+PlayResult PlaySession::HideSolution() {
+  // Only a press that showed the solution has entries to bring back.
+  if (!solutionShown_) return {};
+  solutionShown_ = false;
+  state_.UserEntry = state_.SavedEntry;
+  return WithStatus(Drawing(BoardDrawing::PlayerBoard), "");
+}
+
+}  // namespace kalvero

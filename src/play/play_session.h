@@ -1,0 +1,141 @@
+#pragma once
+// The play rules on the board: hover and key selection, character and key
+// entry, the copy of a cell's computed marks, undo and reset, computed
+// pencil marks, checking and showing the solution. A session works on the
+// puzzle state it is given and tells the window what to redraw; it knows
+// nothing of widgets. The window turns its events (pointer positions in
+// twips, characters, keys, mouse buttons) into these calls.
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "model/config.h"
+#include "model/host.h"
+#include "model/puzzle_state.h"
+#include "play/selection.h"
+#include "play/undo_list.h"
+
+namespace kalvero {
+
+// What the board picture needs after an action.
+enum class BoardDrawing {
+  None,
+  Cell,         // the entry of `cell` in the numbers colour
+  Full,         // clear and draw everything; no cell stays in pencil-mark mode
+  AllEntries,   // every given, entry or computed mark, the grid lines over them
+  AreaMarks,    // the computed marks of the three cells of sum area `area`
+  Solution,     // the stored solution, small, in every cell
+  PlayerBoard,  // givens and entries back after the solution, without marks
+};
+
+// A message box to show after the status text is set.
+struct Notice {
+  std::string text;
+  std::string style;
+};
+
+struct PlayResult {
+  BoardDrawing drawing = BoardDrawing::None;
+  int cell = 0;  // for Cell
+  int area = 0;  // for AreaMarks
+  bool overlayChanged = false;  // selection frame, area frame, pencil tip or pencil value
+  bool startTimer = false;      // (re)start the two-second timer that hides the area frame
+  std::optional<std::string> status;
+  std::optional<Notice> notice;
+};
+
+// Everything drawn on top of the board picture besides the selection frame,
+// which shows at (SelRow, SelCol) whenever a cell is selected.
+struct Overlay {
+  int areaFrame = 0;  // sum area outlined, 0 for none
+  bool tipShown = false;
+  std::string tipText = " ? ";
+  int tipCell = 0;  // the tip sits 84 right and a third of a cell down from this cell's corner
+  std::string pencilValue;  // the read-only pencil value field beside the board
+};
+
+// Key codes the board reacts to on release.
+enum class PlayKey { F2, F3, Home, Delete, Escape, Up, Down, Left, Right, Other };
+
+// Character codes with a meaning of their own on the board.
+inline constexpr int kCharHome = '$';
+inline constexpr int kCharUp = '&';
+inline constexpr int kCharDown = '(';
+inline constexpr int kCharLeft = '%';
+inline constexpr int kCharRight = '\'';
+inline constexpr int kCharClear = '.';
+inline constexpr int kCharEscape = 27;
+
+class PlaySession {
+ public:
+  // `busy` tells whether a creation runs; every action does nothing then.
+  PlaySession(PuzzleState& state, const Settings& settings, std::function<bool()> busy);
+
+  const Overlay& View() const { return overlay_; }
+  const UndoList& Undos() const { return undo_; }
+
+  // A puzzle was read or created: the undo list starts empty.
+  void PuzzleRead();
+
+  // Pointer over the board at (row, col) of CellAt; pointer over the window
+  // outside the board.
+  PlayResult Hover(CellPos at);
+  PlayResult LeaveBoard();
+
+  // A character typed on the board, a key released on it.
+  PlayResult TypeChar(int code);
+  PlayResult KeyReleased(PlayKey key);
+
+  // Right button released on the board or the pencil tip (and F3): the
+  // selected cell takes its computed marks as its entry.
+  PlayResult CopyPencilValue();
+
+  // The pencil-marks button: left (and F2) computes and draws the marks,
+  // right redraws the board without them. Both need a loaded puzzle.
+  PlayResult ShowPencilMarks();
+  PlayResult HidePencilMarks();
+
+  // Pointer over a clue strip; right button pressed and released on one.
+  PlayResult StripHover(ClueStrip strip, double x, double y, double w, double h);
+  PlayResult StripPress(ClueStrip strip, double x, double y, double w, double h);
+  PlayResult StripRelease();
+  // The area-frame timer fired.
+  PlayResult TimerFired();
+
+  // The undo button: left takes back the newest change; right resets and
+  // then empties the list whatever the answer (with an empty list it asks
+  // nothing).
+  PlayResult Undo();
+  PlayResult ResetAll(Host& host, const std::function<bool()>& reread);
+  // Puzzle > Reset and the reset button: asks, and on Yes reads the puzzle
+  // again through `reread` (which returns false when it could not).
+  PlayResult ResetPuzzle(Host& host, const std::function<bool()>& reread);
+
+  // The check button.
+  PlayResult Check();
+
+  // The solution button pressed and released.
+  PlayResult ShowSolution();
+  PlayResult HideSolution();
+
+ private:
+  bool Busy() const { return busy_(); }
+  bool HasSelection() const { return state_.SelRow != -1; }
+  bool SelectedIsOpen() const;
+  // Records the selected cell's entry for undo, changes it and reports the cell.
+  PlayResult SetEntry(std::string entry);
+  PlayResult Move(Direction direction);
+  PlayResult ClearSelected();
+  PlayResult ClearSelection();
+  void PlaceTip(int r, int c, const std::string& marks);
+
+  PuzzleState& state_;
+  const Settings& settings_;
+  std::function<bool()> busy_;
+  UndoList undo_;
+  Overlay overlay_;
+  int hoverArea_ = -1;
+  bool solutionShown_ = false;
+};
+
+}  // namespace kalvero
