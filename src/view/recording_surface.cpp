@@ -1,6 +1,5 @@
 #include "view/recording_surface.h"
 
-
 #include "view/qt_colour.h"
 
 namespace kalvero {
@@ -16,6 +15,13 @@ void RecordingSurface::Box(const TwipRect& r, Colour colour, bool filled) {
 
 void RecordingSurface::Print(int x, int y, const QString& text) {
   calls_.push_back({Call::Kind::Text, {x, y, 0, 0}, y + TextAscent(), TextColour(), 0, text, TwipFont()});
+}
+
+std::vector<RecordingSurface::DrawnText> RecordingSurface::Texts() const {
+  std::vector<DrawnText> texts;
+  for (const Call& call : calls_)
+    if (call.kind == Call::Kind::Text) texts.push_back({call.rect.x, call.rect.y, call.text, call.colour});
+  return texts;
 }
 
 void RecordingSurface::Replay(QPainter& painter) const {

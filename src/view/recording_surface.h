@@ -24,6 +24,14 @@ class RecordingSurface : public Surface {
   void Replay(QPainter& painter) const;
 
   int Size() const { return size_; }
+
+  // The texts drawn since the last clear, in drawing order.
+  struct DrawnText {
+    int x = 0, y = 0;  // top-left corner in twips
+    QString text;
+    Colour colour = kBlack;
+  };
+  std::vector<DrawnText> Texts() const;
   std::size_t CallCount() const { return calls_.size(); }
 
  private:

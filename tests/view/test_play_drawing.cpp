@@ -1,0 +1,92 @@
+// The play pictures: which text lands in a cell, in which colour.
+#include <QtTest>
+
+#include "model/puzzle_file.h"
+#include "solver/verify.h"
+#include "view/play_drawing.h"
+#include "view/recording_surface.h"
+
+using namespace kalvero;
+
+namespace {
+
+const char* kLine = "7259618341D37B86I59683452713128794566E72A43H94896531272745869135C14I27F8896137542";
+const Colour kNumbers = Rgb(0, 0, 200);
+const Colour kPencil = Rgb(200, 0, 0);
+const BoardColours kColours{kBlack, kNumbers, kPencil, Rgb(255, 255, 255), Rgb(180, 200, 250)};
+
+// The texts drawn inside cell (r, c), joined in drawing order.
+QString TextIn(const RecordingSurface& surface, const BoardGeometry& g, int r, int c, Colour& colour) {
+  QString joined;
+  for (const auto& t : surface.Texts()) {
+    const TwipRect cell = g.Cell(r, c);
+    if (t.x >= cell.x && t.x < cell.right() && t.y >= cell.y && t.y < cell.bottom()) {
+      joined += t.text;
+      colour = t.colour;
+    }
+  }
+  return joined;
+}
+
+}  // namespace
+
+class PlayDrawingTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void cellText_data() {
+    QTest::addColumn<int>("drawing");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("pencil");
+    const int all = int(BoardDrawing::AllEntries), area = int(BoardDrawing::AreaMarks);
+    const int player = int(BoardDrawing::PlayerBoard);
+    QTest::newRow("all: a given") << all << 2 << 2 << "4" << false;
+    QTest::newRow("all: an entry") << all << 5 << 1 << "1" << false;
+    QTest::newRow("all: computed marks") << all << 1 << 8 << "37" << true;
+    QTest::newRow("area 8: its top cell") << area << 1 << 8 << "37" << true;
+    QTest::newRow("area 8: nothing outside it") << area << 5 << 5 << "" << false;
+    QTest::newRow("player board: no computed marks") << player << 1 << 8 << "" << false;
+    QTest::newRow("player board: entries") << player << 5 << 1 << "1" << false;
+    QTest::newRow("solution: open cells too") << int(BoardDrawing::Solution) << 1 << 8 << "3" << false;
+  }
+  void cellText() {
+    QFETCH(int, drawing);
+    QFETCH(int, row);
+    QFETCH(int, col);
+    QFETCH(QString, text);
+    QFETCH(bool, pencil);
+    PuzzleState state;
+    QVERIFY(LoadPuzzleLine(state, kLine).ok());
+    state.UserEntry[5][1] = "1";
+    ComputePencilMarks(state);
+    const BoardGeometry g;
+    RecordingSurface surface(g.SurfaceSize);
+    PlayResult result;
+    result.drawing = static_cast<BoardDrawing>(drawing);
+    result.area = 8;
+    DrawPlayResult(surface, g, state, kColours, result);
+    Colour colour = kBlack;
+    QCOMPARE(TextIn(surface, g, row, col, colour), text);
+    if (!text.isEmpty()) QCOMPARE(colour, pencil ? kPencil : kNumbers);
+  }
+
+  // The solution digit sits left of the centre and near the top, at 0.7 of
+  // the font size, which is restored afterwards.
+  void solutionPlacement() {
+    PuzzleState state;
+    QVERIFY(LoadPuzzleLine(state, kLine).ok());
+    const BoardGeometry g;
+    RecordingSurface surface(g.SurfaceSize);
+    DrawSolution(surface, g, state, kColours);
+    QCOMPARE(surface.FontSize(), 12.0);
+    const auto texts = surface.Texts();
+    const auto first = std::find_if(texts.begin(), texts.end(), [](const auto& t) { return t.text == "7"; });
+    QVERIFY(first != texts.end());
+    QVERIFY(first->x + 100 < g.CellX(1, 1) + g.HalfCell);
+    QCOMPARE(first->y, 521);  // 500 - 75 + round(600 / 3.5), less 75 again
+  }
+};
+
+QTEST_MAIN(PlayDrawingTest)
+#include "test_play_drawing.moc"
