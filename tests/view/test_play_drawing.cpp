@@ -4,6 +4,7 @@
 #include "model/puzzle_file.h"
 #include "solver/verify.h"
 #include "view/play_drawing.h"
+#include "view/play_overlay.h"
 #include "view/recording_surface.h"
 
 using namespace kalvero;
@@ -85,6 +86,26 @@ class PlayDrawingTest : public QObject {
     QVERIFY(first != texts.end());
     QVERIFY(first->x + 100 < g.CellX(1, 1) + g.HalfCell);
     QCOMPARE(first->y, 521);  // 500 - 75 + round(600 / 3.5), less 75 again
+  }
+
+  // The tip sits at 84 right of and 200 below its cell's corner, in the
+  // numbers colour, and leaves the surface's font as it was.
+  void pencilTip() {
+    PuzzleState state;
+    const BoardGeometry g;
+    RecordingSurface surface(g.SurfaceSize);
+    Overlay overlay;
+    overlay.tipShown = true;
+    overlay.tipCell = 22;  // row 3, column 4
+    overlay.tipText = "  4 ";
+    DrawPlayOverlay(surface, g, state, overlay, kColours);
+    const auto texts = surface.Texts();
+    QCOMPARE(texts.size(), std::size_t{1});
+    QCOMPARE(texts[0].x, 2384);
+    QCOMPARE(texts[0].y, 1900);
+    QCOMPARE(texts[0].text, QStringLiteral("  4 "));
+    QCOMPARE(texts[0].colour, kNumbers);
+    QCOMPARE(surface.FontSize(), 12.0);
   }
 };
 

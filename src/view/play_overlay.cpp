@@ -1,0 +1,60 @@
+#include "view/play_overlay.h"
+
+#include <cmath>
+
+namespace kalvero {
+
+namespace {
+
+// The bounding rectangle of the three cells of a sum area.
+TwipRect AreaRect(const BoardGeometry& g, int area) {
+  const int first = kTables.AreaCells[area][1];
+  const int last = kTables.AreaCells[area][3];
+  const TwipRect a = g.Cell(kTables.RowOf[first], kTables.ColOf[first]);
+  const TwipRect b = g.Cell(kTables.RowOf[last], kTables.ColOf[last]);
+  return {a.x, a.y, b.right() - a.x, b.bottom() - a.y};
+}
+
+// A frame drawn just inside the rectangle, so its full width shows.
+TwipRect Inset(const TwipRect& r, int by) { return {r.x + by, r.y + by, r.w - 2 * by, r.h - 2 * by}; }
+
+class FontScope {
+ public:
+  FontScope(Surface& surface, double factor) : surface_(surface), size_(surface.FontSize()) {
+    surface.SetFontSize(std::round(size_) * factor);
+  }
+  ~FontScope() { surface_.SetFontSize(size_); }
+  FontScope(const FontScope&) = delete;
+  FontScope& operator=(const FontScope&) = delete;
+
+ private:
+  Surface& surface_;
+  double size_;
+};
+
+}  // namespace
+
+TwipRect PencilTipRect(const Surface& surface, const BoardGeometry& g, const Overlay& overlay) {
+  const int r = kTables.RowOf[overlay.tipCell], c = kTables.ColOf[overlay.tipCell];
+  const QString text = QString::fromStdString(overlay.tipText);
+  return {g.CellX(r, c) + 84, g.CellY(r, c) + g.CellSize / 3, static_cast<int>(std::ceil(surface.TextWidth(text))),
+          static_cast<int>(std::ceil(surface.TextHeight(text)))};
+}
+
+void DrawPlayOverlay(Surface& surface, const BoardGeometry& g, const PuzzleState& state, const Overlay& overlay,
+                     const BoardColours& colours) {
+  const int lineWidth = surface.LineWidth();
+  const int inset = static_cast<int>(kFrameLineWidth * kTwipsPerLineWidth / 2);
+  surface.SetLineWidth(kFrameLineWidth);
+  if (state.SelRow != -1) surface.Box(Inset(g.Cell(state.SelRow, state.SelCol), inset), colours.grid, false);
+  if (overlay.areaFrame != 0) surface.Box(Inset(AreaRect(g, overlay.areaFrame), inset), colours.grid, false);
+  surface.SetLineWidth(lineWidth);
+  if (!overlay.tipShown || overlay.tipCell == 0) return;
+  const FontScope small(surface, 0.6);
+  const TwipRect tip = PencilTipRect(surface, g, overlay);
+  surface.Box(tip, colours.control, true);
+  surface.SetTextColour(colours.numbers);
+  surface.Print(tip.x, tip.y, QString::fromStdString(overlay.tipText));
+}
+
+}  // namespace kalvero
