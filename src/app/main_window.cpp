@@ -9,6 +9,7 @@
 #include "app/client_area.h"
 #include "app/creation_controller.h"
 #include "app/output_commands.h"
+#include "app/play_controller.h"
 #include "app/puzzle_display.h"
 #include "app/scheme_styler.h"
 #include "generator/patterns.h"
@@ -25,6 +26,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   styler_ = std::make_unique<SchemeStyler>(ctx_, *this, widgets_);
   creation_ = new CreationController(ctx_, *display_, *this);
   output_ = new OutputCommands(ctx_, widgets_, *display_, *styler_, *creation_, *this);
+  play_ = new PlayController(ctx_, widgets_, *display_, *creation_, this);
   BuildMenuBar(*menuBar(), MenuTable());
   creation_->SetCreateEntry(findChild<QAction*>(QStringLiteral("mnucreateone")));
   ConnectButtons();
@@ -67,7 +69,7 @@ std::vector<MenuRow> MainWindow::MenuTable() {
       R::End(),
 
       R::Submenu("Puzzle", "mnusavenew"),
-      R::Item("Reset", "mnuresetpuz"),
+      R::Item("Reset", "mnuresetpuz", [this] { play_->ResetPuzzle(); }),
       R::Separator(),
       R::Submenu("Create", "mnucreateone"),
       R::Item(kCreateLevels[0].menuText, "mnucreatex_0", [this] { creation_->CreatePuzzle(0); }),

@@ -19,6 +19,7 @@ namespace kalvero {
 
 class CreationController;
 class OutputCommands;
+class PlayController;
 class PuzzleDisplay;
 class SchemeStyler;
 
@@ -57,6 +58,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<SchemeStyler> styler_;
   CreationController* creation_ = nullptr;  // owned as a child QObject
   OutputCommands* output_ = nullptr;        // owned as a child QObject
+  PlayController* play_ = nullptr;          // owned as a child QObject
   bool closingAll_ = false;
 };
 

@@ -28,6 +28,7 @@ void PuzzleDisplay::ReadPuzzle(const QString& fileName, std::int32_t n, bool& fa
   RedrawBoard();
   ShowPuzzleLabels();
   failed = false;
+  PuzzleChanged();
   SetStatus(QStringLiteral("Puzzle read"));
 }
 
@@ -71,6 +72,7 @@ void PuzzleDisplay::ShowNoPuzzle() {
   for (QLabel* label : {w_.fileLabel, w_.numberLabel, w_.levelLabel}) label->clear();
   w_.fileLabel->setToolTip(QString());
   SetStatus(QStringLiteral("Click Create for a new puzzle ..."));
+  PuzzleChanged();
 }
 
 }  // namespace kalvero

@@ -3,6 +3,7 @@
 // and fills the file, number, level and status labels.
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 #include "app/app_context.h"
 #include "app/main_widgets.h"
@@ -33,9 +34,18 @@ class PuzzleDisplay {
   void ShowLevel(int fixedCount);
   void SetStatus(const QString& text);
 
+  // Called after every successful read and when no puzzle is left to show,
+  // so play starts afresh on the new board.
+  void SetPuzzleChanged(std::function<void()> listener) { puzzleChanged_ = std::move(listener); }
+
  private:
+  void PuzzleChanged() {
+    if (puzzleChanged_) puzzleChanged_();
+  }
+
   AppContext& ctx_;
   const MainWidgets& w_;
+  std::function<void()> puzzleChanged_;
 };
 
 }  // namespace kalvero

@@ -39,6 +39,9 @@ PlaySession::PlaySession(PuzzleState& state, const Settings& settings, std::func
 void PlaySession::PuzzleRead() {
   undo_.Clear();
   solutionShown_ = false;
+  hoverArea_ = -1;
+  overlay_ = Overlay{};
+  overlay_.tipText.clear();
 }
 
 bool PlaySession::SelectedIsOpen() const {

@@ -74,7 +74,8 @@ class PlaySession {
   const Overlay& View() const { return overlay_; }
   const UndoList& Undos() const { return undo_; }
 
-  // A puzzle was read or created: the undo list starts empty.
+  // A puzzle was read or created: the undo list starts empty, the tip is
+  // hidden and emptied, no area is outlined.
   void PuzzleRead();
 
   // Pointer over the board at (row, col) of CellAt; pointer over the window

@@ -1,16 +1,56 @@
 #include "view/board_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace kalvero {
 
+namespace {
+
+int ButtonNumber(Qt::MouseButton button) {
+  return button == Qt::RightButton ? 2 : button == Qt::LeftButton ? 1 : 4;
+}
+
+// The board as assistive tools see it: a named picture whose value is the
+// selected cell and its entry.
+class BoardViewAccessible : public QAccessibleWidget {
+ public:
+  explicit BoardViewAccessible(BoardView* board) : QAccessibleWidget(board, QAccessible::Graphic) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return static_cast<const BoardView*>(widget())->AccessibleValue();
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
+  if (auto* board = qobject_cast<BoardView*>(object)) return new BoardViewAccessible(board);
+  return nullptr;
+}
+
+}  // namespace
+
 BoardView::BoardView(QWidget* parent) : QWidget(parent), surface_(geometry_.SurfaceSize), overlay_(geometry_.SurfaceSize) {
+  // Before anything asks for the board's accessible interface.
+  static const bool installed = [] {
+    QAccessible::installFactory(BoardFactory);
+    return true;
+  }();
+  Q_UNUSED(installed);
   setObjectName(QStringLiteral("Picture1"));
   setAccessibleName(QStringLiteral("Board"));
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardView::SetAccessibleValue(const QString& value) {
+  if (value == accessibleValue_) return;
+  accessibleValue_ = value;
+  QAccessibleValueChangeEvent event(this, value);
+  QAccessible::updateAccessibility(&event);
 }
 
 double BoardView::Scale() const {
@@ -36,9 +76,24 @@ void BoardView::paintEvent(QPaintEvent*) {
 
 void BoardView::mouseMoveEvent(QMouseEvent* event) { emit pointerMoved(ToTwips(event->position())); }
 
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  emit buttonPressed(ButtonNumber(event->button()), ToTwips(event->position()));
+}
+
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
-  const int button = event->button() == Qt::RightButton ? 2 : event->button() == Qt::LeftButton ? 1 : 4;
-  emit buttonReleased(button, ToTwips(event->position()));
+  emit buttonReleased(ButtonNumber(event->button()), ToTwips(event->position()));
+}
+
+void BoardView::leaveEvent(QEvent*) { emit pointerLeft(); }
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+  if (!event->text().isEmpty()) emit characterTyped(event->text().at(0).unicode());
+  event->accept();
+}
+
+void BoardView::keyReleaseEvent(QKeyEvent* event) {
+  emit keyReleased(event->key());
+  event->accept();
 }
 
 }  // namespace kalvero

@@ -10,6 +10,16 @@ void RecordingSurface::Clear(Colour background) {
 }
 
 void RecordingSurface::Box(const TwipRect& r, Colour colour, bool filled) {
+  // A fill hides the texts that start inside it and the fills it covers, so
+  // those are dropped: redrawing one cell again and again then keeps the
+  // recording (and every repaint) the same size.
+  if (filled) {
+    const auto inside = [&r](double x, double y) { return x >= r.x && x <= r.right() && y >= r.y && y <= r.bottom(); };
+    std::erase_if(calls_, [&](const Call& c) {
+      if (c.kind == Call::Kind::Text) return inside(c.rect.x, c.baseline);
+      return c.kind == Call::Kind::Fill && inside(c.rect.x, c.rect.y) && inside(c.rect.right(), c.rect.bottom());
+    });
+  }
   calls_.push_back({filled ? Call::Kind::Fill : Call::Kind::Outline, r, 0, colour, LineWidth(), {}, {}});
 }
 

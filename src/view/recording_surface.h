@@ -1,7 +1,8 @@
 #pragma once
 // A surface that records what is drawn on it as a list of drawing calls in
 // twips, so the screen can replay the board at any size and pixel density.
-// Clearing the surface drops everything drawn before.
+// Clearing the surface drops everything drawn before; a filled box drops
+// what it covers.
 #include <QPainter>
 #include <vector>
 

@@ -1,0 +1,176 @@
+#include "app/play_controller.h"
+
+#include <QLineEdit>
+
+#include "app/creation_controller.h"
+#include "app/std_text.h"
+#include "ui/box_control.h"
+#include "view/board_view.h"
+#include "view/play_drawing.h"
+#include "view/play_overlay.h"
+
+namespace kalvero {
+
+namespace {
+
+constexpr int kRightButton = 2;
+constexpr int kAreaFrameMs = 2000;
+
+// The four strips over the clue boxes, each spanning its side's nine boxes.
+TwipRect StripRect(const BoardGeometry& g, ClueStrip strip) {
+  const int first = 1 + 9 * static_cast<int>(strip);
+  const TwipRect a = g.Clue(first).rect;
+  const TwipRect b = g.Clue(first + 8).rect;
+  return {a.x, a.y, b.right() - a.x, b.bottom() - a.y};
+}
+
+bool Contains(const TwipRect& r, QPointF p) {
+  return p.x() >= r.x && p.x() < r.right() && p.y() >= r.y && p.y() < r.bottom();
+}
+
+struct StripHit {
+  ClueStrip strip;
+  QPointF at;  // relative to the strip's corner
+  TwipRect rect;
+};
+
+std::optional<StripHit> StripAt(const BoardGeometry& g, QPointF twips) {
+  for (ClueStrip strip : {ClueStrip::Top, ClueStrip::Right, ClueStrip::Bottom, ClueStrip::Left}) {
+    const TwipRect r = StripRect(g, strip);
+    if (Contains(r, twips)) return StripHit{strip, twips - QPointF(r.x, r.y), r};
+  }
+  return std::nullopt;
+}
+
+PlayKey KeyOf(int key) {
+  switch (key) {
+    case Qt::Key_F2: return PlayKey::F2;
+    case Qt::Key_F3: return PlayKey::F3;
+    case Qt::Key_Home: return PlayKey::Home;
+    case Qt::Key_Delete: return PlayKey::Delete;
+    case Qt::Key_Escape: return PlayKey::Escape;
+    case Qt::Key_Up: return PlayKey::Up;
+    case Qt::Key_Down: return PlayKey::Down;
+    case Qt::Key_Left: return PlayKey::Left;
+    case Qt::Key_Right: return PlayKey::Right;
+    default: return PlayKey::Other;
+  }
+}
+
+}  // namespace
+
+PlayController::PlayController(AppContext& ctx, const MainWidgets& widgets, PuzzleDisplay& display,
+                               const CreationController& creation, QObject* parent)
+    : QObject(parent),
+      ctx_(ctx),
+      w_(widgets),
+      display_(display),
+      session_(ctx.state, ctx.settings, [&creation] { return creation.Creating(); }) {
+  timer1_.setObjectName(QStringLiteral("Timer1"));
+  timer1_.setSingleShot(true);
+  timer1_.setInterval(kAreaFrameMs);
+  connect(&timer1_, &QTimer::timeout, this, [this] { Apply(session_.TimerFired()); });
+  display_.SetPuzzleChanged([this] {
+    session_.PuzzleRead();
+    if (ctx_.state.PuzzleCount == 0) session_.LeaveBoard();
+    ShowOverlay();
+  });
+  ConnectBoard();
+  ConnectButtons();
+}
+
+void PlayController::ConnectBoard() {
+  BoardView* board = w_.board;
+  connect(board, &BoardView::pointerMoved, this, &PlayController::PointerMoved);
+  connect(board, &BoardView::pointerLeft, this, [this] { Apply(session_.LeaveBoard()); });
+  connect(board, &BoardView::buttonPressed, this, &PlayController::ButtonPressed);
+  connect(board, &BoardView::buttonReleased, this, &PlayController::ButtonReleased);
+  connect(board, &BoardView::characterTyped, this, [this](int code) { Apply(session_.TypeChar(code)); });
+  connect(board, &BoardView::keyReleased, this, &PlayController::KeyReleased);
+}
+
+void PlayController::ConnectButtons() {
+  connect(w_.Button(ButtonId::Pencil), &BoxControl::mouseUp, this, [this](int button) {
+    Apply(button == kRightButton ? session_.HidePencilMarks() : session_.ShowPencilMarks());
+  });
+  connect(w_.Button(ButtonId::Undo), &BoxControl::mouseUp, this, [this](int button) {
+    if (button == kRightButton)
+      Apply(session_.ResetAll(ctx_.host, [this] { return Reread(); }));
+    else
+      Apply(session_.Undo());
+  });
+  connect(w_.Button(ButtonId::Reset), &BoxControl::mouseUp, this, [this] { ResetPuzzle(); });
+  connect(w_.Button(ButtonId::Verify), &BoxControl::mouseUp, this, [this] { Apply(session_.Check()); });
+  connect(w_.Button(ButtonId::ShowSolution), &BoxControl::mouseDown, this, [this] { Apply(session_.ShowSolution()); });
+  connect(w_.Button(ButtonId::ShowSolution), &BoxControl::mouseUp, this, [this] { Apply(session_.HideSolution()); });
+}
+
+void PlayController::ResetPuzzle() { Apply(session_.ResetPuzzle(ctx_.host, [this] { return Reread(); })); }
+
+bool PlayController::Reread() {
+  bool failed = true;
+  display_.ReadPuzzle(QStr(ctx_.state.PuzzleFileName), ctx_.state.PuzzleNumber, failed);
+  return !failed;
+}
+
+void PlayController::PointerMoved(QPointF twips) {
+  const BoardGeometry& g = w_.board->Geometry();
+  if (const auto hit = StripAt(g, twips)) {
+    Apply(session_.StripHover(hit->strip, hit->at.x(), hit->at.y(), hit->rect.w, hit->rect.h));
+    return;
+  }
+  Apply(session_.Hover(CellAt(twips.x(), twips.y(), g.GridLeft, g.GridTop, g.CellSize)));
+  // Typing works as soon as the pointer is over the board.
+  w_.board->setFocus(Qt::MouseFocusReason);
+}
+
+void PlayController::ButtonPressed(int button, QPointF twips) {
+  if (button != kRightButton) return;
+  const auto hit = StripAt(w_.board->Geometry(), twips);
+  stripPressed_ = hit.has_value();
+  if (hit) Apply(session_.StripPress(hit->strip, hit->at.x(), hit->at.y(), hit->rect.w, hit->rect.h));
+}
+
+void PlayController::ButtonReleased(int button, QPointF) {
+  if (button != kRightButton) return;
+  if (stripPressed_) {
+    stripPressed_ = false;
+    Apply(session_.StripRelease());
+  } else {
+    Apply(session_.CopyPencilValue());
+  }
+}
+
+void PlayController::KeyReleased(int key) { Apply(session_.KeyReleased(KeyOf(key))); }
+
+void PlayController::Apply(const PlayResult& result) {
+  if (result.drawing != BoardDrawing::None) {
+    DrawPlayResult(w_.board->Surface(), w_.board->Geometry(), ctx_.state, ctx_.Colours(), result);
+    w_.board->Changed();
+  }
+  if (result.overlayChanged || result.drawing != BoardDrawing::None) ShowOverlay();
+  if (result.startTimer) timer1_.start();
+  if (result.status) display_.SetStatus(QStr(*result.status));
+  if (result.notice) {
+    ctx_.Message(QStr(result.notice->text), QStr(result.notice->style));
+    ctx_.ProcessEvents();
+  }
+}
+
+void PlayController::ShowOverlay() {
+  RecordingSurface& overlay = w_.board->Overlay();
+  overlay.Forget();
+  DrawPlayOverlay(overlay, w_.board->Geometry(), ctx_.state, session_.View(), ctx_.Colours());
+  w_.board->Changed();
+  w_.pencilValue->setText(QStr(session_.View().pencilValue));
+  const PuzzleState& s = ctx_.state;
+  QString value;
+  if (s.SelRow != -1) {
+    const std::string& entry = s.FixedValue[s.SelRow][s.SelCol].empty() ? s.UserEntry[s.SelRow][s.SelCol]
+                                                                          : s.FixedValue[s.SelRow][s.SelCol];
+    value = QStringLiteral("row %1, column %2: %3").arg(s.SelRow).arg(s.SelCol).arg(QStr(entry));
+  }
+  w_.board->SetAccessibleValue(value);
+}
+
+}  // namespace kalvero

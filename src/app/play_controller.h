@@ -1,0 +1,49 @@
+#pragma once
+// Play in the main window: turns the board's pointer, button and key events
+// and the play buttons (pencil marks, undo, reset, check, solution) into
+// calls of the play session, then draws what it reports on the board and
+// its overlay, and fills the pencil-value field and the status label.
+#include <QObject>
+#include <QTimer>
+
+#include "app/app_context.h"
+#include "app/main_widgets.h"
+#include "app/puzzle_display.h"
+#include "play/play_session.h"
+
+namespace kalvero {
+
+class CreationController;
+
+class PlayController : public QObject {
+  Q_OBJECT
+ public:
+  PlayController(AppContext& ctx, const MainWidgets& widgets, PuzzleDisplay& display,
+                 const CreationController& creation, QObject* parent);
+
+  // Puzzle > Reset and the reset button.
+  void ResetPuzzle();
+
+  const PlaySession& Session() const { return session_; }
+
+ private:
+  void ConnectBoard();
+  void ConnectButtons();
+  void PointerMoved(QPointF twips);
+  void ButtonPressed(int button, QPointF twips);
+  void ButtonReleased(int button, QPointF twips);
+  void KeyReleased(int key);
+  // Draws what an action reports and shows the overlay, field and status.
+  void Apply(const PlayResult& result);
+  void ShowOverlay();
+  bool Reread();
+
+  AppContext& ctx_;
+  const MainWidgets& w_;
+  PuzzleDisplay& display_;
+  PlaySession session_;
+  QTimer timer1_;  // hides the sum-area frame two seconds after it shows
+  bool stripPressed_ = false;
+};
+
+}  // namespace kalvero
