@@ -55,7 +55,20 @@ PlayResult PlaySession::ClearSelection() {
   return OverlayOnly();
 }
 
+template <typename Action>
+PlayResult PlaySession::PointerAction(Action&& action) {
+  const Overlay before = overlay_;
+  const CellPos selected{state_.SelRow, state_.SelCol};
+  PlayResult result = action();
+  result.overlayChanged = !(overlay_ == before) || !(selected == CellPos{state_.SelRow, state_.SelCol});
+  return result;
+}
+
 PlayResult PlaySession::Hover(CellPos at) {
+  return PointerAction([&] { return HoverStep(at); });
+}
+
+PlayResult PlaySession::HoverStep(CellPos at) {
   hoverArea_ = -1;
   overlay_.areaFrame = 0;
   PlayResult result = OverlayOnly();
@@ -89,7 +102,7 @@ void PlaySession::PlaceTip(int r, int c, const std::string& marks) {
 
 PlayResult PlaySession::LeaveBoard() {
   hoverArea_ = -1;
-  return ClearSelection();
+  return PointerAction([&] { return ClearSelection(); });
 }
 
 PlayResult PlaySession::SetEntry(std::string entry) {

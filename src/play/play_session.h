@@ -52,6 +52,7 @@ struct Overlay {
   std::string tipText = " ? ";
   int tipCell = 0;  // the tip sits 84 right and a third of a cell down from this cell's corner
   std::string pencilValue;  // the read-only pencil value field beside the board
+  bool operator==(const Overlay&) const = default;
 };
 
 // Key codes the board reacts to on release.
@@ -128,6 +129,12 @@ class PlaySession {
   PlayResult Move(Direction direction);
   PlayResult ClearSelected();
   PlayResult ClearSelection();
+  PlayResult HoverStep(CellPos at);
+  // Runs a pointer action and reports an overlay change only when the
+  // selection or the overlay differ afterwards, so a pointer resting on one
+  // cell does not repaint the board.
+  template <typename Action>
+  PlayResult PointerAction(Action&& action);
   void PlaceTip(int r, int c, const std::string& marks);
 
   PuzzleState& state_;

@@ -209,8 +209,14 @@ class PlayTest : public QObject {
     QCOMPARE(b.play.View().pencilValue, std::string("?"));
   }
 
-  void noPuzzleSelectsNothing() {
+  // Only a change of selection or overlay asks for a repaint; with no
+  // puzzle nothing is selected.
+  void hoverRepaints() {
     Board b;
+    QVERIFY(b.play.Hover({3, 4}).overlayChanged);
+    QVERIFY(!b.play.Hover({3, 4}).overlayChanged);
+    QVERIFY(b.play.LeaveBoard().overlayChanged);
+    QVERIFY(!b.play.LeaveBoard().overlayChanged);
     b.state.PuzzleCount = 0;
     b.play.Hover({3, 4});
     QCOMPARE(b.Selected(), CellPos{});
