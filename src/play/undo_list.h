@@ -9,7 +9,6 @@ namespace kalvero {
 struct UndoRecord {
   int cell = 0;          // 1..81
   std::string previous;  // the entry before the change ("" for an empty cell)
-  bool operator==(const UndoRecord&) const = default;
 };
 
 class UndoList {
@@ -24,8 +23,6 @@ class UndoList {
   void Clear() { records_.clear(); }
   bool Empty() const { return records_.empty(); }
   std::size_t Size() const { return records_.size(); }
-  // Record i counted from the newest (0).
-  const UndoRecord& At(std::size_t i) const { return records_[records_.size() - 1 - i]; }
 
  private:
   std::vector<UndoRecord> records_;  // oldest first, so a push is cheap

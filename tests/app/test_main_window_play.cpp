@@ -94,7 +94,8 @@ class MainWindowPlayTest : public QObject {
   }
 
   // A right click on undo answered No keeps the entries and empties the
-  // list; the reset button answered Yes reads the puzzle again.
+  // list; the reset button answered Yes reads the puzzle again, which
+  // empties the list too.
   void undoAndReset() {
     Playing p;
     p.Hover(1, 1);
@@ -106,10 +107,13 @@ class MainWindowPlayTest : public QObject {
     }
     Click(p.window, "cmdundo");
     QCOMPARE(p.State().UserEntry[1][1], std::string("47"));
+    QTest::keyClick(p.board, '8');
     MessageAnswerer answers({QStringLiteral("Yes")});
     Click(p.window, "cmdreset");
     QCOMPARE(p.State().UserEntry[1][1], std::string());
     QCOMPARE(LabelText(p.window, "lblstatus"), QStringLiteral("Puzzle reset"));
+    Click(p.window, "cmdundo");  // the read emptied the list
+    QCOMPARE(p.State().UserEntry[1][1], std::string());
   }
 
   // Holding the solution button shows the solution; releasing brings the

@@ -153,22 +153,6 @@ class PlayTest : public QObject {
     QCOMPARE(static_cast<int>(b.play.Undos().Size()), undos);
   }
 
-  // What a change reports for drawing, and what undo records.
-  void recordsAndDrawing() {
-    Board b;
-    b.play.Hover({4, 7});
-    const PlayResult typed = b.play.TypeChar('4');
-    QCOMPARE(typed.drawing, BoardDrawing::Cell);
-    QCOMPARE(typed.cell, 34);
-    b.play.TypeChar('7');
-    QCOMPARE(b.play.Undos().At(0), (UndoRecord{34, "4"}));
-    QCOMPARE(b.play.Undos().At(1), (UndoRecord{34, ""}));
-    QCOMPARE(b.play.Undo().cell, 34);
-    b.play.PuzzleRead();
-    QVERIFY(b.play.Undos().Empty());
-    QCOMPARE(b.play.Undo().drawing, BoardDrawing::None);
-  }
-
   void hoverTip_data() {
     QTest::addColumn<bool>("tooltip");
     QTest::addColumn<QString>("mark");

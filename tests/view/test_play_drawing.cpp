@@ -72,22 +72,6 @@ class PlayDrawingTest : public QObject {
     if (!text.isEmpty()) QCOMPARE(colour, pencil ? kPencil : kNumbers);
   }
 
-  // The solution digit sits left of the centre and near the top, at 0.7 of
-  // the font size, which is restored afterwards.
-  void solutionPlacement() {
-    PuzzleState state;
-    QVERIFY(LoadPuzzleLine(state, kLine).ok());
-    const BoardGeometry g;
-    RecordingSurface surface(g.SurfaceSize);
-    DrawSolution(surface, g, state, kColours);
-    QCOMPARE(surface.FontSize(), 12.0);
-    const auto texts = surface.Texts();
-    const auto first = std::find_if(texts.begin(), texts.end(), [](const auto& t) { return t.text == "7"; });
-    QVERIFY(first != texts.end());
-    QVERIFY(first->x + 100 < g.CellX(1, 1) + g.HalfCell);
-    QCOMPARE(first->y, 521);  // 500 - 75 + round(600 / 3.5), less 75 again
-  }
-
   // The tip sits at 84 right of and 200 below its cell's corner, in the
   // numbers colour, and leaves the surface's font as it was.
   void pencilTip() {
