@@ -1,8 +1,13 @@
 #include "model/puzzle_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "model/line_reader.h"
+#include "model/posix_file.h"
 
 namespace kalvero {
 
@@ -96,13 +101,23 @@ std::string PuzzleLineOf(const PuzzleState& state) {
 }
 
 bool AppendLine(const std::string& fileName, const std::string& line) {
+  const bool existed = ::access(fileName.c_str(), F_OK) == 0;
   const bool needLineEnd = LacksFinalLineEnd(fileName);
-  FilePtr f(std::fopen(fileName.c_str(), "ab"));
-  if (!f) return false;
-  if (needLineEnd) std::fputs("\r\n", f.get());
-  std::fwrite(line.data(), 1, line.size(), f.get());
-  std::fputs("\r\n", f.get());
-  return std::fflush(f.get()) == 0 && !std::ferror(f.get());
+  FileDescriptor fd(::open(fileName.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+  struct stat before {};
+  if (!fd.IsOpen() || ::fstat(fd.get(), &before) != 0) return false;
+  std::string text = needLineEnd ? "\r\n" : "";
+  text += line;
+  text += "\r\n";
+  if (WriteAll(fd.get(), text) && fd.Close()) return true;
+  // A failed write (disk full, size limit) must not leave part of a line
+  // behind: cut the file back to what it held, or remove it when it is new.
+  if (existed) {
+    [[maybe_unused]] const int cut = ::truncate(fileName.c_str(), before.st_size);
+  } else {
+    ::unlink(fileName.c_str());
+  }
+  return false;
 }
 
 bool WritePuzzle(const PuzzleState& state, const std::string& fileName, WriteMode mode) {

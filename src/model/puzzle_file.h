@@ -64,7 +64,10 @@ bool WritePuzzle(const PuzzleState& state, const std::string& fileName, WriteMod
 // whatever is appended must first end that line.
 bool LacksFinalLineEnd(const std::string& fileName);
 
-// Appends one line plus CR LF to a file, creating it when missing.
+// Appends one line plus CR LF to a file, creating it when missing, and first
+// ends a last line that has no line end. False when the file cannot be
+// written; a write that fails part-way is cut back, so the file holds what it
+// held before (a file the call created is removed again).
 bool AppendLine(const std::string& fileName, const std::string& line);
 
 }  // namespace kalvero

@@ -1,5 +1,6 @@
-// `kalvero-tool bench files`: counting a very large puzzle file and reading
-// its last line, which must stay fast without holding the file in memory.
+// `kalvero-tool bench files`: counting a very large puzzle file, reading its
+// last line and deleting a puzzle from it, which must stay fast without
+// holding the file in memory.
 
 #include <stdlib.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "model/delete_puzzle.h"
 #include "model/line_reader.h"
 #include "model/puzzle_file.h"
 #include "tool/arguments.h"
@@ -88,9 +90,10 @@ int BenchFiles(const Args& args, std::ostream& out, std::ostream& err) {
   const double writeMs = MillisecondsSince(writeStart);
 
   constexpr int kRuns = 5;
-  std::vector<double> countMs, readMs;
+  std::vector<double> countMs, readMs, deleteMs;
   std::int32_t count = 0;
   bool readOk = true;
+  bool deleteOk = true;
   for (int run = 0; run < kRuns; ++run) {
     auto start = Clock::now();
     count = CountPuzzles(path);
@@ -101,13 +104,22 @@ int BenchFiles(const Args& args, std::ostream& out, std::ostream& err) {
     readOk = ReadPuzzle(state, path, count).ok() && readOk;
     readMs.push_back(MillisecondsSince(start));
   }
+  // Each run removes the first puzzle; a small file runs out of puzzles first.
+  const int deleteRuns = std::min<std::int32_t>(kRuns, count);
+  for (int run = 0; run < deleteRuns; ++run) {
+    const auto start = Clock::now();
+    deleteOk = DeletePuzzleLine(path, 1) == DeleteStatus::Ok && deleteOk;
+    deleteMs.push_back(MillisecondsSince(start));
+  }
+  deleteOk = deleteOk && CountPuzzles(path) == count - deleteRuns;
   std::filesystem::remove(path);
 
   out << "file benchmark: " << lines << " lines (" << (lines * 83) / 1000000 << " MB), written in "
       << static_cast<long>(writeMs) << " ms\n";
   out << "  CountPuzzles          median " << Median(countMs) << " ms  (counted " << count << ")\n";
   out << "  ReadPuzzle last line  median " << Median(readMs) << " ms  (" << (readOk ? "ok" : "FAILED") << ")\n";
-  return readOk && count == lines ? kExitOk : kExitInput;
+  out << "  DeletePuzzleLine      median " << Median(deleteMs) << " ms  (" << (deleteOk ? "ok" : "FAILED") << ")\n";
+  return readOk && deleteOk && count == lines ? kExitOk : kExitInput;
 }
 
 }  // namespace
