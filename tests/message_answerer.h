@@ -1,9 +1,11 @@
 #pragma once
 // Answers the program's own message boxes as they appear in a GUI test:
 // each message is recorded and answered by clicking the button with the
-// next caption of the list ("Ok" when the list runs out).
+// next caption of the list ("Ok" when the list runs out). An answer "=text"
+// types text into an input box's field and chooses "Enter".
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -33,7 +35,11 @@ class MessageAnswerer : public QObject {
         if (!form || !form->isVisible()) continue;
         seen << form->findChild<QLabel*>(QStringLiteral("Label1"))->text();
         if (onMessage) onMessage();
-        const QString caption = answers_.isEmpty() ? QStringLiteral("Ok") : answers_.takeFirst();
+        QString caption = answers_.isEmpty() ? QStringLiteral("Ok") : answers_.takeFirst();
+        if (caption.startsWith(QLatin1Char('='))) {
+          form->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(caption.mid(1));
+          caption = QStringLiteral("Enter");
+        }
         for (BoxControl* button : form->findChildren<BoxControl*>())
           if (button->isVisible() && button->Caption() == caption) {
             QTest::mouseClick(button, Qt::LeftButton);

@@ -22,11 +22,14 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   kalvero::SetApplicationIdentity();
   QApplication::setWindowIcon(ProgramIcon());
-  // A puzzle file the desktop hands over ("Open With" Kalvero) is shown
-  // instead of the configured one.
-  const QStringList args = QApplication::arguments();
   kalvero::MainWindow window(kalvero::RunningAppPaths());
-  window.Start(args.size() > 1 ? args.at(1) : QString());
+  window.Start();
   window.show();
+  // A puzzle file named on the command line or handed over by the desktop
+  // ("Open With" Kalvero) is opened once the window is up, as Load opens
+  // one: it joins the recent files, and an unreadable one is reported and
+  // leaves the configured puzzle shown.
+  const QStringList args = QApplication::arguments();
+  if (args.size() > 1) window.OpenPuzzleFile(args.at(1));
   return QApplication::exec();
 }

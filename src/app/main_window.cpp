@@ -10,6 +10,7 @@
 #include "app/creation_controller.h"
 #include "app/output_commands.h"
 #include "app/play_controller.h"
+#include "app/file_commands.h"
 #include "app/puzzle_display.h"
 #include "app/scheme_styler.h"
 #include "generator/patterns.h"
@@ -27,6 +28,7 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
   creation_ = new CreationController(ctx_, *display_, *this);
   output_ = new OutputCommands(ctx_, widgets_, *display_, *styler_, *creation_, *this);
   play_ = new PlayController(ctx_, widgets_, *display_, *creation_, this);
+  files_ = new FileCommands(ctx_, widgets_, *display_, *creation_, *this);
   BuildMenuBar(*menuBar(), MenuTable());
   creation_->SetCreateEntry(findChild<QAction*>(QStringLiteral("mnucreateone")));
   ConnectButtons();
@@ -53,8 +55,8 @@ std::vector<MenuRow> MainWindow::MenuTable() {
   // configuration.
   static const char* const kRecentNames[] = {"mnuoldfiles_0", "mnuoldfiles_1", "mnuoldfiles_2", "mnuoldfiles_3",
                                              "mnuoldfiles_4"};
-  for (const char* name : kRecentNames) {
-    R entry = R::Item("", name);
+  for (int i = 0; i < kRecentFileCount; ++i) {
+    R entry = R::Item("", kRecentNames[i], [this, i] { files_->OpenRecent(i); });
     entry.visible = false;
     rows.push_back(entry);
   }
@@ -79,9 +81,9 @@ std::vector<MenuRow> MainWindow::MenuTable() {
       R::Item("Cancel", "mnucreatex_4"),
       R::End(),
       R::Separator(),
-      R::Item("Append", "mnuSave2InFile"),
-      R::Item("Save", "mnusaveas"),
-      R::Item("Delete", "mnudelete"),
+      R::Item("Append", "mnuSave2InFile", [this] { files_->Append(); }),
+      R::Item("Save", "mnusaveas", [this] { files_->Save(); }),
+      R::Item("Delete", "mnudelete", [this] { files_->Delete(); }),
       R::Separator(),
       R::Submenu("Copy to Clipboard", "mnicopy2clip"),
       R::Item("Puzzle", "copy2clippuz", [this] { output_->CopyToClipboard(CopyPicture::Puzzle); }),
@@ -96,6 +98,8 @@ std::vector<MenuRow> MainWindow::MenuTable() {
   rows.insert(rows.end(), rest.begin(), rest.end());
   return rows;
 }
+
+void MainWindow::OpenPuzzleFile(const QString& path) { files_->OpenFromOutside(path); }
 
 void MainWindow::ConnectButtons() {
   connect(widgets_.Button(ButtonId::Create), &BoxControl::mouseUp, this, [this](int button) {

@@ -20,6 +20,7 @@ namespace kalvero {
 class CreationController;
 class OutputCommands;
 class PlayController;
+class FileCommands;
 class PuzzleDisplay;
 class SchemeStyler;
 
@@ -29,15 +30,18 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(AppPaths paths, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Start-up: configuration, colour scheme, the configured puzzle, or the
-  // first puzzle of `givenFile` when one was named on the command line.
-  void Start(const QString& givenFile = {});
+  // Start-up: configuration, colour scheme, the configured puzzle.
+  void Start();
 
   // Writes the configuration file (Options > Save and Exit).
   bool SaveConfig();
 
   // Asks "Exit?" and on Yes saves the configuration and closes every window.
   void Exit();
+
+  // Opens a puzzle file named from outside the window (the command line):
+  // a relative name is taken from the current directory.
+  void OpenPuzzleFile(const QString& path);
 
   // The state the window's parts share.
   AppContext& Context() { return ctx_; }
@@ -59,6 +63,7 @@ class MainWindow : public QMainWindow {
   CreationController* creation_ = nullptr;  // owned as a child QObject
   OutputCommands* output_ = nullptr;        // owned as a child QObject
   PlayController* play_ = nullptr;          // owned as a child QObject
+  FileCommands* files_ = nullptr;           // owned as a child QObject
   bool closingAll_ = false;
 };
 

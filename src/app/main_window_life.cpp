@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 
 #include "app/creation_controller.h"
 #include "app/main_window.h"
 #include "app/puzzle_display.h"
+#include "app/recent_menu.h"
 #include "app/scheme_styler.h"
 #include "app/std_text.h"
 #include "model/puzzle_file.h"
@@ -17,7 +17,7 @@
 
 namespace kalvero {
 
-void MainWindow::Start(const QString& givenFile) {
+void MainWindow::Start() {
   PuzzleState& state = ctx_.state;
   state.FixedCount = 7;
   // The level list starts at "Very Easy"; the level label stays empty until
@@ -37,10 +37,6 @@ void MainWindow::Start(const QString& givenFile) {
 
   state.PuzzleFileName = Std(ctx_.paths.Resolve(QStr(ctx_.settings.PuzzleFileName)));
   state.PuzzleNumber = ctx_.settings.PuzzleNumber;
-  if (!givenFile.isEmpty()) {
-    state.PuzzleFileName = Std(QFileInfo(givenFile).absoluteFilePath());
-    state.PuzzleNumber = 1;
-  }
   widgets_.fileLabel->clear();
   widgets_.fileLabel->setToolTip(QString());
   if (!FileExists(state.PuzzleFileName)) {
@@ -93,14 +89,7 @@ void MainWindow::LoadConfiguration() {
   ShowRecentFiles();
 }
 
-void MainWindow::ShowRecentFiles() {
-  for (int i = 0; i < kRecentFileCount; ++i) {
-    QAction* entry = findChild<QAction*>(QStringLiteral("mnuoldfiles_%1").arg(i));
-    entry->setText(QStr(ctx_.settings.recent.caption[i]));
-    entry->setVisible(ctx_.settings.recent.visible[i]);
-  }
-  findChild<QAction*>(QStringLiteral("mnuoldfiles_5"))->setVisible(ctx_.settings.recent.separatorVisible);
-}
+void MainWindow::ShowRecentFiles() { kalvero::ShowRecentFiles(*this, ctx_.settings.recent); }
 
 bool MainWindow::SaveConfig() {
   if (!ctx_.paths.settingsWritable) return false;

@@ -133,7 +133,10 @@ class MainWindowTest : public QObject {
   void accessibleControls() {
     Folder folder;
     MainWindow window(folder.paths());
-    for (BoxControl* button : window.findChildren<BoxControl*>()) {
+    // The file-dialog control stays hidden: it is no button a user sees.
+    QList<BoxControl*> buttons = window.findChildren<BoxControl*>();
+    buttons.removeIf([](const BoxControl* b) { return b->isHidden(); });
+    for (BoxControl* button : buttons) {
       QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
       QVERIFY(a);
       QCOMPARE(a->role(), QAccessible::Button);
@@ -143,7 +146,7 @@ class MainWindowTest : public QObject {
       QVERIFY(actions.contains(QAccessibleActionInterface::pressAction()));
       QVERIFY(actions.contains(QAccessibleActionInterface::showMenuAction()));
     }
-    QCOMPARE(window.findChildren<BoxControl*>().size(), 10);
+    QCOMPARE(buttons.size(), 10);
     QList<int> pressed;
     BoxControl* next = Button(window, "Command8_1");
     connect(next, &BoxControl::mouseUp, next, [&](int b) { pressed << b; });

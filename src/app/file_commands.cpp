@@ -1,0 +1,263 @@
+#include "app/file_commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMimeData>
+
+#include "app/creation_controller.h"
+#include "app/puzzle_display.h"
+#include "app/recent_menu.h"
+#include "app/std_text.h"
+#include "model/delete_puzzle.h"
+#include "model/puzzle_file.h"
+#include "model/recent_files.h"
+#include "model/text.h"
+#include "ui/box_control.h"
+#include "ui/fn_dialog.h"
+#include "ui/msg_form.h"
+#include "view/board_view.h"
+
+namespace kalvero {
+
+namespace {
+
+const QString kInformation = QStringLiteral("vbok+vbinformation");
+
+// A chosen name with no "." anywhere is a puzzle file name given without
+// its extension.
+QString WithTxtExtension(QString path) {
+  if (!path.contains(QLatin1Char('.'))) path += QStringLiteral(".txt");
+  return path;
+}
+
+QString AddedText(std::int32_t count) { return QStringLiteral("Puzzle#") + QStr(NumberText(count)); }
+
+// The first local .txt file among dropped files, or "".
+QString DroppedPuzzleFile(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+      return url.toLocalFile();
+  return {};
+}
+
+}  // namespace
+
+FileCommands::FileCommands(AppContext& ctx, const MainWidgets& widgets, PuzzleDisplay& display,
+                           const CreationController& creation, QMainWindow& window)
+    : QObject(&window),
+      ctx_(ctx),
+      w_(widgets),
+      display_(display),
+      creation_(creation),
+      window_(window),
+      gf1_(new FNDialog(&window)) {
+  gf1_->setObjectName(QStringLiteral("gf1"));
+  gf1_->hide();
+
+  connect(w_.Button(ButtonId::Load), &BoxControl::mouseUp, this, [this] { Load(); });
+  const std::pair<ButtonId, NavButton> navigation[] = {
+      {ButtonId::Previous, NavButton::Previous}, {ButtonId::Next, NavButton::Next}, {ButtonId::Random, NavButton::Random}};
+  for (const auto& [id, button] : navigation)
+    connect(w_.Button(id), &BoxControl::mouseUp, this, [this, button](int mouse) {
+      Navigate(button, mouse == 2 ? MouseButton::Right : MouseButton::Left);
+    });
+
+  window.setAcceptDrops(true);
+  window.installEventFilter(this);
+}
+
+bool FileCommands::Busy() const { return creation_.Creating(); }
+
+QAction* FileCommands::RecentEntry(int index) const {
+  return window_.findChild<QAction*>(QStringLiteral("mnuoldfiles_%1").arg(index));
+}
+
+bool FileCommands::OpenPuzzleFile(const QString& path) {
+  PuzzleState& state = ctx_.state;
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  const std::string previousFile = state.PuzzleFileName;
+  const std::int32_t previousNumber = state.PuzzleNumber;
+
+  state.PuzzleCount = CountPuzzles(Std(path));
+  bool failed = true;
+  display_.ReadPuzzle(path, 1, failed);
+  // A file with no puzzles has had the reader's message; like an unreadable
+  // file it brings the previous puzzle back, so the board and the count
+  // always belong to the same file.
+  const bool empty = state.PuzzleCount == 0;
+  if (failed || empty) {
+    state.PuzzleCount = CountPuzzles(previousFile);
+    bool ignored = false;
+    if (state.PuzzleCount > 0)
+      display_.ReadPuzzle(QStr(previousFile), previousNumber, ignored);
+    else
+      display_.ShowNoPuzzle();
+    QApplication::restoreOverrideCursor();
+    if (!empty) ShowReadError(path);
+    return false;
+  }
+  QApplication::restoreOverrideCursor();
+  ctx_.solver.Generating = false;
+  if (AddRecentFile(ctx_.settings.recent, Std(path))) ShowRecentFiles(window_, ctx_.settings.recent);
+  w_.board->setFocus();
+  return true;
+}
+
+void FileCommands::ShowReadError(const QString& path) {
+  ShowFailure(QStringLiteral("Error in reading File:\n") + path + QStringLiteral("\nPlease check data format"));
+}
+
+void FileCommands::ShowFailure(const QString& text) {
+  ctx_.Message(text, QStringLiteral("vbok+vbcritical"));
+  ctx_.ProcessEvents();
+}
+
+void FileCommands::OpenFromOutside(const QString& path) {
+  if (Busy() || path.isEmpty()) return;
+  OpenPuzzleFile(QFileInfo(path).absoluteFilePath());
+}
+
+QString FileCommands::ChooseFile(const QString& mode) {
+  gf1_->SetTitle(QStringLiteral("Kalvero"));
+  gf1_->SetFileTypes(QStringLiteral("*.txt"));
+  gf1_->SetFileTypesName(QStringLiteral("Kalvero Files"));
+  gf1_->SetDefaultDir(ctx_.paths.folder);
+  // The dialog control leaves the process's working folder as it found it.
+  const QString path = gf1_->GetFileName(mode);
+  return path.isEmpty() ? path : WithTxtExtension(path);
+}
+
+void FileCommands::Load() {
+  if (Busy()) return;
+  const QString path = ChooseFile(QStringLiteral("OPEN"));
+  if (!path.isEmpty()) OpenPuzzleFile(path);
+}
+
+void FileCommands::OpenRecent(int index) {
+  if (Busy()) return;
+  const QString caption = RecentEntry(index)->text();
+  if (caption.trimmed().isEmpty()) return;
+  if (!FileExists(Std(caption))) {
+    display_.SetStatus(caption + QStringLiteral(" not found"));
+    return;
+  }
+  OpenPuzzleFile(caption);
+}
+
+std::int32_t FileCommands::AskPuzzleNumber() {
+  const PuzzleState& state = ctx_.state;
+  for (;;) {
+    const QString answer =
+        Inputbox(&window_, QStr(PuzzleNumberPrompt(state.PuzzleCount)), QStr(NumberText(state.PuzzleNumber)), false);
+    ctx_.ProcessEvents();
+    const NumberAnswer read = ReadNumberAnswer(Std(answer), state.PuzzleCount);
+    if (read.kind == AnswerKind::End) return 0;
+    if (read.kind == AnswerKind::Chosen) return read.number;
+  }
+}
+
+void FileCommands::Navigate(NavButton button, MouseButton mouse) {
+  if (Busy()) return;
+  PuzzleState& state = ctx_.state;
+  const NavStep step = NavigationStep(button, mouse, state.PuzzleNumber, state.PuzzleCount);
+  std::int32_t n = 0;
+  switch (step.action) {
+    case NavAction::None: return;
+    case NavAction::Show: n = step.number; break;
+    case NavAction::ShowRandom: n = RandomPuzzleNumber(ctx_.random.Next(), state.PuzzleCount); break;
+    case NavAction::AskNumber: n = AskPuzzleNumber(); break;
+  }
+  if (n == 0) return;
+  const std::int32_t shown = state.PuzzleNumber;
+  state.PuzzleNumber = n;
+  bool failed = true;
+  display_.ReadPuzzle(QStr(state.PuzzleFileName), n, failed);
+  if (failed) {
+    // The file changed under the program: the number stays the shown puzzle's.
+    state.PuzzleNumber = shown;
+    ShowReadError(QStr(state.PuzzleFileName));
+    return;
+  }
+  w_.board->setFocus();
+}
+
+void FileCommands::Append() {
+  PuzzleState& state = ctx_.state;
+  if (Busy() || state.PuzzleCount == 0) return;
+  const QString path = QStr(state.PuzzleFileName);
+  if (!WritePuzzle(state, state.PuzzleFileName, WriteMode::Append)) {
+    ShowFailure(QStringLiteral("Could not write the puzzle file:\n") + path);
+    return;
+  }
+  state.PuzzleCount = CountPuzzles(state.PuzzleFileName);
+  ctx_.Message(AddedText(state.PuzzleCount) + QStringLiteral(" added to file: ") + path, kInformation);
+  ctx_.ProcessEvents();
+}
+
+void FileCommands::Save() {
+  const PuzzleState& state = ctx_.state;
+  if (Busy() || state.PuzzleCount == 0) return;
+  const QString path = ChooseFile(QStringLiteral("SAVE"));
+  if (path.isEmpty()) return;
+  if (!AppendLine(Std(path), state.PuzzleLine)) {
+    ShowFailure(QStringLiteral("Could not write the puzzle file:\n") + path);
+    return;
+  }
+  ctx_.Message(AddedText(CountPuzzles(Std(path))) + QStringLiteral(" added to file:\n") + path, kInformation);
+  ctx_.ProcessEvents();
+}
+
+void FileCommands::Delete() {
+  if (Busy()) return;
+  PuzzleState& state = ctx_.state;
+  const QString path = QStr(state.PuzzleFileName);
+  state.PuzzleCount = CountPuzzles(state.PuzzleFileName);
+  if (state.PuzzleCount < 2) return;
+  const MsgResult answer = ctx_.Message(QStringLiteral("Remove current puzzle from file: ") + path + QStringLiteral("?"),
+                                        QStringLiteral("vbYesNo+vbquestion"));
+  ctx_.ProcessEvents();
+  if (answer != MsgResult::Yes) return;
+
+  std::int32_t n = state.PuzzleNumber;
+  switch (DeletePuzzleLine(state.PuzzleFileName, n)) {
+    case DeleteStatus::Ok: break;
+    case DeleteStatus::CannotWrite:
+      ShowFailure(QStringLiteral("Could not write the puzzle file:\n") + path);
+      return;
+    case DeleteStatus::CannotRead:
+    case DeleteStatus::NoSuchLine:
+      ShowReadError(path);
+      return;
+  }
+  state.PuzzleCount = CountPuzzles(state.PuzzleFileName);
+  if (n > state.PuzzleCount) n = state.PuzzleCount;
+  bool failed = true;
+  display_.ReadPuzzle(path, n, failed);
+  ctx_.Message(QStringLiteral("Puzzle deleted"), kInformation);
+  ctx_.ProcessEvents();
+}
+
+bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched == &window_ && (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString path = DroppedPuzzleFile(drop->mimeData());
+    if (path.isEmpty() || Busy()) {
+      drop->ignore();
+      return true;
+    }
+    drop->acceptProposedAction();
+    // Opened once the drop has finished, so the drag source is not kept
+    // waiting through the messages an opening may show.
+    if (type == QEvent::Drop)
+      QMetaObject::invokeMethod(this, [this, path] { OpenFromOutside(path); }, Qt::QueuedConnection);
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace kalvero

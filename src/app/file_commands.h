@@ -1,0 +1,70 @@
+#pragma once
+// The puzzle file commands of the main window: the Load button, the
+// recent-file entries, the three navigation buttons and the Puzzle menu's
+// Append, Save and Delete, plus a file given on the command line or dropped
+// on the window. All of them do nothing while a creation runs, since a
+// creation reads and writes the same files and replaces the shown puzzle.
+#include <QObject>
+#include <QString>
+
+#include "app/app_context.h"
+#include "app/main_widgets.h"
+#include "model/navigation.h"
+
+class QAction;
+class QMainWindow;
+
+namespace kalvero {
+
+class CreationController;
+class FNDialog;
+class PuzzleDisplay;
+
+class FileCommands : public QObject {
+  Q_OBJECT
+ public:
+  // Connects the Load and navigation buttons and accepts dropped .txt files
+  // on the window; the window's menu calls the other commands.
+  FileCommands(AppContext& ctx, const MainWidgets& widgets, PuzzleDisplay& display, const CreationController& creation,
+               QMainWindow& window);
+
+  // Makes path the current puzzle file and shows its first puzzle, putting
+  // the path at the head of the recent files. An unreadable file or one with
+  // no puzzles brings the previous file and puzzle back; returns false then.
+  bool OpenPuzzleFile(const QString& path);
+
+  // A file named on the command line or dropped on the window: a relative
+  // name is taken from the current directory. Refused while a creation runs.
+  void OpenFromOutside(const QString& path);
+
+  void Load();
+  // The recent-file entry `index` (0..4) of the File menu.
+  void OpenRecent(int index);
+  void Navigate(NavButton button, MouseButton mouse);
+  void Append();
+  void Save();
+  void Delete();
+
+  // The file-dialog control gf1, so tests can answer its dialog.
+  FNDialog* FileDialog() const { return gf1_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool Busy() const;
+  QString ChooseFile(const QString& mode);
+  std::int32_t AskPuzzleNumber();
+  void ShowReadError(const QString& path);
+  void ShowFailure(const QString& text);
+  QAction* RecentEntry(int index) const;
+
+  AppContext& ctx_;
+  const MainWidgets& w_;
+  PuzzleDisplay& display_;
+  const CreationController& creation_;
+  QMainWindow& window_;
+  FNDialog* gf1_;
+};
+
+}  // namespace kalvero

@@ -1,0 +1,19 @@
+#include "app/recent_menu.h"
+
+#include <QAction>
+#include <QWidget>
+
+#include "app/std_text.h"
+
+namespace kalvero {
+
+void ShowRecentFiles(QWidget& window, const RecentFiles& recent) {
+  for (int i = 0; i < kRecentFileCount; ++i) {
+    QAction* entry = window.findChild<QAction*>(QStringLiteral("mnuoldfiles_%1").arg(i));
+    entry->setText(QStr(recent.caption[i]));
+    entry->setVisible(recent.visible[i]);
+  }
+  window.findChild<QAction*>(QStringLiteral("mnuoldfiles_5"))->setVisible(recent.separatorVisible);
+}
+
+}  // namespace kalvero
