@@ -21,10 +21,9 @@ using namespace kalvero::test;
 
 namespace {
 
-enum class Step { Previous, Next, First, Last, AskNumber, Delete, Append };
+enum class Step { Previous, Next, First, Last, AskNumber, Delete, Append, Load, Save, CommandLine, Drop };
 // How the puzzle file is spoiled before the step.
 enum class Spoil { None, DiskFull, FileIsFolder };
-enum class Opening { Dialog, CommandLine, Drop };
 
 QByteArray Joined(const QList<QByteArray>& lines) {
   QByteArray bytes;
@@ -45,13 +44,10 @@ struct Opened {
   QString file;
   QList<QByteArray> lines;
   Opened(const char* name, int count, int start) {
-    lines = ReadAll(folder.path("puzzles.txt")).split('\n').mid(0, count);
+    lines = ReadAll(folder.path("puzzles.txt")).split('\n').mid(0, std::max(count, 2));
     for (QByteArray& line : lines) line = line.trimmed();
     file = folder.path(name);
-    QFile puzzles(file);
-    puzzles.open(QIODevice::WriteOnly);
-    puzzles.write(Joined(lines));
-    puzzles.close();
+    Write(name, Joined(lines.mid(0, count)));
     Settings settings = DefaultSettings();
     settings.PuzzleFileName = file.toStdString();
     settings.PuzzleNumber = start;
@@ -59,16 +55,43 @@ struct Opened {
     cfg.open(QIODevice::WriteOnly);
     cfg.write(QByteArray::fromStdString(ConfigText(settings)));
     cfg.close();
+    // Files to open or save to: two puzzles, an unreadable line, no lines,
+    // a folder in the way.
+    const QByteArray two = Joined(lines.mid(0, 2));
+    for (const char* other : {"easy.txt", "v1.2/easy", "drop.dat"}) Write(other, two);
+    Write("bad.txt", "12345\r\n");
+    Write("empty.txt", "");
+    QDir(folder.dir.path()).mkdir(QStringLiteral("afolder.txt"));
     MessageAnswerer answers;
     window.Start();
     window.show();
+  }
+  void Write(const char* name, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(folder.path(name)).absolutePath());
+    QFile f(folder.path(name));
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
   }
   PuzzleState& State() { return window.Context().state; }
   QByteArray Shown() { return QByteArray::fromStdString(State().PuzzleLine); }
   FNDialog* Dialog() const { return window.findChild<FNDialog*>(QStringLiteral("gf1")); }
 };
 
-void Run(MainWindow& window, Step step) {
+// Drops a file on the window as the window system does: an enter, then the
+// drop, over the status label, which takes no drops itself.
+void Drop(MainWindow& window, const QString& path) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  QWidget* label = window.findChild<QLabel*>(QStringLiteral("lblstatus"));
+  const QPoint at = label->mapTo(&window, label->rect().center());
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window.windowHandle(), &enter);
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window.windowHandle(), &drop);
+  QCoreApplication::processEvents();
+}
+
+void Run(MainWindow& window, Step step, const QString& folder, const QString& chosen) {
   switch (step) {
     case Step::Previous: Click(window, "Command8_0"); break;
     case Step::First: Click(window, "Command8_0", Qt::RightButton); break;
@@ -77,6 +100,16 @@ void Run(MainWindow& window, Step step) {
     case Step::AskNumber: Click(window, "Command8_2", Qt::RightButton); break;
     case Step::Delete: Action(window, "mnudelete")->trigger(); break;
     case Step::Append: Action(window, "mnuSave2InFile")->trigger(); break;
+    case Step::Load: Click(window, "cmdload", Qt::RightButton); break;
+    case Step::Save: Action(window, "mnusaveas")->trigger(); break;
+    case Step::CommandLine: {
+      const QString before = QDir::currentPath();
+      QDir::setCurrent(folder);
+      window.OpenPuzzleFile(chosen);
+      QDir::setCurrent(before);
+      break;
+    }
+    case Step::Drop: Drop(window, folder + chosen); break;
   }
 }
 
@@ -95,8 +128,8 @@ class FileSizeLimit {
   rlimit saved_{};
 };
 
-QStringList WithPath(QStringList texts, const QString& path) {
-  for (QString& text : texts) text.replace(QStringLiteral("%f"), path);
+QStringList WithPath(QStringList texts, const QString& folder) {
+  for (QString& text : texts) text.replace(QStringLiteral("%d"), folder);
   return texts;
 }
 
@@ -104,8 +137,11 @@ QStringList WithPath(QStringList texts, const QString& path) {
 
 Q_DECLARE_METATYPE(Step)
 Q_DECLARE_METATYPE(Spoil)
-Q_DECLARE_METATYPE(Opening)
 
+// Each row starts a window on puzzle `start` of a file of `count` puzzles,
+// takes one step and answers its messages; then the current file, the label,
+// the puzzle shown, the messages, the file's lines and the newest recent
+// file are checked. "%d" in a message stands for the folder.
 class FileCommandsTest : public QObject {
   Q_OBJECT
  private slots:
@@ -115,7 +151,9 @@ class FileCommandsTest : public QObject {
     QTest::addColumn<int>("start");
     QTest::addColumn<Step>("step");
     QTest::addColumn<Spoil>("spoil");
+    QTest::addColumn<QString>("chosen");  // dialog answer, command-line name or dropped file; "" cancels
     QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("current");  // the current file afterwards
     QTest::addColumn<QString>("label");
     QTest::addColumn<int>("shown");  // the original line number of the puzzle shown afterwards
     QTest::addColumn<QStringList>("seen");
@@ -123,36 +161,70 @@ class FileCommandsTest : public QObject {
     const QString five = QStringLiteral("five.txt");
     const QList<int> all{1, 2, 3, 4, 5};
     const QString ask = QStringLiteral("Enter Puzzle Number to display\n1 to 5");
-    const QString remove = QStringLiteral("Remove current puzzle from file: %f?");
-    const auto row = [&](const char* name, const QString& file, int count, int start, Step step, QStringList answers,
-                         const char* label, int shown, QStringList seen, QList<int> lines, Spoil spoil = Spoil::None) {
-      QTest::newRow(name) << file << count << start << step << spoil << answers << QString::fromLatin1(label) << shown
-                          << seen << lines;
+    const QString remove = QStringLiteral("Remove current puzzle from file: %dfive.txt?");
+    const QString unwritable = QStringLiteral("Could not write the puzzle file:\n%d");
+    struct Row {
+      const char* name;
+      int count;
+      int start;
+      Step step;
+      QStringList answers;
+      const char* label;
+      int shown;
+      QStringList seen;
+      QList<int> lines;
+      QString chosen = {};
+      QString current = QStringLiteral("five.txt");
+      Spoil spoil = Spoil::None;
+      QString file = QStringLiteral("five.txt");
     };
-    row("count 1: next does nothing", five, 1, 1, Step::Next, {}, "p# 1 of 1", 1, {}, {1});
-    row("count 1: no question", five, 1, 1, Step::AskNumber, {}, "p# 1 of 1", 1, {}, {1});
-    row("count 1: delete does nothing", five, 1, 1, Step::Delete, {}, "p# 1 of 1", 1, {}, {1});
-    row("previous on the first wraps to the last", five, 5, 1, Step::Previous, {}, "p# 5 of 5", 5, {}, all);
-    row("next on the last wraps to the first", five, 5, 5, Step::Next, {}, "p# 1 of 5", 1, {}, all);
-    row("right-click previous shows the first", five, 5, 4, Step::First, {}, "p# 1 of 5", 1, {}, all);
-    row("right-click next shows the last", five, 5, 2, Step::Last, {}, "p# 5 of 5", 5, {}, all);
-    row("answer 2.6 shows 3", five, 5, 1, Step::AskNumber, {"=2.6"}, "p# 3 of 5", 3, {ask}, all);
-    row("answer N + 1 asks again", five, 5, 1, Step::AskNumber, {"=6", "=4"}, "p# 4 of 5", 4, {ask, ask}, all);
-    row("answer 0 ends", five, 5, 2, Step::AskNumber, {"=0"}, "p# 2 of 5", 2, {ask}, all);
-    row("empty answer ends", five, 5, 2, Step::AskNumber, {"="}, "p# 2 of 5", 2, {ask}, all);
-    row("cancelled question ends", five, 5, 2, Step::AskNumber, {"Cancel"}, "p# 2 of 5", 2, {ask}, all);
-    row("delete the last of 5 shows the new 4", five, 5, 5, Step::Delete, {"Yes"}, "p# 4 of 4", 4,
-        {remove, "Puzzle deleted"}, {1, 2, 3, 4});
-    row("delete 2 shows the old 3 as 2", five, 5, 2, Step::Delete, {"Yes"}, "p# 2 of 4", 3,
-        {remove, "Puzzle deleted"}, {1, 3, 4, 5});
-    row("delete answered No", five, 5, 2, Step::Delete, {"No"}, "p# 2 of 5", 2, {remove}, all);
-    row("delete from the temporary puzzle file", "temporarypuzzlefile.txt", 3, 2, Step::Delete, {"Yes"}, "p# 2 of 2",
-        3, {remove, "Puzzle deleted"}, {1, 3});
-    row("delete on a full disk", five, 5, 2, Step::Delete, {"Yes"}, "p# 2 of 5", 2,
-        {remove, "Could not write the puzzle file:\n%f"}, all, Spoil::DiskFull);
-    row("append", five, 5, 2, Step::Append, {}, "p# 2 of 5", 2, {"Puzzle# 6 added to file: %f"}, {1, 2, 3, 4, 5, 2});
-    row("append to a file that cannot be written", five, 5, 2, Step::Append, {}, "p# 2 of 5", 2,
-        {"Could not write the puzzle file:\n%f"}, {}, Spoil::FileIsFolder);
+    const Row rows[] = {
+        {"count 1: next does nothing", 1, 1, Step::Next, {}, "p# 1 of 1", 1, {}, {1}},
+        {"count 1: no question", 1, 1, Step::AskNumber, {}, "p# 1 of 1", 1, {}, {1}},
+        {"count 1: delete does nothing", 1, 1, Step::Delete, {}, "p# 1 of 1", 1, {}, {1}},
+        {"previous on the first wraps to the last", 5, 1, Step::Previous, {}, "p# 5 of 5", 5, {}, all},
+        {"next on the last wraps to the first", 5, 5, Step::Next, {}, "p# 1 of 5", 1, {}, all},
+        {"right-click previous shows the first", 5, 4, Step::First, {}, "p# 1 of 5", 1, {}, all},
+        {"right-click next shows the last", 5, 2, Step::Last, {}, "p# 5 of 5", 5, {}, all},
+        {"answer 2.6 shows 3", 5, 1, Step::AskNumber, {"=2.6"}, "p# 3 of 5", 3, {ask}, all},
+        {"answer N + 1 asks again", 5, 1, Step::AskNumber, {"=6", "=4"}, "p# 4 of 5", 4, {ask, ask}, all},
+        {"answer 0 ends", 5, 2, Step::AskNumber, {"=0"}, "p# 2 of 5", 2, {ask}, all},
+        {"empty answer ends", 5, 2, Step::AskNumber, {"="}, "p# 2 of 5", 2, {ask}, all},
+        {"cancelled question ends", 5, 2, Step::AskNumber, {"Cancel"}, "p# 2 of 5", 2, {ask}, all},
+        {"delete the last of 5 shows the new 4", 5, 5, Step::Delete, {"Yes"}, "p# 4 of 4", 4,
+         {remove, "Puzzle deleted"}, {1, 2, 3, 4}},
+        {"delete 2 shows the old 3 as 2", 5, 2, Step::Delete, {"Yes"}, "p# 2 of 4", 3, {remove, "Puzzle deleted"},
+         {1, 3, 4, 5}},
+        {"delete answered No", 5, 2, Step::Delete, {"No"}, "p# 2 of 5", 2, {remove}, all},
+        {"delete from the temporary puzzle file", 3, 2, Step::Delete, {"Yes"}, "p# 2 of 2", 3,
+         {"Remove current puzzle from file: %dtemporarypuzzlefile.txt?", "Puzzle deleted"}, {1, 3}, {},
+         "temporarypuzzlefile.txt", Spoil::None, "temporarypuzzlefile.txt"},
+        {"delete on a full disk", 5, 2, Step::Delete, {"Yes"}, "p# 2 of 5", 2, {remove, unwritable + five}, all, {},
+         five, Spoil::DiskFull},
+        {"append", 5, 2, Step::Append, {}, "p# 2 of 5", 2, {"Puzzle# 6 added to file: %dfive.txt"},
+         {1, 2, 3, 4, 5, 2}},
+        {"append to a file that cannot be written", 5, 2, Step::Append, {}, "p# 2 of 5", 2, {unwritable + five}, {},
+         {}, five, Spoil::FileIsFolder},
+        {"load easy opens easy.txt", 5, 2, Step::Load, {}, "p# 1 of 2", 1, {}, all, "easy", "easy.txt"},
+        {"load: a dot in a folder name, no .txt added", 5, 2, Step::Load, {}, "p# 1 of 2", 1, {}, all, "v1.2/easy",
+         "v1.2/easy"},
+        {"load cancelled", 5, 2, Step::Load, {}, "p# 2 of 5", 2, {}, all},
+        {"load an unreadable file", 5, 2, Step::Load, {}, "p# 2 of 5", 2,
+         {"Error in reading File:\n%dbad.txt\nPlease check data format"}, all, "bad.txt"},
+        {"load a file with no puzzles", 5, 2, Step::Load, {}, "p# 2 of 5", 2,
+         {"%dempty.txt does not appear to have any puzzles...\nPlease check data format"}, all, "empty.txt"},
+        {"relative name on the command line", 5, 2, Step::CommandLine, {}, "p# 1 of 2", 1, {}, all, "easy.txt",
+         "easy.txt"},
+        {"dropped .txt file", 5, 2, Step::Drop, {}, "p# 1 of 2", 1, {}, all, "easy.txt", "easy.txt"},
+        {"dropped other file is refused", 5, 2, Step::Drop, {}, "p# 2 of 5", 2, {}, all, "drop.dat"},
+        {"save: a name without extension gets .txt", 5, 3, Step::Save, {}, "p# 3 of 5", 3,
+         {"Puzzle# 1 added to file:\n%dsaved.txt"}, all, "saved"},
+        {"save into a folder", 5, 3, Step::Save, {}, "p# 3 of 5", 3, {unwritable + "afolder.txt"}, all,
+         "afolder.txt"},
+    };
+    for (const Row& r : rows)
+      QTest::newRow(r.name) << r.file << r.count << r.start << r.step << r.spoil << r.chosen << r.answers << r.current
+                            << QString::fromLatin1(r.label) << r.shown << r.seen << r.lines;
   }
   void command() {
     QFETCH(QString, name);
@@ -160,169 +232,67 @@ class FileCommandsTest : public QObject {
     QFETCH(int, start);
     QFETCH(Step, step);
     QFETCH(Spoil, spoil);
+    QFETCH(QString, chosen);
     QFETCH(QStringList, answers);
+    QFETCH(QString, current);
     QFETCH(QString, label);
     QFETCH(int, shown);
     QFETCH(QStringList, seen);
     QFETCH(QList<int>, fileLines);
     Opened o(name.toLatin1().constData(), count, start);
-    if (spoil == Spoil::FileIsFolder) QVERIFY(QFile::remove(o.file) && QDir().mkdir(o.file));
-    MessageAnswerer answerer(answers);
-    {
-      std::optional<FileSizeLimit> limit;
-      if (spoil == Spoil::DiskFull) limit.emplace(100);
-      Run(o.window, step);
-    }
-    QCOMPARE(answerer.seen, WithPath(seen, o.file));
-    QCOMPARE(LabelText(o.window, "lblpuznum"), label);
-    QCOMPARE(o.Shown(), o.lines[shown - 1]);
-    if (spoil == Spoil::FileIsFolder) return;
-    QList<QByteArray> expected;
-    for (int line : fileLines) expected << o.lines[line - 1];
-    QCOMPARE(ReadAll(o.file), Joined(expected));
-    QCOMPARE(QDir(o.folder.dir.path()).entryList(QDir::Hidden | QDir::Files).filter(QStringLiteral(".five")),
-             QStringList());
-  }
-
-  // Opening a file: it becomes the current file at puzzle 1 and heads the
-  // recent files; a file that cannot be shown brings puzzle 2 of the
-  // previous file back and leaves the list alone.
-  void open_data() {
-    QTest::addColumn<Opening>("how");
-    QTest::addColumn<QString>("chosen");  // "" cancels the dialog
-    QTest::addColumn<QString>("file");    // the file made for the row, relative to the folder
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("opens");
-    QTest::addColumn<QStringList>("seen");
-    const QByteArray two = "5193284673D65I72A82784165934937816256H29D57C11572638498316549729F51G23H4724839156\r\n"
-                           "4281693753E97H42F17615238496432179588I53D67A21728954365149786239C64E21H7287631594\r\n";
-    const auto D = Opening::Dialog;
-    QTest::newRow("easy opens easy.txt") << D << "easy" << "easy.txt" << two << true << QStringList();
-    QTest::newRow("a dot in a folder name: no .txt added") << D << "v1.2/easy" << "v1.2/easy" << two << true
-                                                           << QStringList();
-    QTest::newRow("cancelled dialog") << D << "" << "" << QByteArray() << false << QStringList();
-    QTest::newRow("unreadable file") << D << "bad.txt" << "bad.txt" << QByteArray("12345\r\n") << false
-                                     << QStringList{"Error in reading File:\n%f\nPlease check data format"};
-    QTest::newRow("file with no puzzles") << D << "empty.txt" << "empty.txt" << QByteArray("") << false
-                                          << QStringList{"%f does not appear to have any puzzles...\nPlease check data format"};
-    QTest::newRow("relative name on the command line") << Opening::CommandLine << "cmd.txt" << "cmd.txt" << two << true
-                                                       << QStringList();
-    QTest::newRow("dropped .txt file") << Opening::Drop << "drop.txt" << "drop.txt" << two << true << QStringList();
-    QTest::newRow("dropped other file is refused") << Opening::Drop << "drop.dat" << "drop.dat" << two << false
-                                                   << QStringList();
-  }
-  void open() {
-    QFETCH(Opening, how);
-    QFETCH(QString, chosen);
-    QFETCH(QString, file);
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, opens);
-    QFETCH(QStringList, seen);
-    Opened o("five.txt", 5, 2);
     const QString folder = o.folder.dir.path() + QLatin1Char('/');
-    const QString path = folder + file;
-    if (!file.isEmpty()) {
-      QDir().mkpath(QFileInfo(path).absolutePath());
-      QFile f(path);
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write(bytes);
-    }
-    FileDialogRequest request;
+    if (spoil == Spoil::FileIsFolder) QVERIFY(QFile::remove(o.file) && QDir().mkdir(o.file));
+    std::optional<FileDialogRequest> request;
     o.Dialog()->SetDialogRunner([&](const FileDialogRequest& r) {
       request = r;
       return chosen.isEmpty() ? QString() : folder + chosen;
     });
-    const QString before = QDir::currentPath();
-    MessageAnswerer answerer;
-    switch (how) {
-      case Opening::Dialog: Click(o.window, "cmdload", Qt::RightButton); break;
-      case Opening::CommandLine:
-        QDir::setCurrent(folder);
-        o.window.OpenPuzzleFile(chosen);
-        QDir::setCurrent(before);
-        break;
-      case Opening::Drop: {
-        // As the window system delivers a drop: an enter, then the drop,
-        // over the status label, which takes no drops itself.
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QWidget* label = o.window.findChild<QLabel*>(QStringLiteral("lblstatus"));
-        const QPoint at = label->mapTo(&o.window, label->rect().center());
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(o.window.windowHandle(), &enter);
-        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(o.window.windowHandle(), &drop);
-        QCoreApplication::processEvents();
-        break;
-      }
+    MessageAnswerer answerer(answers);
+    {
+      std::optional<FileSizeLimit> limit;
+      if (spoil == Spoil::DiskFull) limit.emplace(100);
+      Run(o.window, step, folder, chosen);
     }
-    if (how == Opening::Dialog) {
-      QCOMPARE(request.title, QStringLiteral("Kalvero"));
-      QCOMPARE(request.filter, QStringLiteral("Kalvero Files (*.txt)"));
-      QCOMPARE(request.startPath, folder);
-      QVERIFY(!request.save);
+    QCOMPARE(answerer.seen, WithPath(seen, folder));
+    QCOMPARE(QString::fromStdString(o.State().PuzzleFileName), folder + current);
+    QCOMPARE(LabelText(o.window, "lblpuznum"), label);
+    QCOMPARE(o.Shown(), o.lines[shown - 1]);
+    QCOMPARE(Action(o.window, "mnuoldfiles_0")->isVisible(), current != name);
+    if (current != name) QCOMPARE(Action(o.window, "mnuoldfiles_0")->text(), folder + current);
+    QCOMPARE(request.has_value(), step == Step::Load || step == Step::Save);
+    if (request) {
+      QCOMPARE(request->title, QStringLiteral("Kalvero"));
+      QCOMPARE(request->filter, QStringLiteral("Kalvero Files (*.txt)"));
+      QCOMPARE(request->startPath, folder);
+      QCOMPARE(request->save, step == Step::Save);
     }
-    QCOMPARE(answerer.seen, WithPath(seen, path));
-    QCOMPARE(QString::fromStdString(o.State().PuzzleFileName), opens ? path : o.file);
-    QCOMPARE(LabelText(o.window, "lblpuznum"), opens ? QStringLiteral("p# 1 of 2") : QStringLiteral("p# 2 of 5"));
-    QCOMPARE(o.Shown(), opens ? bytes.left(81) : o.lines[1]);
-    QCOMPARE(Action(o.window, "mnuoldfiles_0")->isVisible(), opens);
-    if (opens) QCOMPARE(Action(o.window, "mnuoldfiles_0")->text(), path);
+    if (step == Step::Save && chosen == QLatin1String("saved"))
+      QCOMPARE(ReadAll(folder + QStringLiteral("saved.txt")), o.lines[start - 1] + "\r\n");
+    if (spoil == Spoil::FileIsFolder) return;
+    QList<QByteArray> expected;
+    for (int line : fileLines) expected << o.lines[line - 1];
+    QCOMPARE(ReadAll(o.file), Joined(expected));
   }
 
   // Recent entries: a listed file opens and keeps its place, a missing one
   // only reports itself in the status text.
   void recentEntries() {
     Opened o("five.txt", 5, 2);
-    const QString other = o.folder.path("puzzles.txt");
-    const QString missing = o.folder.path("gone.txt");
+    const QStringList listed{o.folder.path("gone.txt"), o.folder.path("easy.txt"), o.file};
     RecentFiles& recent = o.window.Context().settings.recent;
-    recent.caption = {missing.toStdString(), other.toStdString(), o.file.toStdString(), "", ""};
-    recent.visible = {true, true, true, false, false};
-    Action(o.window, "mnuoldfiles_0")->setText(missing);
-    Action(o.window, "mnuoldfiles_1")->setText(other);
-    Action(o.window, "mnuoldfiles_2")->setText(o.file);
-
+    for (int i = 0; i < 3; ++i) {
+      recent.caption[i] = listed[i].toStdString();
+      recent.visible[i] = true;
+      Action(o.window, QStringLiteral("mnuoldfiles_%1").arg(i))->setText(listed[i]);
+    }
     Action(o.window, "mnuoldfiles_0")->trigger();
-    QCOMPARE(LabelText(o.window, "lblstatus"), missing + QStringLiteral(" not found"));
+    QCOMPARE(LabelText(o.window, "lblstatus"), listed[0] + QStringLiteral(" not found"));
     QCOMPARE(QString::fromStdString(o.State().PuzzleFileName), o.file);
 
     Action(o.window, "mnuoldfiles_1")->trigger();
-    QCOMPARE(QString::fromStdString(o.State().PuzzleFileName), other);
-    QCOMPARE(LabelText(o.window, "lblpuznum"), o.folder.NumberLabel(1));
-    QCOMPARE(Action(o.window, "mnuoldfiles_1")->text(), other);
-    QCOMPARE(Action(o.window, "mnuoldfiles_0")->text(), missing);
-  }
-
-  void save_data() {
-    QTest::addColumn<QString>("chosen");  // "" cancels the dialog
-    QTest::addColumn<QString>("path");    // the file written to
-    QTest::addColumn<QStringList>("seen");
-    QTest::newRow("a name without extension gets .txt") << "saved" << "saved.txt"
-                                                        << QStringList{"Puzzle# 1 added to file:\n%f"};
-    QTest::newRow("into a folder that cannot be written") << "afolder.txt" << "afolder.txt"
-                                                          << QStringList{"Could not write the puzzle file:\n%f"};
-    QTest::newRow("cancelled dialog") << "" << "" << QStringList();
-  }
-  void save() {
-    QFETCH(QString, chosen);
-    QFETCH(QString, path);
-    QFETCH(QStringList, seen);
-    Opened o("five.txt", 5, 3);
-    const QString folder = o.folder.dir.path() + QLatin1Char('/');
-    QDir().mkdir(folder + QStringLiteral("afolder.txt"));
-    bool save = false;
-    o.Dialog()->SetDialogRunner([&](const FileDialogRequest& r) {
-      save = r.save;
-      return chosen.isEmpty() ? QString() : folder + chosen;
-    });
-    MessageAnswerer answerer;
-    Action(o.window, "mnusaveas")->trigger();
-    QVERIFY(save);
-    QCOMPARE(answerer.seen, WithPath(seen, folder + path));
-    if (path == QLatin1String("saved.txt")) QCOMPARE(ReadAll(folder + path), o.lines[2] + "\r\n");
-    QCOMPARE(QString::fromStdString(o.State().PuzzleFileName), o.file);
-    QCOMPARE(LabelText(o.window, "lblpuznum"), QStringLiteral("p# 3 of 5"));
+    QCOMPARE(QString::fromStdString(o.State().PuzzleFileName), listed[1]);
+    QCOMPARE(LabelText(o.window, "lblpuznum"), QStringLiteral("p# 1 of 2"));
+    for (int i = 0; i < 3; ++i) QCOMPARE(Action(o.window, QStringLiteral("mnuoldfiles_%1").arg(i))->text(), listed[i]);
   }
 };
 
