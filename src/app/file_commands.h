@@ -37,16 +37,22 @@ class FileCommands : public QObject {
   // name is taken from the current directory. Refused while a creation runs.
   void OpenFromOutside(const QString& path);
 
+  // The Load button: a file chosen in the open dialog; a name with no "."
+  // gets ".txt".
   void Load();
-  // The recent-file entry `index` (0..4) of the File menu.
+  // The recent-file entry `index` (0..4) of the File menu; a missing file
+  // only reports itself in the status text.
   void OpenRecent(int index);
+  // A navigation button released with the left or right mouse button.
   void Navigate(NavButton button, MouseButton mouse);
+  // Puzzle > Append: the current puzzle added to the current file.
   void Append();
+  // Puzzle > Save: the current puzzle's line added to a file chosen in the
+  // save dialog; the current file stays.
   void Save();
+  // Puzzle > Delete: after a Yes, the current puzzle removed from its file
+  // (never the last one) and the puzzle that followed it shown.
   void Delete();
-
-  // The file-dialog control gf1, so tests can answer its dialog.
-  FNDialog* FileDialog() const { return gf1_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,7 +70,7 @@ class FileCommands : public QObject {
   PuzzleDisplay& display_;
   const CreationController& creation_;
   QMainWindow& window_;
-  FNDialog* gf1_;
+  FNDialog* gf1_;  // the hidden file-dialog control
 };
 
 }  // namespace kalvero
