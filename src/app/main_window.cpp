@@ -72,6 +72,7 @@ std::vector<MenuRow> MainWindow::MenuTable() {
 
       R::Submenu("Puzzle", "mnusavenew"),
       R::Item("Reset", "mnuresetpuz", [this] { play_->ResetPuzzle(); }),
+      HintRow(),
       R::Separator(),
       R::Submenu("Create", "mnucreateone"),
       R::Item(kCreateLevels[0].menuText, "mnucreatex_0", [this] { creation_->CreatePuzzle(0); }),
@@ -100,6 +101,12 @@ std::vector<MenuRow> MainWindow::MenuTable() {
 }
 
 void MainWindow::OpenPuzzleFile(const QString& path) { files_->OpenFromOutside(path); }
+
+MenuRow MainWindow::HintRow() {
+  MenuRow hint = MenuRow::Item("Hint", "mnuhint", [this] { play_->Hint(); });
+  hint.shortcut = QStringLiteral("Ctrl+H");
+  return hint;
+}
 
 void MainWindow::ConnectButtons() {
   connect(widgets_.Button(ButtonId::Create), &BoxControl::mouseUp, this, [this](int button) {

@@ -51,6 +51,7 @@ class MainWindow : public QMainWindow {
 
  private:
   std::vector<MenuRow> MenuTable();
+  MenuRow HintRow();
   void ConnectButtons();
   void LoadConfiguration();
   void ShowRecentFiles();

@@ -1,6 +1,7 @@
 #include "app/menu_table.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -26,6 +27,7 @@ void BuildMenuBar(QMenuBar& bar, const std::vector<MenuRow>& rows) {
         break;
       case MenuRow::Kind::Item:
         action = open.back()->addAction(row.caption);
+        if (!row.shortcut.isEmpty()) action->setShortcut(QKeySequence(row.shortcut));
         if (row.handler) QObject::connect(action, &QAction::triggered, action, [handler = row.handler] { handler(); });
         break;
     }

@@ -17,6 +17,7 @@ struct MenuRow {
   QString objectName;  // may be empty (the plain "Cancel" entries)
   std::function<void()> handler;  // may be empty: the entry closes the menu
   bool visible = true;
+  QString shortcut{};  // a key sequence ("Ctrl+H"), empty for none
 
   static MenuRow Item(const char* caption, const char* objectName, std::function<void()> handler = {}) {
     return {Kind::Item, QLatin1String(caption), QLatin1String(objectName), std::move(handler)};

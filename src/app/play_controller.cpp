@@ -1,7 +1,9 @@
 #include "app/play_controller.h"
 
 #include <QLineEdit>
+#include <QShortcut>
 
+#include "app/client_area.h"
 #include "app/creation_controller.h"
 #include "app/std_text.h"
 #include "ui/box_control.h"
@@ -46,6 +48,7 @@ PlayKey KeyOf(int key) {
   switch (key) {
     case Qt::Key_F2: return PlayKey::F2;
     case Qt::Key_F3: return PlayKey::F3;
+    case Qt::Key_F4: return PlayKey::F4;
     case Qt::Key_Home: return PlayKey::Home;
     case Qt::Key_Delete: return PlayKey::Delete;
     case Qt::Key_Escape: return PlayKey::Escape;
@@ -77,6 +80,10 @@ PlayController::PlayController(AppContext& ctx, const MainWidgets& widgets, Puzz
   });
   ConnectBoard();
   ConnectButtons();
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+    auto* redo = new QShortcut(keys, w_.client);
+    connect(redo, &QShortcut::activated, this, [this] { Apply(session_.Redo()); });
+  }
 }
 
 void PlayController::ConnectBoard() {
@@ -104,6 +111,8 @@ void PlayController::ConnectButtons() {
   connect(w_.Button(ButtonId::ShowSolution), &BoxControl::mouseDown, this, [this] { Apply(session_.ShowSolution()); });
   connect(w_.Button(ButtonId::ShowSolution), &BoxControl::mouseUp, this, [this] { Apply(session_.HideSolution()); });
 }
+
+void PlayController::Hint() { Apply(session_.AskHint()); }
 
 void PlayController::ResetPuzzle() { Apply(session_.ResetPuzzle(ctx_.host, [this] { return Reread(); })); }
 

@@ -3,6 +3,7 @@
 // and the play buttons (pencil marks, undo, reset, check, solution) into
 // calls of the play session, then draws what it reports on the board and
 // its overlay, and fills the pencil-value field and the status label.
+// Ctrl+Y and Ctrl+Shift+Z anywhere in the window redo.
 #include <QObject>
 #include <QTimer>
 
@@ -23,6 +24,8 @@ class PlayController : public QObject {
 
   // Puzzle > Reset and the reset button.
   void ResetPuzzle();
+  // Puzzle > Hint (Ctrl+H; F4 comes through the board's keys).
+  void Hint();
 
   const PlaySession& Session() const { return session_; }
 

@@ -1,5 +1,7 @@
 #include "play/play_session.h"
 
+#include <algorithm>
+
 #include "model/text.h"
 #include "play/solution_check.h"
 #include "solver/verify.h"
@@ -38,6 +40,7 @@ PlaySession::PlaySession(PuzzleState& state, const Settings& settings, std::func
 
 void PlaySession::PuzzleRead() {
   undo_.Clear();
+  shownHint_.reset();
   solutionShown_ = false;
   hoverArea_ = -1;
   overlay_ = Overlay{};
@@ -106,12 +109,24 @@ PlayResult PlaySession::LeaveBoard() {
 }
 
 PlayResult PlaySession::SetEntry(std::string entry) {
-  const int r = state_.SelRow, c = state_.SelCol;
-  const int cell = CellNum(r, c);
-  undo_.Push(cell, state_.UserEntry[r][c]);
+  const int cell = CellNum(state_.SelRow, state_.SelCol);
+  WriteEntry(cell, std::move(entry));
   state_.PencilCell = cell;
-  state_.UserEntry[r][c] = std::move(entry);
   return CellDrawing(cell);
+}
+
+std::string& PlaySession::EntryOf(int cell) { return state_.UserEntry[kTables.RowOf[cell]][kTables.ColOf[cell]]; }
+
+void PlaySession::WriteEntry(int cell, std::string entry) {
+  undo_.Push(cell, std::move(EntryOf(cell)));
+  EntryOf(cell) = std::move(entry);
+  ForgetHint();
+}
+
+void PlaySession::ForgetHint() {
+  shownHint_.reset();
+  overlay_.hintCells.clear();
+  overlay_.hintArea.clear();
 }
 
 PlayResult PlaySession::ClearSelected() { return SetEntry(std::string()); }
@@ -161,6 +176,7 @@ PlayResult PlaySession::KeyReleased(PlayKey key) {
   switch (key) {
     case PlayKey::F2: return ShowPencilMarks();
     case PlayKey::F3: return CopyPencilValue();
+    case PlayKey::F4: return AskHint();
     case PlayKey::Home: return Move(Direction::Home);
     case PlayKey::Delete:
     case PlayKey::Escape: return SelectedIsOpen() ? ClearSelected() : PlayResult{};
@@ -229,9 +245,52 @@ PlayResult PlaySession::TimerFired() {
 
 PlayResult PlaySession::Undo() {
   if (Busy() || undo_.Empty()) return {};
-  const UndoRecord record = undo_.Pop();
-  state_.UserEntry[kTables.RowOf[record.cell]][kTables.ColOf[record.cell]] = record.previous;
-  return CellDrawing(record.cell);
+  ForgetHint();
+  return CellDrawing(undo_.Undo([this](int cell) -> std::string& { return EntryOf(cell); }));
+}
+
+PlayResult PlaySession::Redo() {
+  if (Busy() || solutionShown_ || !undo_.CanRedo()) return {};
+  ForgetHint();
+  return CellDrawing(undo_.Redo([this](int cell) -> std::string& { return EntryOf(cell); }));
+}
+
+PlayResult PlaySession::AskHint() {
+  if (Busy() || solutionShown_ || state_.SolutionText.empty()) return {};
+  if (shownHint_) return ApplyShownHint();
+  Hint hint = FindHint(PositionOf(state_));
+  if (hint.kind == StepKind::None) {
+    PlayResult none = WithStatus({}, "No further step found");
+    none.notice = Notice{*none.status, "vbok+vblighton"};
+    return none;
+  }
+  std::vector<int> cells = hint.cells;
+  if (hint.cell != 0) cells.push_back(hint.cell);
+  for (const Removal& r : hint.removals) cells.push_back(r.cell);
+  std::sort(cells.begin(), cells.end());
+  cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+  overlay_.hintCells = std::move(cells);
+  overlay_.hintArea = hint.area;
+  PlayResult result = WithStatus(OverlayOnly(), hint.text);
+  result.notice = Notice{hint.text, "vbok+vblighton"};
+  shownHint_ = std::move(hint);
+  return result;
+}
+
+PlayResult PlaySession::ApplyShownHint() {
+  const Hint hint = std::move(*shownHint_);
+  // Typing next starts a new entry rather than adding to a hinted cell.
+  state_.PencilCell = -1;
+  if (hint.kind == StepKind::WrongValue) {
+    WriteEntry(hint.cell, std::string());
+    return CellDrawing(hint.cell);
+  }
+  if (hint.digit != 0) WriteEntry(hint.cell, std::to_string(hint.digit));
+  for (const Removal& r : hint.removals) WriteEntry(r.cell, std::to_string(DigitNumber(r.left)));
+  if (hint.removals.empty()) return CellDrawing(hint.cell);
+  PlayResult result = Drawing(BoardDrawing::Full);
+  result.overlayChanged = true;
+  return result;
 }
 
 PlayResult PlaySession::ResetAll(Host& host, const std::function<bool()>& reread) {

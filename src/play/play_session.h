@@ -8,7 +8,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "hint/hint.h"
 #include "model/config.h"
 #include "model/host.h"
 #include "model/puzzle_state.h"
@@ -52,11 +54,13 @@ struct Overlay {
   std::string tipText = " ? ";
   int tipCell = 0;  // the tip sits 84 right and a third of a cell down from this cell's corner
   std::string pencilValue;  // the read-only pencil value field beside the board
+  std::vector<int> hintCells;  // the cells a shown hint rests on or changes, outlined
+  std::vector<int> hintArea;   // the unit, lines or sum area it uses, outlined more lightly
   bool operator==(const Overlay&) const = default;
 };
 
 // Key codes the board reacts to on release.
-enum class PlayKey { F2, F3, Home, Delete, Escape, Up, Down, Left, Right, Other };
+enum class PlayKey { F2, F3, F4, Home, Delete, Escape, Up, Down, Left, Right, Other };
 
 // Character codes with a meaning of their own on the board.
 inline constexpr int kCharHome = '$';
@@ -104,6 +108,14 @@ class PlaySession {
   // The area-frame timer fired.
   PlayResult TimerFired();
 
+  // Ctrl+Y and Ctrl+Shift+Z: puts back the change undo took back last.
+  PlayResult Redo();
+
+  // Puzzle > Hint, Ctrl+H and F4: shows the next step (status, message and
+  // outline, until the next change); asked again on the unchanged board,
+  // carries it out as entries recorded for undo.
+  PlayResult AskHint();
+
   // The undo button: left takes back the newest change; right resets and
   // then empties the list whatever the answer (with an empty list it asks
   // nothing).
@@ -126,6 +138,11 @@ class PlaySession {
   bool SelectedIsOpen() const;
   // Records the selected cell's entry for undo, changes it and reports the cell.
   PlayResult SetEntry(std::string entry);
+  // Records a cell's entry for undo and changes it; a shown hint is forgotten.
+  void WriteEntry(int cell, std::string entry);
+  std::string& EntryOf(int cell);
+  PlayResult ApplyShownHint();
+  void ForgetHint();
   PlayResult Move(Direction direction);
   PlayResult ClearSelected();
   PlayResult ClearSelection();
@@ -144,6 +161,7 @@ class PlaySession {
   Overlay overlay_;
   int hoverArea_ = -1;
   bool solutionShown_ = false;
+  std::optional<Hint> shownHint_;  // the hint shown on the unchanged board
 };
 
 }  // namespace kalvero

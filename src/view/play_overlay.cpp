@@ -45,7 +45,14 @@ void DrawPlayOverlay(Surface& surface, const BoardGeometry& g, const PuzzleState
                      const BoardColours& colours) {
   const int lineWidth = surface.LineWidth();
   const int inset = static_cast<int>(kFrameLineWidth * kTwipsPerLineWidth / 2);
+  // A hint's unit or area lightly in the pencil colour, the cells it rests
+  // on or changes in full width in the numbers colour.
+  surface.SetLineWidth(kHintAreaLineWidth);
+  for (int cell : overlay.hintArea)
+    surface.Box(Inset(g.Cell(kTables.RowOf[cell], kTables.ColOf[cell]), inset), colours.pencil, false);
   surface.SetLineWidth(kFrameLineWidth);
+  for (int cell : overlay.hintCells)
+    surface.Box(Inset(g.Cell(kTables.RowOf[cell], kTables.ColOf[cell]), 2 * inset), colours.numbers, false);
   if (state.SelRow != -1) surface.Box(Inset(g.Cell(state.SelRow, state.SelCol), inset), colours.grid, false);
   if (overlay.areaFrame != 0) surface.Box(Inset(AreaRect(g, overlay.areaFrame), inset), colours.grid, false);
   surface.SetLineWidth(lineWidth);

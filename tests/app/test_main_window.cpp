@@ -169,10 +169,10 @@ class MainWindowTest : public QObject {
     const QStringList file{"Options", "-", "", "", "", "", "", "-", "Print", "-", "Help", "About", "-", "Exit"};
     QCOMPARE(Captions(top[0]->menu()), file);
     QCOMPARE(Captions(top[0]->menu()->actions()[0]->menu()), (QStringList{"Change", "Save", "-", "Cancel"}));
-    const QStringList puzzle{"Reset", "-", "Create", "-", "Append", "Save", "Delete", "-", "Copy to Clipboard", "-", "Cancel"};
+    const QStringList puzzle{"Reset", "Hint", "-", "Create", "-", "Append", "Save", "Delete", "-", "Copy to Clipboard", "-", "Cancel"};
     QCOMPARE(Captions(top[1]->menu()), puzzle);
     QCOMPARE(Captions(Action(window, "mnucreateone")->menu()), (QStringList{"Very Easy", "Easy", "Hard", "-", "Cancel"}));
-    QCOMPARE(Captions(top[1]->menu()->actions()[8]->menu()), (QStringList{"Puzzle", "Solution", "-", "Cancel"}));
+    QCOMPARE(Captions(top[1]->menu()->actions()[9]->menu()), (QStringList{"Puzzle", "Solution", "-", "Cancel"}));
     QCOMPARE(Button(window, "cmdundo")->toolTip(), QStringLiteral("Undo last manual placement; rightclick to reset all"));
     QCOMPARE(Button(window, "cmdcreate")->toolTip(),
              QStringLiteral("Create a new puzzle; right click to set options and create multiple puzzles"));

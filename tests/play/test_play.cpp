@@ -48,7 +48,7 @@ struct Board {
 };
 
 PlayKey KeyNamed(const QString& name) {
-  static const QHash<QString, PlayKey> keys{{"F2", PlayKey::F2},       {"F3", PlayKey::F3},
+  static const QHash<QString, PlayKey> keys{{"F2", PlayKey::F2},       {"F3", PlayKey::F3}, {"F4", PlayKey::F4},
                                             {"Home", PlayKey::Home},   {"Delete", PlayKey::Delete},
                                             {"Escape", PlayKey::Escape}, {"Up", PlayKey::Up},
                                             {"Down", PlayKey::Down},   {"Left", PlayKey::Left},
@@ -58,7 +58,7 @@ PlayKey KeyNamed(const QString& name) {
 
 // Runs a script of blank-separated steps: "@RC" hovers cell (R, C) (row or
 // column 0 lies outside the grid), "'X" types character X ("'esc" types
-// Escape), ">Key" releases a key, "undo", "copy", "strip" hovers the top
+// Escape), ">Key" releases a key, "undo", "redo", "hint", "copy", "strip" hovers the top
 // clue of column 1.
 void Run(Board& b, const QString& script) {
   for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -72,6 +72,10 @@ void Run(Board& b, const QString& script) {
       b.play.KeyReleased(KeyNamed(step.mid(1)));
     else if (step == QLatin1String("undo"))
       b.play.Undo();
+    else if (step == QLatin1String("redo"))
+      b.play.Redo();
+    else if (step == QLatin1String("hint"))
+      b.play.AskHint();
     else if (step == QLatin1String("copy"))
       b.play.CopyPencilValue();
     else if (step == QLatin1String("strip"))
@@ -122,12 +126,18 @@ class PlayTest : public QObject {
     QTest::newRow("undo keeps the cell in mark mode") << "" << 0 << false << "@12 '4 '7 undo '8" << "12=48" << "12" << 2;
     QTest::newRow("undo restores other cells newest first")
         << "" << 0 << false << "@12 '4 @13 '5 undo" << "12=4;13=" << "13" << 1;
+    QTest::newRow("redo puts back the undone changes in order")
+        << "" << 0 << false << "@12 '4 @13 '5 '7 undo undo undo redo redo" << "12=4;13=5" << "13" << 2;
+    QTest::newRow("redo with nothing undone does nothing") << "" << 0 << false << "@12 '4 redo" << "12=4" << "12" << 1;
+    QTest::newRow("a new change empties the redo list")
+        << "" << 0 << false << "@12 '4 @13 '5 undo '8 redo" << "12=4;13=8" << "13" << 2;
+    QTest::newRow("redo then undo again") << "" << 0 << false << "@12 '4 '7 undo redo undo" << "12=4" << "12" << 1;
     QTest::newRow("copy of a single mark trims its blank") << "12= 6" << 0 << false << "@12 copy" << "12=6" << "12" << 1;
     QTest::newRow("F3 copies several marks") << "12=368" << 0 << false << "@12 >F3" << "12=368" << "12" << 1;
     QTest::newRow("copy without computed marks does nothing") << "" << 0 << false << "@12 copy" << "12=" << "12" << 0;
     QTest::newRow("copy into a given does nothing") << "22= 4" << 0 << false << "@22 copy" << "22=" << "22" << 0;
     QTest::newRow("while creating nothing happens")
-        << "12=5" << 0 << true << "@12 '5 >Home copy >F3 undo" << "12=" << "-" << 0;
+        << "12=5" << 0 << true << "@12 '5 >Home copy >F3 undo redo >F4 hint" << "12=" << "-" << 0;
   }
   void entry() {
     QFETCH(QString, marks);
@@ -320,6 +330,81 @@ class PlayTest : public QObject {
     QCOMPARE(*hidden.status, std::string());
     QCOMPARE(b.state.UserEntry[1][2], std::string("47"));
     QCOMPARE(static_cast<int>(b.play.Undos().Size()), 2);
+  }
+
+  // The board is solved but for the cells set by `entries`; the script asks
+  // for hints. "*" stands for the cell's solution digit.
+  void hint_data() {
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("cell");  // "RC"
+    QTest::addColumn<QString>("want");
+    QTest::addColumn<int>("undos");
+    QTest::newRow("shown only") << "12=" << "hint" << "12" << "" << 0;
+    QTest::newRow("asked twice: placed and recorded") << "12=" << "hint hint" << "12" << "*" << 1;
+    QTest::newRow("placed hint undone") << "12=" << "hint hint undo" << "12" << "" << 0;
+    QTest::newRow("a change in between shows it again") << "12=" << "hint @13 '. hint" << "12" << "" << 1;
+    QTest::newRow("a wrong value comes first, then is cleared")
+        << "12=;13=9" << "hint hint" << "13" << "" << 1;
+    QTest::newRow("F4 as Hint") << "12=" << ">F4 >F4" << "12" << "*" << 1;
+    QTest::newRow("redo gone after a hint is placed") << "12=;13=" << "@13 '1 undo hint hint redo" << "13" << "" << 1;
+  }
+  void hint() {
+    QFETCH(QString, entries);
+    QFETCH(QString, script);
+    QFETCH(QString, cell);
+    QFETCH(QString, want);
+    Board b;
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c)
+        if (b.state.FixedValue[r][c].empty()) b.state.UserEntry[r][c] = std::to_string(b.state.Solution[r][c]);
+    Board::Fill(b.state.UserEntry, entries);
+    Run(b, script);
+    const int r = cell[0].digitValue(), c = cell[1].digitValue();
+    const QString expected = want == QLatin1String("*") ? QString::number(b.state.Solution[r][c]) : want;
+    QCOMPARE(QString::fromStdString(b.state.UserEntry[r][c]), expected);
+    QTEST(static_cast<int>(b.play.Undos().Size()), "undos");
+  }
+
+  // The first ask shows the step and outlines it; the answer never gives
+  // away the digit of a wrong value.
+  void hintShown_data() {
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("outlined");  // a cell number
+    QTest::addColumn<bool>("area");     // a unit or area outlined too
+    QTest::newRow("wrong value") << "12=;13=9" << "The 9 in row 1, column 3 is wrong" << 3 << false;
+    QTest::newRow("one open cell") << "12=" << "" << 2 << true;
+  }
+  void hintShown() {
+    QFETCH(QString, entries);
+    QFETCH(QString, text);
+    QFETCH(int, outlined);
+    Board b;
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c)
+        if (b.state.FixedValue[r][c].empty()) b.state.UserEntry[r][c] = std::to_string(b.state.Solution[r][c]);
+    Board::Fill(b.state.UserEntry, entries);
+    const PlayResult shown = b.play.AskHint();
+    QVERIFY(shown.overlayChanged);
+    QCOMPARE(shown.notice->style, std::string("vbok+vblighton"));
+    QCOMPARE(shown.notice->text, *shown.status);
+    if (!text.isEmpty()) QCOMPARE(QString::fromStdString(*shown.status), text);
+    const std::vector<int>& cells = b.play.View().hintCells;
+    QVERIFY(std::find(cells.begin(), cells.end(), outlined) != cells.end());
+    QTEST(!b.play.View().hintArea.empty(), "area");
+    b.play.PuzzleRead();
+    QVERIFY(b.play.View().hintCells.empty());
+  }
+
+  // Every read of a puzzle empties the redo list.
+  void readEmptiesRedo() {
+    Board b;
+    Run(b, "@12 '4 undo");
+    QVERIFY(b.play.Undos().CanRedo());
+    b.play.PuzzleRead();
+    QVERIFY(!b.play.Undos().CanRedo());
+    QCOMPARE(b.play.Redo().drawing, BoardDrawing::None);
   }
 
   void pencilButton() {
