@@ -58,6 +58,7 @@ AppPaths AppPaths::In(const QString& folder) {
   p.schemeList = p.folder + QStringLiteral("all.col");
   p.tempPuzzles = p.folder + QStringLiteral("temporarypuzzlefile.txt");
   p.helpPage = p.folder + QStringLiteral("kalvero.htm");
+  p.unfinishedFile = p.folder + QStringLiteral("unfinished.dat");
   return p;
 }
 
@@ -82,6 +83,7 @@ AppPaths ChooseAppPaths(const ShippedFiles& shipped, const QString& dataFolder) 
     p.folder = data;
     p.configFile = data + QStringLiteral("kalvero.cfg");
     p.tempPuzzles = data + QStringLiteral("temporarypuzzlefile.txt");
+    p.unfinishedFile = data + QStringLiteral("unfinished.dat");
   } else {
     p.settingsWritable = false;
   }

@@ -31,6 +31,7 @@ struct AppPaths {
   QString schemeList;    // shipped "all.col"
   QString tempPuzzles;   // folder + "temporarypuzzlefile.txt"
   QString helpPage;      // shipped "kalvero.htm"
+  QString unfinishedFile;  // folder + "unfinished.dat": entries kept when the program ends
   // False when neither the program's folder nor the data folder can be
   // written: the settings are read but cannot be saved.
   bool settingsWritable = true;

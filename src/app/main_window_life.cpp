@@ -1,5 +1,6 @@
 // Form1's life: start-up in its fixed order, the configuration file, and the
-// two ways of ending the program.
+// two ways of ending the program (both keep the entries on the board for the
+// next start).
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -8,6 +9,7 @@
 
 #include "app/creation_controller.h"
 #include "app/main_window.h"
+#include "app/play_controller.h"
 #include "app/puzzle_display.h"
 #include "app/recent_menu.h"
 #include "app/scheme_styler.h"
@@ -53,13 +55,15 @@ void MainWindow::Start() {
   }
   bool failed = false;
   display_->ReadPuzzle(QStr(state.PuzzleFileName), state.PuzzleNumber, failed);
-  if (failed) {
-    ctx_.Message(QStringLiteral("Puzzle file not found:\n") + QStr(state.PuzzleFileName),
-                 QStringLiteral("vbok+vbcritical"));
-    ctx_.ProcessEvents();
-    display_->DrawEmptyGrid();
-    display_->SetStatus(QStringLiteral("Click Create button for a new puzzle ..."));
+  if (!failed) {
+    play_->ResumeEntries();
+    return;
   }
+  ctx_.Message(QStringLiteral("Puzzle file not found:\n") + QStr(state.PuzzleFileName),
+               QStringLiteral("vbok+vbcritical"));
+  ctx_.ProcessEvents();
+  display_->DrawEmptyGrid();
+  display_->SetStatus(QStringLiteral("Click Create button for a new puzzle ..."));
 }
 
 void MainWindow::LoadConfiguration() {
@@ -136,6 +140,7 @@ void MainWindow::CloseAllWindows() {
   }
   if (closingAll_) return;
   closingAll_ = true;
+  play_->KeepEntries();
   for (QWidget* window : QApplication::topLevelWidgets())
     if (window != this && window->isVisible()) window->close();
   close();

@@ -1,11 +1,14 @@
 #include "app/play_controller.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QShortcut>
 
 #include "app/client_area.h"
 #include "app/creation_controller.h"
 #include "app/std_text.h"
+#include "model/config.h"
+#include "play/kept_entries.h"
 #include "ui/box_control.h"
 #include "view/board_view.h"
 #include "view/play_drawing.h"
@@ -17,6 +20,8 @@ namespace {
 
 constexpr int kRightButton = 2;
 constexpr int kAreaFrameMs = 2000;
+// Far more than any kept-entries text; a larger file is not one of ours.
+constexpr qint64 kKeptEntriesMaxBytes = 64 * 1024;
 
 // The four strips over the clue boxes, each spanning its side's nine boxes.
 TwipRect StripRect(const BoardGeometry& g, ClueStrip strip) {
@@ -115,6 +120,23 @@ void PlayController::ConnectButtons() {
 void PlayController::Hint() { Apply(session_.AskHint()); }
 
 void PlayController::ResetPuzzle() { Apply(session_.ResetPuzzle(ctx_.host, [this] { return Reread(); })); }
+
+void PlayController::KeepEntries() {
+  if (!ctx_.paths.settingsWritable) return;
+  if (ctx_.state.PuzzleCount == 0 || !HasEntries(ctx_.state)) {
+    QFile::remove(ctx_.paths.unfinishedFile);
+    return;
+  }
+  WriteFileAtomically(Std(ctx_.paths.unfinishedFile), KeptEntriesText(ctx_.state));
+}
+
+void PlayController::ResumeEntries() {
+  QFile file(ctx_.paths.unfinishedFile);
+  if (!file.open(QIODevice::ReadOnly)) return;
+  if (!RestoreEntries(file.read(kKeptEntriesMaxBytes).toStdString(), ctx_.state)) return;
+  display_.RedrawBoard();
+  display_.SetStatus(QStringLiteral("Unfinished entries restored"));
+}
 
 bool PlayController::Reread() {
   bool failed = true;

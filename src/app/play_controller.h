@@ -27,6 +27,13 @@ class PlayController : public QObject {
   // Puzzle > Hint (Ctrl+H; F4 comes through the board's keys).
   void Hint();
 
+  // The program ends: the entries on the board are kept in the unfinished
+  // file for the next start; a board without entries removes the file.
+  void KeepEntries();
+  // The first puzzle of a start was read: the kept entries come back when
+  // they belong to it, and the status label says so.
+  void ResumeEntries();
+
   const PlaySession& Session() const { return session_; }
 
  private:

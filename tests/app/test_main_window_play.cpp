@@ -18,17 +18,21 @@ using namespace kalvero::test;
 namespace {
 
 // A shown window on the first shipped puzzle, with the pencil tip switched on.
+void WriteConfig(const Folder& folder, int puzzleNumber = 1) {
+  Settings settings = DefaultSettings();
+  settings.PencilTooltip = 1;
+  settings.PuzzleNumber = puzzleNumber;
+  QFile cfg(folder.path("kalvero.cfg"));
+  cfg.open(QIODevice::WriteOnly);
+  cfg.write(QByteArray::fromStdString(ConfigText(settings)));
+}
+
 struct Playing {
   Folder folder;
   MainWindow window{folder.paths()};
   BoardView* board = nullptr;
   Playing() {
-    Settings settings = DefaultSettings();
-    settings.PencilTooltip = 1;
-    QFile cfg(folder.path("kalvero.cfg"));
-    cfg.open(QIODevice::WriteOnly);
-    cfg.write(QByteArray::fromStdString(ConfigText(settings)));
-    cfg.close();
+    WriteConfig(folder);
     MessageAnswerer answers;
     window.Start();
     window.show();
@@ -137,6 +141,93 @@ class MainWindowPlayTest : public QObject {
     Click(p.window, "cmdverify");
     QCOMPARE(answers.seen, QStringList{QStringLiteral("All done!")});
     QCOMPARE(LabelText(p.window, "lblstatus"), QStringLiteral("All done!"));
+  }
+
+  // A wrong digit is named before any logic, in the status label and a box,
+  // and outlined; the second ask (F4) clears it, undo brings it back and
+  // redo (Ctrl+Y) clears it again.
+  void hintWrongValueFirst() {
+    Playing p;
+    p.Hover(1, 1);
+    const std::string wrong = std::to_string(p.State().Solution[1][1] % 9 + 1);
+    QTest::keyClick(p.board, wrong[0]);
+    const std::size_t overlayCalls = p.board->Overlay().CallCount();
+    const QString text = QStringLiteral("The %1 in row 1, column 1 is wrong").arg(QString::fromStdString(wrong));
+    {
+      MessageAnswerer answers;
+      Action(p.window, "mnuhint")->trigger();
+      QCOMPARE(answers.seen, QStringList{text});
+    }
+    QCOMPARE(Action(p.window, "mnuhint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+    QCOMPARE(LabelText(p.window, "lblstatus"), text);
+    QVERIFY(p.board->Overlay().CallCount() > overlayCalls);
+    QCOMPARE(p.State().UserEntry[1][1], wrong);
+    QTest::keyClick(p.board, Qt::Key_F4);
+    QCOMPARE(p.State().UserEntry[1][1], std::string());
+    Click(p.window, "cmdundo");
+    QCOMPARE(p.State().UserEntry[1][1], wrong);
+    // Through the window system, as shortcuts are matched there.
+    p.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&p.window));
+    QTest::keyClick(p.window.windowHandle(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(p.State().UserEntry[1][1], std::string());
+    QTest::keyClick(p.window.windowHandle(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(p.State().UserEntry[1][1], std::string());  // nothing left to redo
+  }
+
+  // Entries left on the board come back at the next start on the same
+  // puzzle only.
+  void resume_data() {
+    QTest::addColumn<QString>("entry");     // row 1, column 1 when the last window ends
+    QTest::addColumn<bool>("exitMenu");     // File > Exit, else the close box
+    QTest::addColumn<int>("number");        // the puzzle the second start shows
+    QTest::addColumn<bool>("lineChanged");  // the file's first puzzle differs by then
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("close box, same puzzle") << "47" << false << 1 << false << true;
+    QTest::newRow("Exit, same puzzle") << "5" << true << 1 << false << true;
+    QTest::newRow("another number") << "47" << false << 2 << false << false;
+    QTest::newRow("same number, another line") << "47" << false << 1 << true << false;
+    QTest::newRow("no entries left") << "" << false << 1 << false << false;
+  }
+  void resume() {
+    QFETCH(QString, entry);
+    QFETCH(bool, exitMenu);
+    QFETCH(int, number);
+    QFETCH(bool, lineChanged);
+    QFETCH(bool, restored);
+    Folder folder;
+    WriteConfig(folder);
+    // A run before leaves other entries, which the last run replaces or,
+    // leaving an empty board, drops.
+    for (const QString& left : {QStringLiteral("3"), entry}) {
+      MainWindow first(folder.paths());
+      MessageAnswerer answers({QStringLiteral("Yes")});
+      first.Start();
+      first.show();
+      first.Context().state.UserEntry[1][1] = left.toStdString();
+      if (exitMenu)
+        first.Exit();
+      else
+        first.close();
+      QVERIFY(!first.isVisible());
+    }
+    WriteConfig(folder, number);
+    if (lineChanged) {
+      QFile file(folder.path("puzzles.txt"));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QList<QByteArray> lines = file.readAll().split('\n');
+      file.close();
+      lines.swapItemsAt(0, 1);
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      file.write(lines.join('\n'));
+    }
+    MainWindow second(folder.paths());
+    MessageAnswerer answers;
+    second.Start();
+    QCOMPARE(second.Context().state.PuzzleNumber, number);
+    QCOMPARE(QString::fromStdString(second.Context().state.UserEntry[1][1]), restored ? entry : QString());
+    QCOMPARE(LabelText(second, "lblstatus"),
+             restored ? QStringLiteral("Unfinished entries restored") : QStringLiteral("Puzzle read"));
   }
 };
 
