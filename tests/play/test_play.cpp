@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "model/puzzle_file.h"
+#include "play/kept_entries.h"
 #include "play/play_session.h"
 
 using namespace kalvero;
@@ -405,6 +406,39 @@ class PlayTest : public QObject {
     b.play.PuzzleRead();
     QVERIFY(!b.play.Undos().CanRedo());
     QCOMPARE(b.play.Redo().drawing, BoardDrawing::None);
+  }
+
+  // Kept entries come back only for the puzzle they were kept from and only
+  // when every line is sound; a damaged file changes nothing.
+  void keptEntries_data() {
+    QTest::addColumn<QString>("edit");  // "from>to" applied to the kept text, "" for none
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("kept as written") << "" << true;
+    QTest::newRow("another file") << "file=a>file=b" << false;
+    QTest::newRow("another number") << "number=1>number=2" << false;
+    QTest::newRow("an entry in a given cell") << "12=47>22=47" << false;
+    QTest::newRow("a 0 in an entry") << "12=47>12=40" << false;
+    QTest::newRow("a digit twice") << "12=47>12=44" << false;
+    QTest::newRow("a cell twice") << "13=5>12=5" << false;
+    QTest::newRow("no header") << "file=a\n>" << false;
+  }
+  void keptEntries() {
+    QFETCH(QString, edit);
+    Board kept;
+    kept.state.PuzzleFileName = "a";
+    Board::Fill(kept.state.UserEntry, "12=47;13=5");
+    std::string text = KeptEntriesText(kept.state);
+    if (!edit.isEmpty()) {
+      const QStringList parts = edit.split(QLatin1Char('>'));
+      text = QString::fromStdString(text).replace(parts[0], parts[1]).toStdString();
+    }
+    Board back;
+    back.state.PuzzleFileName = "a";
+    back.state.UserEntry[9][9] = "9";  // replaced by what comes back, else kept
+    const Grid<std::string> before = back.state.UserEntry;
+    QFETCH(bool, restored);
+    QCOMPARE(RestoreEntries(text, back.state), restored);
+    QVERIFY(back.state.UserEntry == (restored ? kept.state.UserEntry : before));
   }
 
   void pencilButton() {
