@@ -1,6 +1,6 @@
 #pragma once
 // The play rules on the board: hover and key selection, character and key
-// entry, the copy of a cell's computed marks, undo and reset, computed
+// entry, the copy of a cell's computed marks, undo, redo and reset, hints, computed
 // pencil marks, checking and showing the solution. A session works on the
 // puzzle state it is given and tells the window what to redraw; it knows
 // nothing of widgets. The window turns its events (pointer positions in
