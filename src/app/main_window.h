@@ -3,10 +3,12 @@
 // parts that each do one job on it, composes the menus and the client area,
 // and runs start-up and shut-down in their fixed order.
 //
-// Parts: PuzzleDisplay (reading and showing the current puzzle),
-// SchemeStyler (colours of every window), CreationController (single and
-// batch creation). Play, file commands and output commands join as further
-// parts built on the same AppContext and MainWidgets.
+// Parts, each built on the same AppContext and MainWidgets: PuzzleDisplay
+// (reading and showing the current puzzle), SchemeStyler (colours of every
+// window), CreationController (single and batch creation), PlayController
+// (the board, its buttons, hints, undo and redo), FileCommands (opening,
+// navigating and changing puzzle files) and OutputCommands (printing, the
+// clipboard, the options, help and About windows).
 #include <QMainWindow>
 #include <memory>
 #include <vector>

@@ -283,7 +283,13 @@ MsgForm* ExistingForm(QWidget* owner) {
 template <typename Call>
 auto WithForm(QWidget* parent, Call call) {
   QWidget* owner = TopOwner(parent);
-  if (owner != nullptr) return call(MessageForm(*owner));
+  if (owner != nullptr) {
+    auto answer = call(MessageForm(*owner));
+    // Without a window manager nothing hands the focus back when the box
+    // closes; the owner's shortcuts would then stay dead until a click.
+    if (owner->isVisible()) owner->activateWindow();
+    return answer;
+  }
   if (MsgForm* form = ExistingForm(nullptr)) return call(*form);
   MsgForm temporary;
   return call(temporary);
