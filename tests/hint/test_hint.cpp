@@ -22,9 +22,9 @@ int CellAt(const std::string& rc) { return CellNum(rc[0] - '0', rc[1] - '0'); }
 // one cell, "21-33:1234" on a rectangle of cells; "s3=14" clue 3 is 14;
 // "w37=4" the solution digit of a cell. A clue of 0 fits nothing, so areas
 // without one never yield a step.
-HintPosition Built(const std::string& spec) {
+HintPosition Built(const std::string& picture) {
   HintPosition p;
-  std::istringstream in(spec);
+  std::istringstream in(picture);
   for (std::string t; in >> t;) {
     if (t[0] == 's') {
       p.clueSum[std::stoi(t.substr(1))] = std::stoi(t.substr(t.find('=') + 1));
@@ -76,12 +76,12 @@ class HintTest : public QObject {
   Q_OBJECT
  private slots:
   void steps_data() {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("picture");
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("changed");  // cells placed or narrowed
     QTest::addColumn<QString>("text");
-    const auto row = [](const char* name, const char* spec, StepKind kind, int changed, const char* text) {
-      QTest::newRow(name) << spec << static_cast<int>(kind) << changed << text;
+    const auto row = [](const char* name, const char* picture, StepKind kind, int changed, const char* text) {
+      QTest::newRow(name) << picture << static_cast<int>(kind) << changed << text;
     };
     row("wrong value before a single", "37=5 w37=4 11:7", StepKind::WrongValue, 1, "The 5 in row 3, column 7 is wrong");
     row("naked single from the placed digits", "11=1 12=2 13=3 14=4 15=5 16=6 17=7 18=8", StepKind::NakedSingle, 1,
@@ -120,11 +120,11 @@ class HintTest : public QObject {
         "In rows 1, 4 and 7, the 5 can only go in columns 1, 4 and 7, so no other cell of columns 1, 4 and 7 can be 5");
   }
   void steps() {
-    QFETCH(QString, spec);
+    QFETCH(QString, picture);
     QFETCH(int, kind);
     QFETCH(int, changed);
     QFETCH(QString, text);
-    const Hint h = FindHint(Built(spec.toStdString()));
+    const Hint h = FindHint(Built(picture.toStdString()));
     QCOMPARE(QString::fromStdString(h.text), text);
     QCOMPARE(static_cast<int>(h.kind), kind);
     QCOMPARE(static_cast<int>(h.removals.size()) + (h.digit != 0 ? 1 : 0), changed);
