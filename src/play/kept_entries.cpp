@@ -61,7 +61,7 @@ bool RestoreEntries(const std::string& text, PuzzleState& state) {
     return false;
   if (file != state.PuzzleFileName || number != std::to_string(state.PuzzleNumber) || line != state.PuzzleLine)
     return false;
-  Grid<std::string> entries{};
+  Grid<std::string> entries;  // every entry starts empty
   bool any = false;
   for (std::string row; std::getline(in, row);) {
     if (row.size() < 4 || row[2] != '=') return false;
