@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/app_paths.h"
+#include "model/config.h"
 #include "model/puzzle_file.h"
 
 namespace kalvero::test {
@@ -16,6 +17,17 @@ struct Folder {
   // The puzzle-number label of puzzle n of the copied puzzle file.
   QString NumberLabel(int n) const {
     return QStringLiteral("p# %1 of %2").arg(n).arg(kalvero::CountPuzzles(path("puzzles.txt").toStdString()));
+  }
+  // The whole of a file in the folder, empty when it cannot be read.
+  QByteArray Read(const char* name) const {
+    QFile f(path(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  void WriteConfig(const kalvero::Settings& settings) const { WriteConfig(kalvero::ConfigText(settings)); }
+  void WriteConfig(const std::string& text) const {
+    QFile cfg(path("kalvero.cfg"));
+    cfg.open(QIODevice::WriteOnly);
+    cfg.write(QByteArray::fromStdString(text));
   }
   Folder() {
     const QString data = qEnvironmentVariable("KALVERO_DATA");

@@ -44,17 +44,14 @@ struct Opened {
   QString file;
   QList<QByteArray> lines;
   Opened(const char* name, int count, int start) {
-    lines = ReadAll(folder.path("puzzles.txt")).split('\n').mid(0, std::max(count, 2));
+    lines = folder.Read("puzzles.txt").split('\n').mid(0, std::max(count, 2));
     for (QByteArray& line : lines) line = line.trimmed();
     file = folder.path(name);
     Write(name, Joined(lines.mid(0, count)));
     Settings settings = DefaultSettings();
     settings.PuzzleFileName = file.toStdString();
     settings.PuzzleNumber = start;
-    QFile cfg(folder.path("kalvero.cfg"));
-    cfg.open(QIODevice::WriteOnly);
-    cfg.write(QByteArray::fromStdString(ConfigText(settings)));
-    cfg.close();
+    folder.WriteConfig(settings);
     // Files to open or save to: two puzzles, an unreadable line, no lines,
     // a folder in the way.
     const QByteArray two = Joined(lines.mid(0, 2));

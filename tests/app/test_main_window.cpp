@@ -24,11 +24,6 @@ using namespace kalvero::test;
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QStringList Captions(const QMenu* menu) {
   QStringList out;
   for (const QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -36,20 +31,18 @@ QStringList Captions(const QMenu* menu) {
 }
 
 // A window in a scratch folder, started from these settings (none: a first
-// run) and optionally without the shipped puzzle file; `seen` holds the
-// start-up messages.
+// run, or `rawConfig` as the configuration when not null) and optionally
+// without the shipped puzzle file; `seen` holds the start-up messages.
 struct Started {
   Folder folder;
   MainWindow window{folder.paths()};
   QStringList seen;
   QColor firstMessageBackground;
-  explicit Started(const std::optional<Settings>& settings, bool withPuzzles = true, bool withSchemes = true) {
+  explicit Started(const std::optional<Settings>& settings, bool withPuzzles = true, bool withSchemes = true,
+                   const QByteArray& rawConfig = {}) {
     if (!withSchemes) QFile::remove(folder.path("all.col"));
-    if (settings) {
-      QFile cfg(folder.path("kalvero.cfg"));
-      cfg.open(QIODevice::WriteOnly);
-      cfg.write(QByteArray::fromStdString(ConfigText(*settings)));
-    }
+    if (settings) folder.WriteConfig(*settings);
+    if (!rawConfig.isNull()) folder.WriteConfig(rawConfig.toStdString());
     if (!withPuzzles) QFile::remove(folder.path("puzzles.txt"));
     MessageAnswerer answers;
     answers.onMessage = [this] {
@@ -66,34 +59,26 @@ struct Started {
 class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void firstRunCreatesDefaultConfig() {
-    Started s(std::nullopt);
+  // No configuration, or one that cannot be read (kept as "kalvero.cfg.bad"),
+  // is replaced by the defaults after one message.
+  void firstRun_data() {
+    QTest::addColumn<QByteArray>("config");  // null: no file
+    QTest::newRow("no configuration") << QByteArray();
+    QTest::newRow("malformed configuration") << QByteArray("200\r\n");
+  }
+  void firstRun() {
+    QFETCH(QByteArray, config);
+    Started s(std::nullopt, true, true, config);
     QCOMPARE(s.seen, QStringList{QStringLiteral("Configuration file not found ...\nA new file will be created")});
-    QCOMPARE(ReadAll(s.folder.path("kalvero.cfg")), QByteArray::fromStdString(DefaultConfigText()));
+    QCOMPARE(s.folder.Read("kalvero.cfg"), QByteArray::fromStdString(DefaultConfigText()));
+    QCOMPARE(s.folder.Read("kalvero.cfg.bad"), config);
     QCOMPARE(LabelText(s.window, "lblfile"), QStringLiteral("puzzles.txt"));
     QCOMPARE(LabelText(s.window, "lblpuznum"), s.folder.NumberLabel(1));
     QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Puzzle read"));
     QCOMPARE(LabelText(s.window, "lbllevel"), QString::fromLatin1(LevelName(s.window.Context().state.FixedCount)));
     for (int i = 0; i <= 5; ++i) QVERIFY(!Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(i))->isVisible());
-    QVERIFY(!QFile::exists(s.folder.path("kalvero.cfg.bad")));
     // The message box is styled before the configuration is read.
     QCOMPARE(s.firstMessageBackground, QApplication::palette().color(QPalette::Base));
-  }
-
-  // A malformed configuration is kept as "kalvero.cfg.bad" before the
-  // defaults replace it.
-  void malformedConfigIsKept() {
-    Folder folder;
-    QFile cfg(folder.path("kalvero.cfg"));
-    QVERIFY(cfg.open(QIODevice::WriteOnly));
-    cfg.write("200\r\n");
-    cfg.close();
-    MainWindow window(folder.paths());
-    MessageAnswerer answers;
-    window.Start();
-    QCOMPARE(answers.seen, QStringList{QStringLiteral("Configuration file not found ...\nA new file will be created")});
-    QCOMPARE(ReadAll(folder.path("kalvero.cfg.bad")), QByteArray("200\r\n"));
-    QCOMPARE(ReadAll(folder.path("kalvero.cfg")), QByteArray::fromStdString(DefaultConfigText()));
   }
 
   void startsAtTheConfiguredPuzzle() {
@@ -103,10 +88,10 @@ class MainWindowTest : public QObject {
     Started s(settings);
     QVERIFY(s.seen.isEmpty());
     QCOMPARE(LabelText(s.window, "lblpuznum"), s.folder.NumberLabel(3));
-    QVERIFY(Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(0))->isVisible());
-    QCOMPARE(Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(0))->text(), QStringLiteral("/x/one.txt"));
-    QVERIFY(!Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(1))->isVisible());
-    QVERIFY(Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(5))->isVisible());
+    QVERIFY(Action(s.window, "mnuoldfiles_0")->isVisible());
+    QCOMPARE(Action(s.window, "mnuoldfiles_0")->text(), QStringLiteral("/x/one.txt"));
+    QVERIFY(!Action(s.window, "mnuoldfiles_1")->isVisible());
+    QVERIFY(Action(s.window, "mnuoldfiles_5")->isVisible());
   }
 
   void missingPuzzleFileFallsBackToShippedOne() {

@@ -22,9 +22,7 @@ void WriteConfig(const Folder& folder, int puzzleNumber = 1) {
   Settings settings = DefaultSettings();
   settings.PencilTooltip = 1;
   settings.PuzzleNumber = puzzleNumber;
-  QFile cfg(folder.path("kalvero.cfg"));
-  cfg.open(QIODevice::WriteOnly);
-  cfg.write(QByteArray::fromStdString(ConfigText(settings)));
+  folder.WriteConfig(settings);
 }
 
 struct Playing {
