@@ -45,6 +45,13 @@ struct Board {
     for (const QString& pair : cells.split(QLatin1Char(';'), Qt::SkipEmptyParts))
       grid[pair[0].digitValue()][pair[1].digitValue()] = pair.mid(3).toStdString();
   }
+  // Every open cell holds its solution digit, but for "RC=text;..." cells.
+  void SolvedBut(const QString& cells) {
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c)
+        if (state.FixedValue[r][c].empty()) state.UserEntry[r][c] = std::to_string(state.Solution[r][c]);
+    Fill(state.UserEntry, cells);
+  }
   CellPos Selected() const { return {state.SelRow, state.SelCol}; }
 };
 
@@ -307,10 +314,7 @@ class PlayTest : public QObject {
     QFETCH(QString, entries);
     QFETCH(QString, status);
     Board b;
-    for (int r = 1; r <= 9; ++r)
-      for (int c = 1; c <= 9; ++c)
-        if (b.state.FixedValue[r][c].empty()) b.state.UserEntry[r][c] = std::to_string(b.state.Solution[r][c]);
-    Board::Fill(b.state.UserEntry, entries);
+    b.SolvedBut(entries);
     const PlayResult r = b.play.Check();
     QCOMPARE(QString::fromStdString(r.status.value()), status);
     QCOMPARE(r.notice.has_value(), status == QLatin1String("All done!"));
@@ -354,10 +358,7 @@ class PlayTest : public QObject {
     QFETCH(QString, cell);
     QFETCH(QString, want);
     Board b;
-    for (int r = 1; r <= 9; ++r)
-      for (int c = 1; c <= 9; ++c)
-        if (b.state.FixedValue[r][c].empty()) b.state.UserEntry[r][c] = std::to_string(b.state.Solution[r][c]);
-    Board::Fill(b.state.UserEntry, entries);
+    b.SolvedBut(entries);
     Run(b, script);
     const int r = cell[0].digitValue(), c = cell[1].digitValue();
     const QString expected = want == QLatin1String("*") ? QString::number(b.state.Solution[r][c]) : want;
@@ -380,10 +381,7 @@ class PlayTest : public QObject {
     QFETCH(QString, text);
     QFETCH(int, outlined);
     Board b;
-    for (int r = 1; r <= 9; ++r)
-      for (int c = 1; c <= 9; ++c)
-        if (b.state.FixedValue[r][c].empty()) b.state.UserEntry[r][c] = std::to_string(b.state.Solution[r][c]);
-    Board::Fill(b.state.UserEntry, entries);
+    b.SolvedBut(entries);
     const PlayResult shown = b.play.AskHint();
     QVERIFY(shown.overlayChanged);
     QCOMPARE(shown.notice->style, std::string("vbok+vblighton"));
