@@ -33,6 +33,15 @@ QImage Render(PuzzleState& state) {
   return image;
 }
 
+// The solved board with the cells at these line positions given.
+PuzzleState WithGivens(std::initializer_list<int> positions) {
+  std::string line = kSolved;
+  for (int i : positions) line[i] = static_cast<char>('A' + (kSolved[i] - '1'));
+  PuzzleState state;
+  if (!LoadPuzzleLine(state, line).ok()) qFatal("bad test line");
+  return state;
+}
+
 bool IsDark(QRgb p) { return qGray(p) < 100; }
 
 // Bounding box, in twips, of the dark pixels strictly inside a twip rectangle.
@@ -106,11 +115,7 @@ class BoardPainterTest : public QObject {
   void fontSizeRestoredAfterRedraw() {
     QFETCH(double, size);
     QFETCH(int, twips);
-    PuzzleState state;
-    std::string line = kSolved;
-    line[0] = 'A';
-    line[10] = 'E';
-    QVERIFY(LoadPuzzleLine(state, line).ok());
+    PuzzleState state = WithGivens({0, 10});
     state.UserEntry[9][9] = "123456789";  // pencil marks switch to a smaller font
     RecordingSurface surface(6435);
     surface.SetFontSize(size);
@@ -124,10 +129,7 @@ class BoardPainterTest : public QObject {
   // 1 clear, 81 + 9 grid squares, 36 clue boxes and texts, and per drawn
   // cell an erase (fill + outline) and a text.
   void redrawDrawsOnlyFilledCells() {
-    PuzzleState state;
-    std::string line = kSolved;
-    line[40] = 'A' + (kSolved[40] - '1');
-    QVERIFY(LoadPuzzleLine(state, line).ok());
+    PuzzleState state = WithGivens({40});
     state.UserEntry[1][1] = "7";
     RecordingSurface surface(6435);
     RedrawBoard(surface, BoardGeometry{}, state, kColours);
@@ -135,10 +137,7 @@ class BoardPainterTest : public QObject {
   }
 
   void renderedDigitsLandInTheirCells() {
-    PuzzleState state;
-    std::string line = kSolved;
-    line[40] = 'A' + (kSolved[40] - '1');  // cell (5, 5) given
-    QVERIFY(LoadPuzzleLine(state, line).ok());
+    PuzzleState state = WithGivens({40});  // cell (5, 5) given
     const QImage image = Render(state);
     const BoardGeometry g;
 
@@ -167,10 +166,7 @@ class BoardPainterTest : public QObject {
   // The screen replays recorded calls; the printer draws directly. Both
   // must give the same picture.
   void recordedAndDirectDrawingAgree() {
-    PuzzleState state;
-    std::string line = kSolved;
-    line[2] = 'C';
-    QVERIFY(LoadPuzzleLine(state, line).ok());
+    PuzzleState state = WithGivens({2});
     state.UserEntry[2][2] = "5";
     state.UserEntry[3][3] = "1234";
     const QImage direct = Render(state);
