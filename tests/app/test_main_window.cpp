@@ -81,26 +81,33 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.firstMessageBackground, QApplication::palette().color(QPalette::Base));
   }
 
-  void startsAtTheConfiguredPuzzle() {
+  // Start-up from a configuration shows its puzzle without a message; a
+  // missing puzzle file falls back to the shipped one and a number beyond
+  // the file to its first puzzle.
+  void configuredStart_data() {
+    QTest::addColumn<QString>("file");  // "" for the shipped puzzle file
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("configured puzzle") << "" << 3 << 3;
+    QTest::newRow("missing file: the shipped one") << "/nonexistent/gone.txt" << 7 << 1;
+    QTest::newRow("number beyond the file: the first") << "" << 500 << 1;
+  }
+  void configuredStart() {
+    QFETCH(QString, file);
+    QFETCH(int, number);
+    QFETCH(int, shown);
     Settings settings = DefaultSettings();
-    settings.PuzzleNumber = 3;
+    if (!file.isEmpty()) settings.PuzzleFileName = file.toStdString();
+    settings.PuzzleNumber = number;
     settings.recent.caption = {"/x/one.txt", "", "", "", ""};
     Started s(settings);
     QVERIFY(s.seen.isEmpty());
-    QCOMPARE(LabelText(s.window, "lblpuznum"), s.folder.NumberLabel(3));
-    QVERIFY(Action(s.window, "mnuoldfiles_0")->isVisible());
+    QCOMPARE(LabelText(s.window, "lblpuznum"), s.folder.NumberLabel(shown));
+    QCOMPARE(LabelText(s.window, "lblfile"), QStringLiteral("puzzles.txt"));
     QCOMPARE(Action(s.window, "mnuoldfiles_0")->text(), QStringLiteral("/x/one.txt"));
+    QVERIFY(Action(s.window, "mnuoldfiles_0")->isVisible());
     QVERIFY(!Action(s.window, "mnuoldfiles_1")->isVisible());
     QVERIFY(Action(s.window, "mnuoldfiles_5")->isVisible());
-  }
-
-  void missingPuzzleFileFallsBackToShippedOne() {
-    Settings settings = DefaultSettings();
-    settings.PuzzleFileName = "/nonexistent/gone.txt";
-    settings.PuzzleNumber = 7;
-    Started s(settings);
-    QCOMPARE(LabelText(s.window, "lblpuznum"), s.folder.NumberLabel(1));
-    QCOMPARE(LabelText(s.window, "lblfile"), QStringLiteral("puzzles.txt"));
   }
 
   void noPuzzlesShowsEmptyGrid() {
@@ -188,7 +195,7 @@ class MainWindowTest : public QObject {
     s.window.Context().settings.PrinterLineSize = 17;
     MessageAnswerer answers({action});
     if (action == QLatin1String("save")) {
-      s.window.findChild<QAction*>(QStringLiteral("mnuoptsave"))->trigger();
+      Action(s.window, "mnuoptsave")->trigger();
       QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Current options saved"));
     } else if (action == QLatin1String("close")) {
       s.window.close();
