@@ -10,6 +10,7 @@
 #include "message_answerer.h"
 #include "model/config.h"
 #include "view/board_view.h"
+#include "view/drawn_text.h"
 #include "window_probe.h"
 
 using namespace kalvero;
@@ -44,16 +45,8 @@ struct Playing {
     QMouseEvent move(QEvent::MouseMove, at, board->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(board, &move);
   }
-  // The texts drawn in cell (r, c) and the colour of the last one.
   QString Drawn(int r, int c, Colour* colour = nullptr) const {
-    QString text;
-    const TwipRect cell = board->Geometry().Cell(r, c);
-    for (const auto& t : board->Surface().Texts())
-      if (t.x >= cell.x && t.x < cell.right() && t.y >= cell.y && t.y < cell.bottom()) {
-        text += t.text;
-        if (colour) *colour = t.colour;
-      }
-    return text;
+    return DrawnIn(board->Surface(), board->Geometry(), r, c, colour);
   }
   QString AccessibleValue() const {
     return QAccessible::queryAccessibleInterface(board)->text(QAccessible::Value);

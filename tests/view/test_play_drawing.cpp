@@ -3,11 +3,13 @@
 
 #include "model/puzzle_file.h"
 #include "solver/verify.h"
+#include "view/drawn_text.h"
 #include "view/play_drawing.h"
 #include "view/play_overlay.h"
 #include "view/recording_surface.h"
 
 using namespace kalvero;
+using kalvero::test::DrawnIn;
 
 namespace {
 
@@ -15,19 +17,6 @@ const char* kLine = "7259618341D37B86I59683452713128794566E72A43H948965312727458
 const Colour kNumbers = Rgb(0, 0, 200);
 const Colour kPencil = Rgb(200, 0, 0);
 const BoardColours kColours{kBlack, kNumbers, kPencil, Rgb(255, 255, 255), Rgb(180, 200, 250)};
-
-// The texts drawn inside cell (r, c), joined in drawing order.
-QString TextIn(const RecordingSurface& surface, const BoardGeometry& g, int r, int c, Colour& colour) {
-  QString joined;
-  for (const auto& t : surface.Texts()) {
-    const TwipRect cell = g.Cell(r, c);
-    if (t.x >= cell.x && t.x < cell.right() && t.y >= cell.y && t.y < cell.bottom()) {
-      joined += t.text;
-      colour = t.colour;
-    }
-  }
-  return joined;
-}
 
 }  // namespace
 
@@ -68,7 +57,7 @@ class PlayDrawingTest : public QObject {
     result.area = 8;
     DrawPlayResult(surface, g, state, kColours, result);
     Colour colour = kBlack;
-    QCOMPARE(TextIn(surface, g, row, col, colour), text);
+    QCOMPARE(DrawnIn(surface, g, row, col, &colour), text);
     if (!text.isEmpty()) QCOMPARE(colour, pencil ? kPencil : kNumbers);
   }
 
