@@ -60,7 +60,6 @@ class CreateOptionsTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("flags");
     QTest::newRow("1") << "1" << 1;
-    QTest::newRow("17") << "17" << 17;
     QTest::newRow("49") << "49" << 49;
     QTest::newRow("0") << "0" << 0;
     QTest::newRow("50") << "50" << 0;
