@@ -137,6 +137,8 @@ class ToolFilesTest : public QObject {
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2;
     QTest::newRow("count without file") << QStringList{"count"} << 2;
     QTest::newRow("show with a word for N") << QStringList{"show", "x.txt", "two"} << 2;
+    QTest::newRow("rate with an unknown option") << QStringList{"rate", "x.txt", "--fast"} << 2;
+    QTest::newRow("bench hint without file") << QStringList{"bench", "hint"} << 2;
   }
   void errors() {
     QFETCH(QStringList, args);

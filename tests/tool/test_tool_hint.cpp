@@ -1,5 +1,5 @@
 // kalvero-tool rate as a script sees it: one line per puzzle, or the puzzle
-// lines easiest first, and its failures.
+// lines easiest first. Its failures are in the file command tests.
 #include <QtTest>
 
 #include "temp_dir.h"
@@ -40,22 +40,6 @@ class ToolHintTest : public QObject {
     const auto r = Tool(args);
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, out);
-  }
-
-  void errors_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exitCode");
-    QTest::newRow("missing file") << QStringList{"rate", "/nonexistent/x.txt"} << 1;
-    QTest::newRow("unknown option") << QStringList{"rate", "x.txt", "--fast"} << 2;
-    QTest::newRow("bench without file") << QStringList{"bench", "hint"} << 2;
-  }
-  void errors() {
-    QFETCH(QStringList, args);
-    QFETCH(int, exitCode);
-    const auto r = Tool(args);
-    QCOMPARE(r.exitCode, exitCode);
-    QVERIFY(!r.err.isEmpty());
-    QVERIFY(r.out.isEmpty());
   }
 };
 
