@@ -147,7 +147,6 @@ class CreationTest : public QObject {
   void hopelessPlacementLimitStillCreates_data() {
     QTest::addColumn<int>("stored");
     QTest::newRow("zero") << 0;
-    QTest::newRow("negative") << -7;
     QTest::newRow("lowest 32-bit") << std::numeric_limits<std::int32_t>::min();
     QTest::newRow("just below the lowest usable") << 99;
   }
@@ -262,7 +261,6 @@ class CreationTest : public QObject {
     QVERIFY(std::find(statuses.begin(), statuses.end(), "Created puzzle# 3") != statuses.end());
     QCOMPARE(BatchReportText(3, outFile, r.total),
              " 3 puzzles created and saved to:\r\n" + outFile + "\r\nTotal puzzles in this file= 5");
-    QCOMPARE(BatchQuestionText(3), std::string("Create 3 puzzles"));
   }
 
   // Cancelled during the third puzzle: the first two are in the file as

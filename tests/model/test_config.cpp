@@ -53,7 +53,6 @@ class ConfigTest : public QObject {
     QTest::addColumn<QString>("puzzleFile");
     QTest::addColumn<int>("puzzleNumber");
     QTest::addColumn<QString>("recent0");
-    QTest::newRow("first-run file") << QByteArray::fromStdString(DefaultConfigText()) << "xp.col" << "puzzles.txt" << 1 << "";
     QTest::newRow("as written") << QByteArray(" 200 \r\nA\r\nB\r\n 12  0  7  0  0  0  8  1  0 \r\nxp.col\r\np.txt\r\n/r.txt\r\n\r\n\r\n\r\n\r\n")
                                 << "xp.col" << "p.txt" << 7 << "/r.txt";
     QTest::newRow("numbers with commas and LF") << QByteArray("200\nA\nB\n12,0,9,0,0,0,8,1,0\nxp.col\np.txt\n\n\n\n\n\n")

@@ -113,28 +113,26 @@ class SchemeFileTest : public QObject {
   }
 
   // Every scheme shipped with the program loads, and its background is light
-  // enough for black grid lines and digits.
+  // enough for black grid lines and digits; "xp" is there.
   void shippedSchemesAreLight() {
     const std::string path = qEnvironmentVariable("KALVERO_DATA").toStdString() + "/all.col";
     const auto names = SchemeNames(path);
     QVERIFY(names.size() >= 6);
-    QVERIFY(std::find(names.begin(), names.end(), "xp") != names.end());
+    bool sawXp = false;
     for (const std::string& name : names) {
       SchemeColours table{};
       QVERIFY2(LoadScheme(path, name + ".col", table), name.c_str());
+      if (name == "xp") {
+        sawXp = true;
+        QCOMPARE(table, kBuiltInScheme);  // the built-in colours are those of "xp.col"
+      }
       for (int entry : {kBackgroundEntry, kControlEntry}) {
         const Colour c = table[entry];
         const double luminance = 0.299 * RedOf(c) + 0.587 * GreenOf(c) + 0.114 * BlueOf(c);
         QVERIFY2(luminance > 170, name.c_str());
       }
     }
-  }
-
-  // The built-in colours are those of the shipped "xp.col".
-  void builtInSchemeIsXp() {
-    SchemeColours table{};
-    QVERIFY(LoadScheme(qEnvironmentVariable("KALVERO_DATA").toStdString() + "/all.col", "xp.col", table));
-    QCOMPARE(table, kBuiltInScheme);
+    QVERIFY(sawXp);
   }
 };
 

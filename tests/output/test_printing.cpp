@@ -56,7 +56,6 @@ class PrintingTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("check");
     QTest::addColumn<QString>("tag");
-    QTest::newRow("5-10") << "5-10" << int(RangeCheck::Accepted) << "0000500010";
     QTest::newRow("3-3") << "3-3" << int(RangeCheck::Accepted) << "0000300003";
     QTest::newRow("blanks around") << " 12 - 90 " << int(RangeCheck::Accepted) << "0001200090";
     QTest::newRow("last above count") << "88-200" << int(RangeCheck::Accepted) << "0008800200";

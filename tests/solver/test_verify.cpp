@@ -18,8 +18,7 @@ namespace {
 const char* kNineGiven = "7259618341D37B86I59683452713128794566E72A43H94896531272745869135C14I27F8896137542";
 const char* kThreeGiven = "7259618341D37286959683452713128794566572A43894896531272745869135314927F8896137542";
 const char* kNoGiven = "725961834143728695968345271312879456657214389489653127274586913531492768896137542";
-// Another grid verifies with nine centres but not with three.
-const char* kNineGivenB = "2749165833H65D27A95193784628624519374E36I71B81978236459352648717D81C52I6621789354";
+// Another grid, whose three centres leave the logic stuck.
 const char* kThreeGivenB = "2749165833H65427195193784628624519374536I71281978236459352648717481352I6621789354";
 
 PuzzleState Loaded(const QString& line) {
@@ -39,11 +38,7 @@ class VerifyTest : public QObject {
     QTest::newRow("nine givens") << kNineGiven << 0;
     QTest::newRow("three givens") << kThreeGiven << 0;
     QTest::newRow("sums only") << kNoGiven << 1;
-    QTest::newRow("nine givens, other grid") << kNineGivenB << 0;
     QTest::newRow("three givens, other grid: logic stalls") << kThreeGivenB << 1;
-    QString swapped = kNineGiven;
-    std::swap(swapped[0], swapped[1]);
-    QTest::newRow("stored solution contradicts itself") << swapped << 1;
     QString wrongGiven = kNineGiven;
     wrongGiven[10] = QLatin1Char('B');  // the given of cell 11 says 2 instead of 4
     QTest::newRow("given contradicts the solution") << wrongGiven << 1;

@@ -58,11 +58,8 @@ class TestColPik : public QObject {
     QTest::newRow("first box, top left corner") << QPointF(30, 10) << true << Rgb(0, 0, 0);
     QTest::newRow("first box, bottom right corner") << QPointF(230, 65) << true << Rgb(0, 0, 0);
     QTest::newRow("column 1, row 2: dark blue") << QPointF(130, 100) << true << Rgb(0, 0, 128);
-    QTest::newRow("column 1, row 4: dark cyan") << QPointF(130, 250) << true << Rgb(0, 128, 128);
     QTest::newRow("column 2, row 1: dark red") << QPointF(300, 20) << true << Rgb(128, 0, 0);
-    QTest::newRow("column 2, row 3: dark yellow") << QPointF(300, 150) << true << Rgb(128, 128, 0);
     QTest::newRow("column 2, row 4: light grey") << QPointF(300, 230) << true << Rgb(192, 192, 192);
-    QTest::newRow("column 3, row 1: dark grey") << QPointF(500, 20) << true << Rgb(128, 128, 128);
     QTest::newRow("column 3, row 3: green") << QPointF(500, 150) << true << Rgb(0, 255, 0);
     QTest::newRow("column 4, row 1: red") << QPointF(800, 20) << true << Rgb(255, 0, 0);
     QTest::newRow("last box, far corner: white") << QPointF(905, 260) << true << Rgb(255, 255, 255);

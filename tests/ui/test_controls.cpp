@@ -90,7 +90,6 @@ class TestControls : public QObject {
     QTest::newRow("save lower case") << "save" << true << file << file;
     QTest::newRow("SAVE") << "SAVE" << true << file << file;
     QTest::newRow("empty opens") << "" << false << file << file;
-    QTest::newRow("OPEN") << "OPEN" << false << file << file;
     QTest::newRow("anything else opens") << "saveas" << false << file << file;
     QTest::newRow("cancel") << "open" << false << "" << "";
     QTest::newRow("trimmed") << "open" << false << "  /tmp/a b.txt  " << "/tmp/a b.txt";

@@ -51,10 +51,8 @@ class TestMsgForm : public QObject {
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<int>("result");
     const QStringList yesNo{"Yes", "No"};
-    QTest::newRow("yes") << "vbYesNo+vbquestion" << "click 0" << yesNo << 6;
     QTest::newRow("no") << "vbYesNo+vbquestion" << "click 1" << yesNo << 7;
     QTest::newRow("normal ok answers 0") << "vbnormal" << "click 0" << QStringList{"Ok"} << 0;
-    QTest::newRow("no button keyword") << "vbinformation" << "click 0" << QStringList{"Ok"} << 1;
     QTest::newRow("third button") << "vbabortretryignore" << "click 2" << QStringList{"Abort", "Retry", "Ignore"} << 5;
     QTest::newRow("continue") << "vbcontinuecancel" << "click 0" << QStringList{"Continue", "Cancel"} << 6;
     QTest::newRow("right button releases too") << "vbokcancel" << "right 1" << QStringList{"Ok", "Cancel"} << 2;

@@ -38,33 +38,22 @@ class TestMsgStyle : public QObject {
     QTest::addColumn<QString>("icons");
     QTest::addColumn<QString>("buttons");
 
-    // Icon keywords, each alone (so each also gets the default "Ok").
-    QTest::newRow("question") << "vbquestion" << "0" << "Ok=1";
-    QTest::newRow("exclamation") << "vbexclamation" << "1" << "Ok=1";
-    QTest::newRow("information") << "vbinformation" << "2" << "Ok=1";
-    QTest::newRow("error") << "vberror" << "3" << "Ok=1";
-    QTest::newRow("critical") << "vbcritical" << "4" << "Ok=1";
-    QTest::newRow("happy") << "vbhappy" << "5" << "Ok=1";
-    QTest::newRow("trash") << "vbtrash" << "6" << "Ok=1";
-    QTest::newRow("print") << "vbprint" << "7" << "Ok=1";
-    QTest::newRow("light on") << "vblighton" << "8" << "Ok=1";
-    QTest::newRow("custom uses slot 10") << "vbcustom" << "10" << "Ok=1";
+    // Every icon keyword in one style: each lights its own slot ("vbcustom"
+    // slot 10), and icons alone still get the default "Ok".
+    QTest::newRow("every icon keyword")
+        << "vbquestion+vbexclamation+vbinformation+vberror+vbcritical+vbhappy+vbtrash+vbprint+vblighton+vbcustom"
+        << "0,1,2,3,4,5,6,7,8,10" << "Ok=1";
 
-    // Button keywords.
-    QTest::newRow("ok") << "vbok" << "" << "Ok=1";
+    // Button keywords; single buttons such as "vbyes", "vbno", "vbcancel"
+    // and "vbretry" are read in the combination rows below.
     QTest::newRow("ok only") << "vbokonly" << "" << "Ok=1";
     QTest::newRow("normal answers 0") << "vbnormal" << "" << "Ok=0";
     QTest::newRow("ok cancel") << "vbokcancel" << "" << "Ok=1,Cancel=2";
     QTest::newRow("cancel ok keeps Ok first") << "vbcancelok" << "" << "Ok=1,Cancel=2";
-    QTest::newRow("cancel") << "vbcancel" << "" << "Cancel=2";
-    QTest::newRow("yes") << "vbyes" << "" << "Yes=6";
-    QTest::newRow("no") << "vbno" << "" << "No=7";
     QTest::newRow("yes no") << "vbyesno" << "" << "Yes=6,No=7";
     QTest::newRow("yes no cancel") << "vbyesnocancel" << "" << "Yes=6,No=7,Cancel=2";
-    QTest::newRow("retry") << "vbretry" << "" << "Retry=4";
     QTest::newRow("retry cancel") << "vbretrycancel" << "" << "Retry=4,Cancel=2";
-    QTest::newRow("abort") << "vbabort" << "" << "Abort=3";
-    QTest::newRow("ignore") << "vbignore" << "" << "Ignore=5";
+    QTest::newRow("abort and ignore alone") << "vbabort+vbignore" << "" << "Abort=3,Ignore=5";
     QTest::newRow("abort retry ignore") << "vbabortretryignore" << "" << "Abort=3,Retry=4,Ignore=5";
     QTest::newRow("continue cancel shows information") << "vbcontinuecancel" << "2" << "Continue=6,Cancel=2";
 
