@@ -56,7 +56,6 @@ class MainWindow : public QMainWindow {
   MenuRow HintRow();
   void ConnectButtons();
   void LoadConfiguration();
-  void ShowRecentFiles();
   void CloseAllWindows();
 
   AppContext ctx_;

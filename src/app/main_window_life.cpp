@@ -90,10 +90,9 @@ void MainWindow::LoadConfiguration() {
         QStringLiteral("Settings cannot be saved ...\nNeither the program folder nor the data folder can be written"),
         QStringLiteral("vbok+vbexclamation"));
   widgets_.fileLabel->setText(QStr(settings.PuzzleFileName));
-  ShowRecentFiles();
+  ShowRecentFiles(*this, settings.recent);
 }
 
-void MainWindow::ShowRecentFiles() { kalvero::ShowRecentFiles(*this, ctx_.settings.recent); }
 
 bool MainWindow::SaveConfig() {
   if (!ctx_.paths.settingsWritable) return false;
@@ -104,8 +103,6 @@ bool MainWindow::SaveConfig() {
   QString puzzleFile = QStr(ctx_.state.PuzzleFileName);
   if (puzzleFile.startsWith(ctx_.paths.folder)) puzzleFile = puzzleFile.mid(ctx_.paths.folder.size());
   settings.PuzzleFileName = Std(puzzleFile);
-  for (int i = 0; i < kRecentFileCount; ++i)
-    settings.recent.caption[i] = Std(findChild<QAction*>(QStringLiteral("mnuoldfiles_%1").arg(i))->text());
   if (kalvero::SaveConfig(Std(ctx_.paths.configFile), settings)) return true;
   ctx_.Message(QStringLiteral("Could not write the configuration file:\n") + ctx_.paths.configFile,
                QStringLiteral("vbok+vbcritical"));

@@ -1,5 +1,7 @@
 #include "model/config.h"
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -8,6 +10,7 @@
 #include <optional>
 #include <sstream>
 
+#include "model/posix_file.h"
 #include "model/text.h"
 
 namespace kalvero {
@@ -212,24 +215,13 @@ std::string DefaultConfigText() {
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& text) {
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out) {
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+  // A file replaced keeps its permissions; a new one is readable by all and
+  // writable by its owner, as the usual umask leaves it.
+  constexpr unsigned kNewFileMode = 0644;
+  struct stat old {};
+  const unsigned mode = ::stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : kNewFileMode;
+  ReplacementFile out(path);
+  return out.IsOpen() && WriteAll(out.get(), text) && out.Commit(mode);
 }
 
 }  // namespace kalvero

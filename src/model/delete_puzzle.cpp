@@ -37,13 +37,6 @@ class LineCopier {
   std::string block_;
 };
 
-// Makes the rename itself durable; a folder that cannot be synced is no
-// reason to report the delete as failed, the rename has happened.
-void SyncFolder(const std::string& folder) {
-  FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.IsOpen()) ::fsync(dir.get());
-}
-
 }  // namespace
 
 DeleteStatus DeletePuzzleLine(const std::string& fileName, std::int32_t n) {
@@ -57,13 +50,8 @@ DeleteStatus DeletePuzzleLine(const std::string& fileName, std::int32_t n) {
   LineReader reader(target.string());
   if (!reader.IsOpen()) return DeleteStatus::CannotRead;
 
-  const std::string folder = target.parent_path().string();
-  std::string scratchName = folder + "/." + target.filename().string() + ".XXXXXX";
-  std::vector<char> scratch(scratchName.begin(), scratchName.end());
-  scratch.push_back('\0');
-  FileDescriptor out(::mkstemp(scratch.data()));
+  ReplacementFile out(target.string());
   if (!out.IsOpen()) return DeleteStatus::CannotWrite;
-  scratchName = scratch.data();
 
   DeleteStatus status = DeleteStatus::Ok;
   {
@@ -81,15 +69,7 @@ DeleteStatus DeletePuzzleLine(const std::string& fileName, std::int32_t n) {
     else if (lineNumber < n)
       status = DeleteStatus::NoSuchLine;
   }
-  if (status == DeleteStatus::Ok &&
-      (::fchmod(out.get(), old.st_mode & 07777) != 0 || ::fsync(out.get()) != 0 || !out.Close() ||
-       ::rename(scratchName.c_str(), target.c_str()) != 0))
-    status = DeleteStatus::CannotWrite;
-  if (status != DeleteStatus::Ok) {
-    ::unlink(scratchName.c_str());
-    return status;
-  }
-  SyncFolder(folder);
+  if (status == DeleteStatus::Ok && !out.Commit(old.st_mode & 07777)) status = DeleteStatus::CannotWrite;
   return status;
 }
 

@@ -44,16 +44,6 @@ class OptionsForm : public QDialog {
 
   Colour SwatchColour(Swatch swatch) const { return swatchColours_[static_cast<int>(swatch)]; }
 
-  QComboBox* SchemeList() const { return combo1_; }
-  ColPik* Picker() const { return colPik1_; }
-  QLineEdit* LineSizeField() const { return text1_; }
-  QCheckBox* PencilTooltipBox() const { return check1_; }
-  QCheckBox* SumAreaTooltipBox() const { return check2_; }
-  BoxControl* AdjustButton() const { return adjust_; }
-  BoxControl* ApplyButton() const { return apply_; }
-  BoxControl* ExitButton() const { return exit_; }
-  BoxControl* SwatchControl(Swatch swatch) const { return swatches_[static_cast<int>(swatch)]; }
-
  signals:
   // "Apply" changed the settings: reload the scheme and redraw the board.
   void applied();

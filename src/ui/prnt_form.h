@@ -31,13 +31,6 @@ class PrntForm : public QDialog {
   void CancelPressed();
   void SelectPrinter();
 
-  QRadioButton* CurrentOption() const { return option1_; }
-  QRadioButton* RangeOption() const { return option2_; }
-  QLineEdit* RangeField() const { return text1_; }
-  QLabel* PrinterLabel() const { return label2_; }
-  QLabel* FileLabel() const { return fileLabel_; }
-  BoxControl* PrintButton() const { return print_; }
-
  public slots:
   // Escape and the close box cancel like "Cancel".
   void reject() override;

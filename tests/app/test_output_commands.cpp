@@ -54,9 +54,9 @@ class OutputCommandsTest : public QObject {
 
     QTimer::singleShot(0, &s.window, [&] {
       auto* form = s.window.findChild<PrntForm*>();
-      form->RangeOption()->setChecked(true);
-      form->RangeField()->setText(QStringLiteral("5-10"));
-      QTest::mouseClick(form->PrintButton(), Qt::LeftButton);
+      form->findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
+      form->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("5-10"));
+      QTest::mouseClick(form->findChild<BoxControl*>(QStringLiteral("Command1")), Qt::LeftButton);
     });
     MessageAnswerer answers;
     Action(s.window, "mnuprint")->trigger();

@@ -68,15 +68,15 @@ class OutputFormsTest : public QObject {
     PrntForm form(printer);
     form.Prepare(QStringLiteral("puzzles.txt"), QStringLiteral("/data/puzzles.txt"), 20);
     QCOMPARE(form.Tag(), QStringLiteral("X"));
-    QCOMPARE(form.FileLabel()->toolTip(), QStringLiteral("/data/puzzles.txt"));
-    QCOMPARE(form.PrinterLabel()->text(), printer.DeviceName());
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label3"))->toolTip(), QStringLiteral("/data/puzzles.txt"));
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label2"))->text(), printer.DeviceName());
     form.show();
-    (range ? form.RangeOption() : form.CurrentOption())->setChecked(true);
-    form.RangeField()->setText(text);
+    (range ? form.findChild<QRadioButton*>(QStringLiteral("Option2")) : form.findChild<QRadioButton*>(QStringLiteral("Option1")))->setChecked(true);
+    form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(text);
 
     test::MessageAnswerer answerer;
     if (button == QLatin1String("Escape")) QTest::keyClick(&form, Qt::Key_Escape);
-    else QTest::mouseClick(button == QLatin1String("Print") ? form.PrintButton() : form.findChild<BoxControl*>("Command2"), Qt::LeftButton);
+    else QTest::mouseClick(button == QLatin1String("Print") ? form.findChild<BoxControl*>(QStringLiteral("Command1")) : form.findChild<BoxControl*>("Command2"), Qt::LeftButton);
 
     QCOMPARE(form.Tag(), tag);
     QCOMPARE(form.RangeTag(), rangeTag);
@@ -125,10 +125,11 @@ class OutputFormsTest : public QObject {
     for (const QString& n : names) list.push_back(n.toStdString());
     OptionsFixture f(list);
     f.form.show();
-    f.form.SchemeList()->setCurrentIndex(f.form.SchemeList()->findText(scheme));
-    f.form.LineSizeField()->setText(lineSize);
+    auto* schemes = f.form.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    schemes->setCurrentIndex(schemes->findText(scheme));
+    f.form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(lineSize);
     QSignalSpy applied(&f.form, &OptionsForm::applied);
-    QTest::mouseClick(f.form.ApplyButton(), Qt::LeftButton);
+    QTest::mouseClick(f.form.findChild<BoxControl*>(QStringLiteral("Command1")), Qt::LeftButton);
     QCOMPARE(applied.count(), 1);
     QCOMPARE(f.settings.PrinterLineSize, expectedLineSize);
     QCOMPARE(QString::fromStdString(f.settings.SchemeFile), expectedScheme);
@@ -142,12 +143,12 @@ class OutputFormsTest : public QObject {
     f.settings.GridColour = Rgb(1, 2, 3);
     f.form.show();
     const Settings before = f.settings;
-    f.form.Picker()->SetSchemeColor(Rgb(200, 0, 0));
-    f.form.Picker()->PickAtTwips(QPointF(100, 20));  // palette colour 0, black
-    QTest::mouseClick(f.form.SwatchControl(OptionsForm::Swatch::Grid), Qt::LeftButton);
-    QCOMPARE(f.form.SwatchColour(OptionsForm::Swatch::Grid), f.form.Picker()->SchemeColor());
-    f.form.PencilTooltipBox()->setChecked(before.PencilTooltip == 0);
-    f.form.LineSizeField()->setText(QStringLiteral("30"));
+    f.form.findChild<ColPik*>(QStringLiteral("ColPik1"))->SetSchemeColor(Rgb(200, 0, 0));
+    f.form.findChild<ColPik*>(QStringLiteral("ColPik1"))->PickAtTwips(QPointF(100, 20));  // palette colour 0, black
+    QTest::mouseClick(f.form.findChild<BoxControl*>(QStringLiteral("Label2")), Qt::LeftButton);
+    QCOMPARE(f.form.SwatchColour(OptionsForm::Swatch::Grid), f.form.findChild<ColPik*>(QStringLiteral("ColPik1"))->SchemeColor());
+    f.form.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(before.PencilTooltip == 0);
+    f.form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("30"));
     f.form.ChooseScheme(QStringLiteral("ocean"));
     SchemeColours ocean{};
     QVERIFY(PreviewScheme(SchemeList(), "ocean.col", 0, ocean));
@@ -155,7 +156,7 @@ class OutputFormsTest : public QObject {
     QCOMPARE(f.colours[kUserControlEntry], ocean[kControlEntry]);
 
     QSignalSpy applied(&f.form, &OptionsForm::applied);
-    QTest::mouseClick(f.form.ExitButton(), Qt::LeftButton);
+    QTest::mouseClick(f.form.findChild<BoxControl*>(QStringLiteral("Command2")), Qt::LeftButton);
     QVERIFY(!f.form.isVisible());
     QCOMPARE(applied.count(), 0);
     QCOMPARE(f.settings.GridColour, before.GridColour);
