@@ -44,6 +44,25 @@ bool Contradicts(const hint::Board& board) {
 
 }  // namespace
 
+bool SolutionAgrees(const HintPosition& position) {
+  const CellList<int>& solution = position.solution;
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    if (solution[cell] < 1 || solution[cell] > 9) return false;
+    if (position.given[cell] && position.value[cell] != DigitBit(solution[cell])) return false;
+  }
+  for (const hint::Unit& unit : hint::Units()) {
+    DigitSet seen = 0;
+    for (int cell : unit.cells) seen |= DigitBit(solution[cell]);
+    if (seen != kAllDigits) return false;
+  }
+  for (int area = 1; area <= kClueCount; ++area) {
+    int sum = 0;
+    for (int k = 1; k <= 3; ++k) sum += solution[kTables.AreaCells[area][k]];
+    if (sum != position.clueSum[area]) return false;
+  }
+  return true;
+}
+
 HintPosition GivensOf(const PuzzleState& puzzle) {
   HintPosition position;
   position.clueSum = puzzle.ClueSum;
@@ -68,6 +87,7 @@ HintPosition PositionOf(const PuzzleState& puzzle) {
 }
 
 Hint FindHint(const HintPosition& position) {
+  if (!SolutionAgrees(position)) return {};
   const hint::Board board = hint::MakeBoard(position);
   const auto& ladder = Ladder();
   if (auto wrong = ladder[0](board)) return *wrong;

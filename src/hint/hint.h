@@ -80,8 +80,16 @@ struct Hint {
   std::string text;               // the explanation
 };
 
+// True when the givens, the clue sums and the stored solution agree: the
+// solution is a complete grid with every digit once in each row, column and
+// box, every given is its solution digit and every clue is the sum of its
+// area's solution digits. Hints judge values by the stored solution, so on a
+// puzzle where these disagree no hint can be trusted.
+bool SolutionAgrees(const HintPosition& position);
+
 // The simplest step available, or a hint of kind None when the ladder finds
-// nothing (or the position contradicts itself).
+// nothing, the position contradicts itself or its solution disagrees with
+// its clues (SolutionAgrees).
 Hint FindHint(const HintPosition& position);
 
 // Carries a hint out as a player would: a placement writes the digit, removals

@@ -20,20 +20,26 @@ bool Complete(const HintPosition& position) {
 Rating RatePuzzle(const PuzzleState& puzzle) {
   Rating rating;
   HintPosition position = GivensOf(puzzle);
+  if (!SolutionAgrees(position)) {
+    rating.agrees = false;
+    return rating;
+  }
   while (!Complete(position)) {
     const Hint hint = FindHint(position);
     if (hint.kind == StepKind::None) return rating;
+    const HintPosition before = position;
+    ApplyHint(position, hint);
+    if (position.value == before.value && position.marks == before.marks) return rating;
     if (rating.hardest == StepKind::None || hint.kind > rating.hardest) rating.hardest = hint.kind;
     ++rating.steps;
-    ApplyHint(position, hint);
   }
   rating.solved = true;
   return rating;
 }
 
 bool EasierThan(const Rating& a, const Rating& b) {
-  return std::tuple(!a.solved, static_cast<int>(a.hardest), a.steps) <
-         std::tuple(!b.solved, static_cast<int>(b.hardest), b.steps);
+  return std::tuple(!a.agrees, !a.solved, static_cast<int>(a.hardest), a.steps) <
+         std::tuple(!b.agrees, !b.solved, static_cast<int>(b.hardest), b.steps);
 }
 
 }  // namespace kalvero

@@ -6,11 +6,14 @@
 namespace kalvero {
 
 struct Rating {
+  bool agrees = true;                 // SolutionAgrees: false leaves the puzzle unrated
   bool solved = false;                // every cell placed
   StepKind hardest = StepKind::None;  // the hardest step taken; None when none was
   int steps = 0;                      // hints applied
 };
 
+// Hints are applied until the board is full or no hint changes it; a ladder
+// that stops making progress leaves the puzzle unsolved.
 Rating RatePuzzle(const PuzzleState& puzzle);
 
 // Easier first: solved before unsolved, then the hardest step, then fewer steps.

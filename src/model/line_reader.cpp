@@ -4,6 +4,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
+
+#include "model/posix_file.h"
+
 namespace kalvero {
 
 namespace {
@@ -11,9 +15,16 @@ constexpr std::size_t kBlockSize = 1 << 16;
 }
 
 LineReader::LineReader(const std::string& path) : buffer_(kBlockSize) {
+  // Only a regular file is read: a folder, a device or a FIFO is refused
+  // before any read could block or never end.
+  FileDescriptor fd = OpenRegularFile(path, O_RDONLY, error_);
+  if (!fd.IsOpen()) return;
   errno = 0;
-  file_.reset(std::fopen(path.c_str(), "rb"));
-  if (!file_) error_ = errno ? errno : EIO;
+  file_.reset(::fdopen(fd.get(), "rb"));
+  if (file_)
+    fd.Release();
+  else
+    error_ = errno ? errno : EIO;
 }
 
 bool LineReader::Fill() {

@@ -24,8 +24,8 @@ class LineReader {
 
   bool IsOpen() const { return file_ != nullptr; }
 
-  // The errno of a failed open or read (a folder opens but cannot be read),
-  // 0 while all is well. A failed read ends the lines as the end of the file
+  // The errno of a failed open or read, or kNotRegularFile for a path that
+  // names a folder, a device or a FIFO; 0 while all is well. A failed read ends the lines as the end of the file
   // does, so callers that must tell the two apart test this afterwards.
   int Error() const { return error_; }
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace kalvero {
@@ -30,8 +31,81 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-ReplacementFile::ReplacementFile(const std::string& target) : target_(target) {
-  const std::filesystem::path path(target);
+std::string FileErrorText(int error) {
+  if (error == kNotRegularFile) return "not a regular file";
+  return error ? std::strerror(error) : "unknown error";
+}
+
+FileDescriptor OpenRegularFile(const std::string& path, int flags, int& error) {
+  error = 0;
+  FileDescriptor fd(::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666));
+  if (!fd.IsOpen()) {
+    // A FIFO opened for writing without a reader fails with ENXIO: it is no
+    // regular file either way.
+    error = errno == ENXIO ? kNotRegularFile : errno;
+    return fd;
+  }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) {
+    error = errno;
+    return FileDescriptor();
+  }
+  if (!S_ISREG(info.st_mode)) {
+    error = S_ISDIR(info.st_mode) ? EISDIR : kNotRegularFile;
+    return FileDescriptor();
+  }
+  // Regular files never block; later reads and writes wait as usual.
+  ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
+bool ReadRegularFile(const std::string& path, std::string& bytes, int& error, std::size_t limit) {
+  bytes.clear();
+  FileDescriptor fd = OpenRegularFile(path, O_RDONLY, error);
+  if (!fd.IsOpen()) return false;
+  char block[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(fd.get(), block, sizeof block);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      error = errno;
+      return false;
+    }
+    if (got == 0) return true;
+    if (bytes.size() + static_cast<std::size_t>(got) > limit) {
+      error = EFBIG;
+      return false;
+    }
+    bytes.append(block, static_cast<std::size_t>(got));
+  }
+}
+
+bool MayWriteFileAt(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return errno == ENOENT;
+  return S_ISREG(info.st_mode);
+}
+
+namespace {
+
+// The file a path finally names: the path itself unless it is a symbolic
+// link, whose target (relative to the link's folder) is followed in turn.
+std::string ResolveLinks(const std::string& path) {
+  namespace fs = std::filesystem;
+  fs::path resolved(path);
+  std::error_code ec;
+  for (int hops = 0; hops < 40 && fs::is_symlink(resolved, ec); ++hops) {
+    const fs::path link = fs::read_symlink(resolved, ec);
+    if (ec) break;
+    resolved = link.is_absolute() ? link : resolved.parent_path() / link;
+  }
+  return resolved.string();
+}
+
+}  // namespace
+
+ReplacementFile::ReplacementFile(const std::string& target) : target_(ResolveLinks(target)) {
+  const std::filesystem::path path(target_);
   folder_ = path.has_parent_path() ? path.parent_path().string() : std::string(".");
   std::string pattern = folder_ + "/." + path.filename().string() + ".XXXXXX";
   FileDescriptor fd(::mkstemp(pattern.data()));

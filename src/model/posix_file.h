@@ -26,6 +26,8 @@ class FileDescriptor {
 
   int get() const { return fd_; }
   bool IsOpen() const { return fd_ >= 0; }
+  // Gives up ownership: the descriptor stays open.
+  int Release() { return std::exchange(fd_, -1); }
   // Closes now; false when the close reported an error (a late write failure).
   bool Close();
 
@@ -36,6 +38,31 @@ class FileDescriptor {
 // Writes all of `bytes`; false on any failure (disk full, file too large).
 bool WriteAll(int fd, std::string_view bytes);
 
+// The error reported, in place of an errno value, for a path that names
+// something other than a regular file: a folder, a device or a FIFO. Such
+// paths are never read or written as files, since a FIFO or a device can
+// block for ever or never end.
+inline constexpr int kNotRegularFile = -1;
+
+// A one-line reason for an errno value or kNotRegularFile, as "Is a
+// directory" or "not a regular file".
+std::string FileErrorText(int error);
+
+// Opens a path with `flags` (O_RDONLY, O_WRONLY | O_APPEND | O_CREAT, ...)
+// only when it is (or, with O_CREAT, becomes) a regular file. The open itself
+// does not wait for a FIFO's other end, and the check is made on the opened
+// file, so nothing can swap the file in between. On failure the descriptor is
+// closed and `error` holds the errno value or kNotRegularFile.
+FileDescriptor OpenRegularFile(const std::string& path, int flags, int& error);
+
+// Reads a whole regular file of at most `limit` bytes; false with `error`
+// set (EFBIG for a longer file) otherwise.
+bool ReadRegularFile(const std::string& path, std::string& bytes, int& error, std::size_t limit);
+
+// True when the path names nothing, or a regular file (through links): the
+// only places a writer may create or replace.
+bool MayWriteFileAt(const std::string& path);
+
 // A new file that takes the place of `target` in one rename, so a crash, a
 // full disk or a kill at any moment leaves either the old file or the new
 // one, whole. It is created under a unique hidden name in the target's
@@ -43,6 +70,8 @@ bool WriteAll(int fd, std::string_view bytes);
 // it removes it again.
 class ReplacementFile {
  public:
+  // A target that is a symbolic link keeps its link: the link's final
+  // target is the file replaced.
   explicit ReplacementFile(const std::string& target);
   ReplacementFile(const ReplacementFile&) = delete;
   ReplacementFile& operator=(const ReplacementFile&) = delete;
@@ -54,6 +83,9 @@ class ReplacementFile {
   // Gives the file `mode`, flushes it to disk, renames it over the target
   // and makes the rename durable; false when any of that failed.
   bool Commit(unsigned mode);
+
+  // The file the rename replaces: the target with its links resolved.
+  const std::string& Target() const { return target_; }
 
  private:
   std::string target_;

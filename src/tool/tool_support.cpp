@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "model/posix_file.h"
 #include "tool/commands.h"
 
 namespace kalvero::tool {
@@ -19,19 +20,19 @@ bool ParseNumber(const std::string& text, unsigned long long lo, unsigned long l
   return end == text.c_str() + text.size() && errno == 0 && value >= lo && value <= hi;
 }
 
-namespace {
-
-std::string Reason(int error) { return error ? std::strerror(error) : "unknown error"; }
-
-}  // namespace
-
 int ReadFailure(const std::string& path, int error, std::ostream& err) {
-  err << "error: cannot read " << path << ": " << Reason(error) << '\n';
+  if (error == kNotRegularFile)
+    err << "error: " << path << " is not a regular file\n";
+  else
+    err << "error: cannot read " << path << ": " << FileErrorText(error) << '\n';
   return kExitInput;
 }
 
 int WriteFailure(const std::string& what, int error, std::ostream& err) {
-  err << "error: cannot write " << what << ": " << Reason(error) << '\n';
+  if (error == kNotRegularFile)
+    err << "error: " << what << " is not a regular file\n";
+  else
+    err << "error: cannot write " << what << ": " << FileErrorText(error) << '\n';
   return kExitInput;
 }
 
