@@ -69,8 +69,13 @@ QString AppPaths::Resolve(const QString& fileName) const {
 
 ShippedFiles FindShippedFiles(const QString& programFolder) {
   const QString beside = WithSlash(programFolder);
-  if (QFileInfo::exists(beside + QStringLiteral("all.col"))) return {beside, Layout::BuildFolder};
-  return {WithSlash(QDir::cleanPath(beside + FromView(kShippedFromProgram))), Layout::Installed};
+  const QString installed = WithSlash(QDir::cleanPath(beside + FromView(kShippedFromProgram)));
+  // A build folder whose all.col was deleted stays a build folder (the
+  // built-in colours stand in): only an installed data folder makes the
+  // program an installed one.
+  if (QFileInfo::exists(beside + QStringLiteral("all.col")) || !QFileInfo(installed).isDir())
+    return {beside, Layout::BuildFolder};
+  return {installed, Layout::Installed};
 }
 
 AppPaths ChooseAppPaths(const ShippedFiles& shipped, const QString& dataFolder) {

@@ -78,30 +78,38 @@ QAction* FileCommands::RecentEntry(int index) const {
 
 bool FileCommands::OpenPuzzleFile(const QString& path) {
   PuzzleState& state = ctx_.state;
+  const QFileInfo info(path);
+  if (!info.exists()) {
+    ShowFailure(QStringLiteral("File not found:\n") + path);
+    return false;
+  }
+  // A folder, a device or a FIFO is never read: it could block for ever.
+  if (!info.isFile()) {
+    ShowFailure(QStringLiteral("Not a regular file:\n") + path);
+    return false;
+  }
   QApplication::setOverrideCursor(Qt::BusyCursor);
-  const std::string previousFile = state.PuzzleFileName;
-  const std::int32_t previousNumber = state.PuzzleNumber;
-
+  const std::int32_t previousCount = state.PuzzleCount;
   state.PuzzleCount = CountPuzzles(Std(path));
+  // The file opens at its first readable puzzle, so one bad line at its
+  // head does not hide the rest.
+  const std::int32_t first = state.PuzzleCount > 0 ? NearestReadablePuzzle(Std(path), 1) : 1;
   bool failed = true;
-  display_.ReadPuzzle(path, 1, failed);
-  // A file with no puzzles has had the reader's message; like an unreadable
-  // file it brings the previous puzzle back, so the board and the count
-  // always belong to the same file.
+  display_.ReadPuzzle(path, first == 0 ? 1 : first, failed);
+  // A file with no puzzles has had the reader's message. Either way the
+  // board, the player's entries and the undo list stay as they were; only
+  // the count, which the read above changed, and the labels come back.
   const bool empty = state.PuzzleCount == 0;
   if (failed || empty) {
-    state.PuzzleCount = CountPuzzles(previousFile);
-    bool ignored = false;
-    if (state.PuzzleCount > 0)
-      display_.ReadPuzzle(QStr(previousFile), previousNumber, ignored);
-    else
-      display_.ShowNoPuzzle();
+    state.PuzzleCount = previousCount;
+    if (previousCount > 0) display_.ShowPuzzleLabels();
     QApplication::restoreOverrideCursor();
     if (!empty) ShowReadError(path);
     return false;
   }
   QApplication::restoreOverrideCursor();
   ctx_.solver.Generating = false;
+  if (first > 1) display_.SetStatus(QStringLiteral("Puzzle 1 could not be read: puzzle %1 is shown").arg(first));
   if (AddRecentFile(ctx_.settings.recent, Std(path))) ShowRecentFiles(window_, ctx_.settings.recent);
   w_.board->setFocus();
   return true;
@@ -139,7 +147,9 @@ void FileCommands::Load() {
 
 void FileCommands::OpenRecent(int index) {
   if (Busy()) return;
-  const QString caption = RecentEntry(index)->text();
+  const RecentFiles& recent = ctx_.settings.recent;
+  if (index < 0 || index >= kRecentFileCount || !recent.visible[static_cast<std::size_t>(index)]) return;
+  const QString caption = QStr(recent.caption[static_cast<std::size_t>(index)]);
   if (caption.trimmed().isEmpty()) return;
   if (!FileExists(Std(caption))) {
     display_.SetStatus(caption + QStringLiteral(" not found"));
@@ -212,8 +222,9 @@ void FileCommands::Save() {
 }
 
 void FileCommands::Delete() {
-  if (Busy()) return;
   PuzzleState& state = ctx_.state;
+  // Without a shown puzzle there is nothing the user could mean to delete.
+  if (Busy() || state.PuzzleCount == 0) return;
   const QString path = QStr(state.PuzzleFileName);
   state.PuzzleCount = CountPuzzles(state.PuzzleFileName);
   if (state.PuzzleCount < 2) return;
@@ -237,7 +248,21 @@ void FileCommands::Delete() {
   if (n > state.PuzzleCount) n = state.PuzzleCount;
   bool failed = true;
   display_.ReadPuzzle(path, n, failed);
-  ctx_.Message(QStringLiteral("Puzzle deleted"), kInformation);
+  QString deleted = QStringLiteral("Puzzle deleted");
+  if (failed) {
+    // The puzzle that took its place cannot be read: the nearest one that
+    // can is shown instead, or none, so the board never shows a puzzle the
+    // file no longer holds at that number.
+    const std::int32_t nearest = NearestReadablePuzzle(state.PuzzleFileName, n);
+    if (nearest != 0) display_.ReadPuzzle(path, nearest, failed);
+    if (nearest != 0 && !failed) {
+      deleted += QStringLiteral("\nPuzzle %1 could not be read: puzzle %2 is shown").arg(n).arg(nearest);
+    } else {
+      display_.ShowNoPuzzle();
+      deleted += QStringLiteral("\nNo puzzle of the file could be read");
+    }
+  }
+  ctx_.Message(deleted, kInformation);
   ctx_.ProcessEvents();
 }
 

@@ -28,9 +28,11 @@ class FileCommands : public QObject {
   FileCommands(AppContext& ctx, const MainWidgets& widgets, PuzzleDisplay& display, const CreationController& creation,
                QMainWindow& window);
 
-  // Makes path the current puzzle file and shows its first puzzle, putting
-  // the path at the head of the recent files. An unreadable file or one with
-  // no puzzles brings the previous file and puzzle back; returns false then.
+  // Makes path the current puzzle file and shows its first readable puzzle,
+  // putting the path at the head of the recent files. A missing or
+  // unreadable file, or one with no puzzles, is reported and changes
+  // nothing: the shown puzzle, the entries and the undo list stay; returns
+  // false then.
   bool OpenPuzzleFile(const QString& path);
 
   // A file named on the command line or dropped on the window: a relative

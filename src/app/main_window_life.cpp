@@ -59,29 +59,55 @@ void MainWindow::Start() {
     play_->ResumeEntries();
     return;
   }
-  ctx_.Message(QStringLiteral("Puzzle file not found:\n") + QStr(state.PuzzleFileName),
+  // A line that cannot be read (or a file that changed since the last run)
+  // gives way to the nearest puzzle of the file that can.
+  const std::int32_t wanted = state.PuzzleNumber;
+  const std::int32_t nearest = NearestReadablePuzzle(state.PuzzleFileName, wanted);
+  if (nearest != 0) display_->ReadPuzzle(QStr(state.PuzzleFileName), nearest, failed);
+  if (nearest != 0 && !failed) {
+    display_->SetStatus(QStringLiteral("Puzzle %1 could not be read: puzzle %2 is shown").arg(wanted).arg(nearest));
+    return;
+  }
+  ctx_.Message(QStringLiteral("Error in reading File:\n") + QStr(state.PuzzleFileName) +
+                   QStringLiteral("\nPlease check data format"),
                QStringLiteral("vbok+vbcritical"));
   ctx_.ProcessEvents();
-  display_->DrawEmptyGrid();
-  display_->SetStatus(QStringLiteral("Click Create button for a new puzzle ..."));
+  display_->ShowNoPuzzle();
 }
 
 void MainWindow::LoadConfiguration() {
   Settings& settings = ctx_.settings;
-  if (!kalvero::LoadConfig(Std(ctx_.paths.configFile), settings)) {
-    // A malformed file is kept beside the new one, so its recent files and
-    // settings can be recovered by hand.
-    KeepBadConfig(Std(ctx_.paths.configFile));
-    ctx_.Message(QStringLiteral("Configuration file not found ...\nA new file will be created"),
-                 QStringLiteral("vbok+vbexclamation"));
+  const QString& path = ctx_.paths.configFile;
+  int error = 0;
+  const ConfigStatus status = ReadConfig(Std(path), settings, error);
+  if (status != ConfigStatus::Loaded) {
+    // A new file with the defaults is written only where nothing would be
+    // lost: in place of a missing file, or of a malformed one once it is
+    // kept beside it so its recent files and settings can be recovered by
+    // hand. An unreadable one (a folder, no permission) is left as it is.
+    bool writeDefaults = ctx_.paths.settingsWritable;
+    QString text = QStringLiteral("Configuration file not found ...\nA new file will be created");
+    if (status == ConfigStatus::Malformed) {
+      const std::string kept = KeepBadConfig(Std(path));
+      writeDefaults = writeDefaults && !kept.empty();
+      text = kept.empty() ? QStringLiteral("The configuration file could not be read:\n") + path +
+                                QStringLiteral("\nThe default settings are used")
+                          : QStringLiteral("The configuration file could not be read and was kept as:\n") +
+                                QStr(kept) + QStringLiteral("\nA new file will be created");
+    } else if (status == ConfigStatus::Unreadable) {
+      writeDefaults = false;
+      text = QStringLiteral("Could not read the configuration file:\n") + path + QStringLiteral("\n") +
+             QStr(FileErrorText(error)) + QStringLiteral("\nThe default settings are used");
+    }
+    ctx_.Message(text, QStringLiteral("vbok+vbexclamation"));
     ctx_.ProcessEvents();
     const RecentFiles keptCaptions = settings.recent;
     settings = DefaultSettings();
     settings.recent.caption = keptCaptions.caption;
     settings.recent.visible.fill(false);
     settings.recent.separatorVisible = false;
-    if (ctx_.paths.settingsWritable && !WriteFileAtomically(Std(ctx_.paths.configFile), DefaultConfigText()))
-      ctx_.Message(QStringLiteral("Could not write the configuration file:\n") + ctx_.paths.configFile,
+    if (writeDefaults && !WriteFileAtomically(Std(path), DefaultConfigText()))
+      ctx_.Message(QStringLiteral("Could not write the configuration file:\n") + path,
                    QStringLiteral("vbok+vbcritical"));
   }
   // Said once here; saving later stays quiet instead of failing each time.
@@ -137,7 +163,9 @@ void MainWindow::CloseAllWindows() {
   }
   if (closingAll_) return;
   closingAll_ = true;
-  play_->KeepEntries();
+  if (!play_->KeepEntries())
+    ctx_.Message(QStringLiteral("Could not keep the unfinished entries in:\n") + ctx_.paths.unfinishedFile,
+                 QStringLiteral("vbok+vbcritical"));
   for (QWidget* window : QApplication::topLevelWidgets())
     if (window != this && window->isVisible()) window->close();
   close();

@@ -38,12 +38,11 @@ void OutputCommands::PrintMenu() {
     PrintCurrentPuzzle();
     return;
   }
-  const PrintRange range = RangeFromTag(printForm_->RangeTag());
-  PrintPuzzleRange(range.first, range.last);
+  PrintPuzzleRange(printForm_->Range().first, printForm_->Range().last);
 }
 
 void OutputCommands::PrintCurrentPuzzle() {
-  if (creation_.Creating()) return;
+  if (creation_.Creating() || ctx_.state.PuzzleCount < 1) return;
   if (ctx_.Message(QStringLiteral("Print current puzzle and its solution?"), QStringLiteral("vbYesNo+vbquestion")) !=
       MsgResult::Yes)
     return;
@@ -69,7 +68,8 @@ void OutputCommands::PrintPuzzleRange(int first, int last) {
 }
 
 void OutputCommands::CopyToClipboard(CopyPicture which) {
-  if (ctx_.state.SolutionText.empty()) return;
+  // In the no-puzzle state the puzzle left in memory is not shown: nothing to copy.
+  if (ctx_.state.PuzzleCount < 1 || ctx_.state.SolutionText.empty()) return;
   DrawCopyPicture(which, ctx_.state);
 }
 

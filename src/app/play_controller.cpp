@@ -7,7 +7,7 @@
 #include "app/client_area.h"
 #include "app/creation_controller.h"
 #include "app/std_text.h"
-#include "model/config.h"
+#include "model/posix_file.h"
 #include "play/kept_entries.h"
 #include "ui/box_control.h"
 #include "view/board_view.h"
@@ -21,7 +21,7 @@ namespace {
 constexpr int kRightButton = 2;
 constexpr int kAreaFrameMs = 2000;
 // Far more than any kept-entries text; a larger file is not one of ours.
-constexpr qint64 kKeptEntriesMaxBytes = 64 * 1024;
+constexpr std::size_t kKeptEntriesMaxBytes = 64 * 1024;
 
 // The four strips over the clue boxes, each spanning its side's nine boxes.
 TwipRect StripRect(const BoardGeometry& g, ClueStrip strip) {
@@ -121,19 +121,22 @@ void PlayController::Hint() { Apply(session_.AskHint()); }
 
 void PlayController::ResetPuzzle() { Apply(session_.ResetPuzzle(ctx_.host, [this] { return Reread(); })); }
 
-void PlayController::KeepEntries() {
-  if (!ctx_.paths.settingsWritable) return;
+bool PlayController::KeepEntries() {
+  if (!ctx_.paths.settingsWritable) return true;
+  const std::string path = Std(ctx_.paths.unfinishedFile);
   if (ctx_.state.PuzzleCount == 0 || !HasEntries(ctx_.state)) {
-    QFile::remove(ctx_.paths.unfinishedFile);
-    return;
+    // Only an earlier kept file is removed, never a folder in its place.
+    if (MayWriteFileAt(path)) QFile::remove(ctx_.paths.unfinishedFile);
+    return true;
   }
-  WriteFileAtomically(Std(ctx_.paths.unfinishedFile), KeptEntriesText(ctx_.state));
+  return WriteFileAtomically(path, KeptEntriesText(ctx_.state));
 }
 
 void PlayController::ResumeEntries() {
-  QFile file(ctx_.paths.unfinishedFile);
-  if (!file.open(QIODevice::ReadOnly)) return;
-  if (!RestoreEntries(file.read(kKeptEntriesMaxBytes).toStdString(), ctx_.state)) return;
+  std::string text;
+  int error = 0;
+  if (!ReadRegularFile(Std(ctx_.paths.unfinishedFile), text, error, kKeptEntriesMaxBytes)) return;
+  if (!RestoreEntries(text, ctx_.state)) return;
   display_.RedrawBoard();
   display_.SetStatus(QStringLiteral("Unfinished entries restored"));
 }

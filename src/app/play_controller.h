@@ -29,7 +29,8 @@ class PlayController : public QObject {
 
   // The program ends: the entries on the board are kept in the unfinished
   // file for the next start; a board without entries removes the file.
-  void KeepEntries();
+  // False when the entries could not be written.
+  bool KeepEntries();
   // The first puzzle of a start was read: the kept entries come back when
   // they belong to it, and the status label says so.
   void ResumeEntries();

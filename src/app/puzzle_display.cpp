@@ -17,12 +17,16 @@ void PuzzleDisplay::ReadPuzzle(const QString& fileName, std::int32_t n, bool& fa
     ctx_.ProcessEvents();
     return;
   }
+  const QString level = w_.levelLabel->text();
   SetStatus(QStringLiteral("Reading a puzzle ..."));
   w_.levelLabel->clear();
   const ReadResult result = kalvero::ReadPuzzle(ctx_.state, Std(fileName), n);
   if (!result.ok()) {
+    // The shown puzzle stays as it was, labels included; the status says
+    // which puzzle could not be read.
     failed = true;
-    w_.levelLabel->setText(QLatin1String(LevelName(ctx_.state.FixedCount)));
+    w_.levelLabel->setText(level);
+    SetStatus(QStringLiteral("Puzzle %1 could not be read").arg(n));
     return;
   }
   RedrawBoard();

@@ -16,8 +16,9 @@ class PuzzleDisplay {
 
   // Reads puzzle n of a file into the puzzle state and shows it. `failed`
   // is set to false on success and to true when the file holds no such
-  // readable line; with no puzzles at all a message is shown and `failed`
-  // keeps its value.
+  // readable line (the shown puzzle and its labels stay, and the status says
+  // which puzzle could not be read); with no puzzles at all a message is
+  // shown and `failed` keeps its value.
   void ReadPuzzle(const QString& fileName, std::int32_t n, bool& failed);
 
   // Clears the board and draws the current puzzle.

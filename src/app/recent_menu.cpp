@@ -10,7 +10,9 @@ namespace kalvero {
 void ShowRecentFiles(QWidget& window, const RecentFiles& recent) {
   for (int i = 0; i < kRecentFileCount; ++i) {
     QAction* entry = window.findChild<QAction*>(QStringLiteral("mnuoldfiles_%1").arg(i));
-    entry->setText(QStr(recent.caption[i]));
+    // A menu caption reads "&" as the mark of a shortcut letter; a path is
+    // shown as it is written.
+    entry->setText(QStr(recent.caption[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
     entry->setVisible(recent.visible[i]);
   }
   window.findChild<QAction*>(QStringLiteral("mnuoldfiles_5"))->setVisible(recent.separatorVisible);

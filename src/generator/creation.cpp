@@ -1,9 +1,10 @@
 #include "generator/creation.h"
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <sys/stat.h>
 
+#include <cstdio>
+
+#include "model/posix_file.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
 #include "solver/verify.h"
@@ -107,27 +108,33 @@ void SettleSolver(SolverState& solver) {
 // never keeps an unverified puzzle and still holds the shown puzzle when
 // that came from it.
 class TempFileKeeper {
+  // The file holds one puzzle line; one of this size is not ours to keep.
+  static constexpr std::size_t kTempFileMaxBytes = 1 << 20;
+
  public:
   explicit TempFileKeeper(const std::string& fileName) : fileName_(fileName) {
     if (fileName_.empty()) return;
-    std::ifstream in(fileName_, std::ios::binary);
-    existed_ = static_cast<bool>(in);
-    bytes_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    struct stat info {};
+    existed_ = ::lstat(fileName_.c_str(), &info) == 0;
+    int error = 0;
+    kept_ = ReadRegularFile(fileName_, bytes_, error, kTempFileMaxBytes);
   }
 
   void PutBack() const {
     if (fileName_.empty()) return;
     if (!existed_) {
-      std::remove(fileName_.c_str());
+      // Only a file an attempt wrote is removed, never a folder or a link.
+      struct stat info {};
+      if (::lstat(fileName_.c_str(), &info) == 0 && S_ISREG(info.st_mode)) std::remove(fileName_.c_str());
       return;
     }
-    std::ofstream out(fileName_, std::ios::binary | std::ios::trunc);
-    out.write(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
+    if (kept_) WriteFileAtomically(fileName_, bytes_);
   }
 
  private:
   std::string fileName_;
   bool existed_ = false;
+  bool kept_ = false;  // bytes_ holds what the file held
   std::string bytes_;
 };
 

@@ -1,12 +1,9 @@
 #include "model/config.h"
 
-#include <sys/stat.h>
-
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 
@@ -128,11 +125,13 @@ Settings DefaultSettings() {
   return s;
 }
 
-bool LoadConfig(const std::string& path, Settings& s) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  FieldReader reader{std::string(std::istreambuf_iterator<char>(in), {})};
-  if (in.bad()) return false;
+namespace {
+
+// Far more than any configuration; a larger file is not one.
+constexpr std::size_t kConfigMaxBytes = 1 << 20;
+
+bool ParseConfig(const std::string& text, Settings& s) {
+  FieldReader reader{text};
 
   const auto limit = reader.Number();
   if (!limit) return false;
@@ -183,11 +182,35 @@ bool LoadConfig(const std::string& path, Settings& s) {
   return true;
 }
 
-bool KeepBadConfig(const std::string& path) {
+}  // namespace
+
+ConfigStatus ReadConfig(const std::string& path, Settings& s, int& error) {
+  std::string text;
+  if (!ReadRegularFile(path, text, error, kConfigMaxBytes)) {
+    if (error == ENOENT) return ConfigStatus::Missing;
+    return error == EFBIG ? ConfigStatus::Malformed : ConfigStatus::Unreadable;
+  }
+  return ParseConfig(text, s) ? ConfigStatus::Loaded : ConfigStatus::Malformed;
+}
+
+bool LoadConfig(const std::string& path, Settings& s) {
+  int error = 0;
+  return ReadConfig(path, s, error) == ConfigStatus::Loaded;
+}
+
+std::string KeepBadConfig(const std::string& path) {
+  namespace fs = std::filesystem;
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return false;
-  return std::filesystem::copy_file(path, path + ".bad", std::filesystem::copy_options::overwrite_existing, ec) &&
-         !ec;
+  if (!fs::is_regular_file(path, ec)) return {};
+  // Copying never replaces: a name already taken fails and the next is tried.
+  constexpr int kMostKeptCopies = 1000;
+  for (int n = 0; n < kMostKeptCopies; ++n) {
+    const std::string copy = path + ".bad" + (n == 0 ? std::string() : "." + std::to_string(n));
+    if (fs::exists(fs::symlink_status(copy, ec))) continue;
+    if (fs::copy_file(path, copy, fs::copy_options::none, ec) && !ec) return copy;
+    if (ec != std::errc::file_exists) return {};
+  }
+  return {};
 }
 
 std::string ConfigText(const Settings& s) {
@@ -214,14 +237,5 @@ std::string DefaultConfigText() {
   return ConfigText(s);
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& text) {
-  // A file replaced keeps its permissions; a new one is readable by all and
-  // writable by its owner, as the usual umask leaves it.
-  constexpr unsigned kNewFileMode = 0644;
-  struct stat old {};
-  const unsigned mode = ::stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : kNewFileMode;
-  ReplacementFile out(path);
-  return out.IsOpen() && WriteAll(out.get(), text) && out.Commit(mode);
-}
 
 }  // namespace kalvero

@@ -18,6 +18,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/posix_file.h"
+
 #include "model/colour.h"
 
 namespace kalvero {
@@ -52,18 +54,30 @@ struct Settings {
 // The values a newly created configuration file holds.
 Settings DefaultSettings();
 
-// Reads the file into `settings`. Returns false when the file is missing,
-// unreadable or malformed; fields read before the error keep their new values
-// (the caller then replaces everything with the defaults). A recent-file line
-// that is blank hides its entry and keeps its caption; the separator is
-// visible when at least one entry is.
+enum class ConfigStatus {
+  Loaded,
+  Missing,     // no file at the path
+  Unreadable,  // a folder, a device, a FIFO, no permission or a read error
+  Malformed,   // a regular file whose text is not a configuration
+};
+
+// Reads the file into `settings`. On any status but Loaded, fields read
+// before the error keep their new values (the caller then replaces
+// everything with the defaults). A recent-file line that is blank hides its
+// entry and keeps its caption; the separator is visible when at least one
+// entry is. `error` receives the errno value (or kNotRegularFile) of an
+// unreadable file.
+ConfigStatus ReadConfig(const std::string& path, Settings& settings, int& error);
+
+// ReadConfig that only tells whether the file was loaded.
 bool LoadConfig(const std::string& path, Settings& settings);
 
-// Keeps a configuration file that could not be read as path + ".bad"
-// (replacing an older one), before defaults are written over it, so its
-// recent files and settings can be recovered by hand. True when a copy was
-// made; false when there is no file at `path` or the copy failed.
-bool KeepBadConfig(const std::string& path);
+// Keeps a malformed configuration file as path + ".bad", or ".bad.1",
+// ".bad.2" ... when earlier ones are there (they are never replaced), before
+// defaults are written over it, so its recent files and settings can be
+// recovered by hand. Returns the copy's path; "" when there is no regular
+// file at `path` or the copy failed.
+std::string KeepBadConfig(const std::string& path);
 
 // The text SaveConfig writes for these settings.
 std::string ConfigText(const Settings& settings);
@@ -71,10 +85,6 @@ std::string ConfigText(const Settings& settings);
 // The first-run file: the default settings with five recent-file lines each
 // holding a single blank.
 std::string DefaultConfigText();
-
-// Writes `text` to `path` through a temporary file and a rename, so a crash
-// never leaves a half-written file. False when it could not be written.
-bool WriteFileAtomically(const std::string& path, const std::string& text);
 
 // Writes every setting and the recent-file captions, replacing the file.
 inline bool SaveConfig(const std::string& path, const Settings& settings) {

@@ -134,3 +134,18 @@ bool ReplacementFile::Commit(unsigned mode) {
 }
 
 }  // namespace kalvero
+
+namespace kalvero {
+
+bool WriteFileAtomically(const std::string& path, const std::string& text) {
+  if (!MayWriteFileAt(path)) return false;
+  // A file replaced keeps its permissions; a new one is readable by all and
+  // writable by its owner, as the usual umask leaves it.
+  constexpr unsigned kNewFileMode = 0644;
+  struct stat old {};
+  const unsigned mode = ::stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : kNewFileMode;
+  ReplacementFile out(path);
+  return out.IsOpen() && WriteAll(out.get(), text) && out.Commit(mode);
+}
+
+}  // namespace kalvero

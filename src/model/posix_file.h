@@ -63,6 +63,12 @@ bool ReadRegularFile(const std::string& path, std::string& bytes, int& error, st
 // only places a writer may create or replace.
 bool MayWriteFileAt(const std::string& path);
 
+// Writes `text` as the whole new content of `path` through a ReplacementFile,
+// so a crash never leaves a half-written file and a link keeps pointing at
+// the new content. A replaced file keeps its permissions. False when it could
+// not be written, or when the path names something other than a regular file.
+bool WriteFileAtomically(const std::string& path, const std::string& text);
+
 // A new file that takes the place of `target` in one rename, so a crash, a
 // full disk or a kill at any moment leaves either the old file or the new
 // one, whole. It is created under a unique hidden name in the target's

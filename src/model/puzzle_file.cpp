@@ -1,6 +1,7 @@
 #include "model/puzzle_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,21 +19,24 @@ std::string ReadFailureText(const ReadResult& result) {
     case ReadStatus::BeyondEnd: return "line number beyond the end of the file";
     case ReadStatus::LineTooShort: return "line shorter than 81 characters";
     case ReadStatus::BadCharacter:
-      return "character above \"I\" at position " + std::to_string(result.position);
+      return "character other than 1-9 and A-I at position " + std::to_string(result.position);
   }
   return "unknown";
 }
 
 bool FileExists(const std::string& fileName) {
-  FilePtr f(std::fopen(fileName.c_str(), "rb"));
-  return f && std::fseek(f.get(), 0, SEEK_END) == 0 && std::ftell(f.get()) > 0;
+  struct stat info {};
+  return ::stat(fileName.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
+         ::access(fileName.c_str(), R_OK) == 0;
 }
 
 bool LacksFinalLineEnd(const std::string& fileName) {
-  FilePtr f(std::fopen(fileName.c_str(), "rb"));
-  if (!f || std::fseek(f.get(), -1, SEEK_END) != 0) return false;
-  const int last = std::fgetc(f.get());
-  return last != EOF && last != '\r' && last != '\n';
+  int error = 0;
+  const FileDescriptor fd = OpenRegularFile(fileName, O_RDONLY, error);
+  struct stat info {};
+  char last = 0;
+  return fd.IsOpen() && ::fstat(fd.get(), &info) == 0 && info.st_size > 0 &&
+         ::pread(fd.get(), &last, 1, info.st_size - 1) == 1 && last != '\r' && last != '\n';
 }
 
 std::int32_t CountPuzzles(const std::string& fileName) {
@@ -49,12 +53,14 @@ ReadResult LoadPuzzleLine(PuzzleState& state, const std::string& line) {
   std::string solutionText(kCellCount, '0');
   Grid<int> fixedFlag{};
   for (int k = 1; k <= kCellCount; ++k) {
-    const auto code = static_cast<unsigned char>(line[k - 1]);
-    if (code > 'I') return {ReadStatus::BadCharacter, k};
-    char ch = static_cast<char>(code);
+    // An open cell holds its solution digit, a given cell its letter.
+    const char code = line[k - 1];
+    const bool open = code >= '1' && code <= '9';
+    if (!open && (code < 'A' || code > 'I')) return {ReadStatus::BadCharacter, k};
+    char ch = code;
     const int r = (k - 1) / 9 + 1;
     const int c = (k - 1) % 9 + 1;
-    if (code > 64) {
+    if (!open) {
       fixedFlag[r][c] = 1;
       ch = static_cast<char>('0' + (code - 64));
     }
@@ -88,6 +94,19 @@ ReadResult ReadPuzzle(PuzzleState& state, const std::string& fileName, std::int3
   return result;
 }
 
+std::int32_t NearestReadablePuzzle(const std::string& fileName, std::int32_t n) {
+  LineReader reader(fileName);
+  std::string line;
+  std::int32_t before = 0;
+  for (std::int32_t number = 1; reader.NextHead(line, kCellCount); ++number) {
+    PuzzleState scratch;
+    if (!LoadPuzzleLine(scratch, line).ok()) continue;
+    if (number >= n) return number;
+    before = number;
+  }
+  return before;
+}
+
 std::string PuzzleLineOf(const PuzzleState& state) {
   std::string line(kCellCount, '0');
   for (int r = 1; r <= 9; ++r)
@@ -101,19 +120,26 @@ std::string PuzzleLineOf(const PuzzleState& state) {
 }
 
 bool AppendLine(const std::string& fileName, const std::string& line) {
+  int error = 0;
   const bool existed = ::access(fileName.c_str(), F_OK) == 0;
-  const bool needLineEnd = LacksFinalLineEnd(fileName);
-  FileDescriptor fd(::open(fileName.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+  FileDescriptor fd = OpenRegularFile(fileName, O_RDWR | O_APPEND | O_CREAT, error);
+  if (!fd.IsOpen()) return false;
+  // Another program appending at the same time waits for this line, and the
+  // length read under the lock is where this line starts.
+  if (::flock(fd.get(), LOCK_EX) != 0) return false;
   struct stat before {};
-  if (!fd.IsOpen() || ::fstat(fd.get(), &before) != 0) return false;
+  if (::fstat(fd.get(), &before) != 0) return false;
+  char last = '\n';
+  const bool needLineEnd =
+      before.st_size > 0 && ::pread(fd.get(), &last, 1, before.st_size - 1) == 1 && last != '\r' && last != '\n';
   std::string text = needLineEnd ? "\r\n" : "";
   text += line;
   text += "\r\n";
-  if (WriteAll(fd.get(), text) && fd.Close()) return true;
+  if (WriteAll(fd.get(), text) && ::fsync(fd.get()) == 0) return fd.Close();
   // A failed write (disk full, size limit) must not leave part of a line
-  // behind: cut the file back to what it held, or remove it when it is new.
-  if (existed) {
-    [[maybe_unused]] const int cut = ::truncate(fileName.c_str(), before.st_size);
+  // behind: cut off what this call wrote, or remove a file it created.
+  if (existed || before.st_size > 0) {
+    [[maybe_unused]] const int cut = ::ftruncate(fd.get(), before.st_size);
   } else {
     ::unlink(fileName.c_str());
   }
@@ -123,11 +149,7 @@ bool AppendLine(const std::string& fileName, const std::string& line) {
 bool WritePuzzle(const PuzzleState& state, const std::string& fileName, WriteMode mode) {
   const std::string line = PuzzleLineOf(state);
   if (mode == WriteMode::Append) return AppendLine(fileName, line);
-  FilePtr f(std::fopen(fileName.c_str(), "wb"));
-  if (!f) return false;
-  std::fwrite(line.data(), 1, line.size(), f.get());
-  std::fputs("\r\n", f.get());
-  return std::fflush(f.get()) == 0 && !std::ferror(f.get());
+  return WriteFileAtomically(fileName, line + "\r\n");
 }
 
 }  // namespace kalvero

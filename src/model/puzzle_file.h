@@ -15,7 +15,7 @@ enum class ReadStatus {
   NoPuzzles,     // PuzzleCount is 0: the file is missing, unreadable or empty
   BeyondEnd,     // the file has fewer lines than the number asked for
   LineTooShort,  // the line holds fewer than 81 characters
-  BadCharacter,  // a character above "I" among the first 81
+  BadCharacter,  // a character other than "1".."9" and "A".."I" among the first 81
 };
 
 struct ReadResult {
@@ -27,8 +27,8 @@ struct ReadResult {
 // Text for a failed read, for messages and the command-line tool.
 std::string ReadFailureText(const ReadResult& result);
 
-// True when the file's length can be read and is not 0: a missing, an
-// unreadable and an empty file all give false.
+// True for a readable regular file that is not empty: a missing, an
+// unreadable and an empty file, a folder, a device and a FIFO all give false.
 bool FileExists(const std::string& fileName);
 
 // Number of lines of a file (blank ones included); 0 when the name is empty
@@ -49,14 +49,21 @@ ReadResult LoadPuzzleLine(PuzzleState& state, const std::string& line);
 ReadResult ReadPuzzle(PuzzleState& state, const std::string& fileName, std::int32_t n,
                       std::size_t keep = std::string::npos);
 
+// The readable puzzle nearest to line n of a file: line n itself, else the
+// first readable line after it, else the last readable line before it; 0
+// when no line of the file can be read. Reads the file once, keeping only
+// each line's cells.
+std::int32_t NearestReadablePuzzle(const std::string& fileName, std::int32_t n);
+
 enum class WriteMode { Overwrite, Append };
 
 // The current puzzle as a line: the digits of SolutionText with every given
 // cell written as its letter.
 std::string PuzzleLineOf(const PuzzleState& state);
 
-// Writes the current puzzle as one CR LF line; false when the file cannot be
-// written. Appending to a file whose last line has no line end first ends
+// Writes the current puzzle as one CR LF line, replacing the file whole
+// (Overwrite, through WriteFileAtomically) or appending (AppendLine); false
+// when the file cannot be written. Appending to a file whose last line has no line end first ends
 // that line, so the new puzzle never joins it.
 bool WritePuzzle(const PuzzleState& state, const std::string& fileName, WriteMode mode);
 
@@ -64,10 +71,12 @@ bool WritePuzzle(const PuzzleState& state, const std::string& fileName, WriteMod
 // whatever is appended must first end that line.
 bool LacksFinalLineEnd(const std::string& fileName);
 
-// Appends one line plus CR LF to a file, creating it when missing, and first
-// ends a last line that has no line end. False when the file cannot be
-// written; a write that fails part-way is cut back, so the file holds what it
-// held before (a file the call created is removed again).
+// Appends one line plus CR LF to a regular file, creating it when missing,
+// and first ends a last line that has no line end. The file is locked
+// (flock) for the append, so appends from several programs never mix. False
+// when the file cannot be written; a write that fails part-way is cut back,
+// so the file holds what it held before (a file the call created is removed
+// again).
 bool AppendLine(const std::string& fileName, const std::string& line);
 
 }  // namespace kalvero

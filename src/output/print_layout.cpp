@@ -88,8 +88,4 @@ PrintRange CheckPrintRange(const QString& text, int puzzleCount) {
   return range;
 }
 
-PrintRange RangeFromTag(const QString& tag) {
-  return {RangeCheck::Accepted, Number(tag.left(5)), Number(tag.mid(5, 5))};
-}
-
 }  // namespace kalvero

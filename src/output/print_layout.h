@@ -59,7 +59,4 @@ struct PrintRange {
 // not exceed the file's puzzle count.
 PrintRange CheckPrintRange(const QString& text, int puzzleCount);
 
-// The range back from its ten-character tag.
-PrintRange RangeFromTag(const QString& tag);
-
 }  // namespace kalvero

@@ -35,11 +35,13 @@ QString PrinterChoice::DeviceName() const {
 bool PrinterChoice::Select(QWidget* parent) {
   QPrintDialog dialog(&printer_, parent);
   dialog.setWindowTitle(QStringLiteral("Select a printer"));
-  return dialog.exec() == QDialog::Accepted;
+  if (dialog.exec() != QDialog::Accepted) return false;
+  fileChosenInDialog_ = IsPdf() && !printer_.outputFileName().isEmpty();
+  return true;
 }
 
 bool PrinterChoice::PrepareOutput(QWidget* parent) {
-  if (!IsPdf()) return true;
+  if (!IsPdf() || fileChosenInDialog_) return true;
   const QString start = printer_.outputFileName().isEmpty() ? DefaultPdfFile() : printer_.outputFileName();
   const QString file = askFile_(parent, start);
   if (file.isEmpty()) return false;

@@ -21,11 +21,14 @@ class PrinterChoice {
   QString DeviceName() const;
 
   // The platform print dialog, preset to the current printer; a confirmed
-  // choice becomes the current printer. False when cancelled.
+  // choice becomes the current printer. A file chosen there ("Print to
+  // file") is used as it is: print runs do not ask for its name again.
+  // False when cancelled.
   bool Select(QWidget* parent);
 
-  // Before a print run: for a PDF printer asks for the file name (default
-  // in the user's documents folder). False when the user cancels.
+  // Before a print run: for a PDF printer whose file was not chosen in the
+  // print dialog, asks for the file name (default in the user's documents
+  // folder). False when the user cancels.
   bool PrepareOutput(QWidget* parent);
 
   // The PDF file's default name.
@@ -39,6 +42,7 @@ class PrinterChoice {
  private:
   QPrinter printer_{QPrinter::HighResolution};
   bool noPrinters_ = false;
+  bool fileChosenInDialog_ = false;
   FileAsker askFile_;
 };
 

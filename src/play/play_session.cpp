@@ -197,18 +197,18 @@ PlayResult PlaySession::CopyPencilValue() {
 }
 
 PlayResult PlaySession::ShowPencilMarks() {
-  if (Busy() || state_.SolutionText.empty()) return {};
+  if (Busy() || !HasPuzzle()) return {};
   ComputePencilMarks(state_);
   return Drawing(BoardDrawing::AllEntries);
 }
 
 PlayResult PlaySession::HidePencilMarks() {
-  if (Busy() || state_.SolutionText.empty()) return {};
+  if (Busy() || !HasPuzzle()) return {};
   return Drawing(BoardDrawing::Full);
 }
 
 PlayResult PlaySession::StripHover(ClueStrip strip, double x, double y, double w, double h) {
-  if (Busy()) return {};
+  if (Busy() || !HasPuzzle()) return {};
   state_.PencilCell = -1;
   if (settings_.SumAreaTooltip == 0) return {};
   const int area = ClueStripArea(strip, x, y, w, h);
@@ -222,7 +222,7 @@ PlayResult PlaySession::StripHover(ClueStrip strip, double x, double y, double w
 }
 
 PlayResult PlaySession::StripPress(ClueStrip strip, double x, double y, double w, double h) {
-  if (Busy()) return {};
+  if (Busy() || !HasPuzzle()) return {};
   const int area = ClueStripArea(strip, x, y, w, h);
   if (state_.ClueSum[area] == 0) return {};
   ComputePencilMarks(state_);
@@ -256,9 +256,17 @@ PlayResult PlaySession::Redo() {
 }
 
 PlayResult PlaySession::AskHint() {
-  if (Busy() || solutionShown_ || state_.SolutionText.empty()) return {};
+  if (Busy() || solutionShown_ || !HasPuzzle()) return {};
   if (shownHint_) return ApplyShownHint();
-  Hint hint = FindHint(PositionOf(state_));
+  const HintPosition position = PositionOf(state_);
+  if (!SolutionAgrees(position)) {
+    // Hints judge values by the stored solution: on such a puzzle they
+    // would contradict each other from one press to the next.
+    PlayResult disagree = WithStatus({}, "This puzzle's clues and its stored solution disagree");
+    disagree.notice = Notice{*disagree.status, "vbok+vbexclamation"};
+    return disagree;
+  }
+  Hint hint = FindHint(position);
   if (hint.kind == StepKind::None) {
     PlayResult none = WithStatus({}, "No further step found");
     none.notice = Notice{*none.status, "vbok+vblighton"};
@@ -309,7 +317,7 @@ PlayResult PlaySession::ResetPuzzle(Host& host, const std::function<bool()>& rer
 }
 
 PlayResult PlaySession::Check() {
-  if (Busy()) return {};
+  if (Busy() || !HasPuzzle()) return {};
   const CheckResult check = CheckBoard(state_);
   PlayResult result = WithStatus({}, CheckText(check));
   if (check == CheckResult::Solved) result.notice = Notice{CheckText(check), "vbhappy+vbok"};
@@ -317,7 +325,7 @@ PlayResult PlaySession::Check() {
 }
 
 PlayResult PlaySession::ShowSolution() {
-  if (Busy()) return {};
+  if (Busy() || !HasPuzzle()) return {};
   state_.SavedEntry = state_.UserEntry;
   solutionShown_ = true;
   return WithStatus(Drawing(BoardDrawing::Solution), "Solution ...");

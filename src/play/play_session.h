@@ -134,6 +134,8 @@ class PlaySession {
 
  private:
   bool Busy() const { return busy_(); }
+  // False in the no-puzzle state, where the puzzle left in memory is not shown.
+  bool HasPuzzle() const { return state_.PuzzleCount > 0 && !state_.SolutionText.empty(); }
   bool HasSelection() const { return state_.SelRow != -1; }
   bool SelectedIsOpen() const;
   // Records the selected cell's entry for undo, changes it and reports the cell.

@@ -8,7 +8,11 @@ namespace kalvero {
 FNDialog::FNDialog(QWidget* parent) : BoxControl(QStringLiteral("..."), parent) {}
 
 QString RunSystemFileDialog(const FileDialogRequest& request) {
-  if (request.save) return QFileDialog::getSaveFileName(request.owner, request.title, request.startPath, request.filter);
+  // A file chosen to save into is appended to, never replaced, so the
+  // dialog asks no question about replacing it.
+  if (request.save)
+    return QFileDialog::getSaveFileName(request.owner, request.title, request.startPath, request.filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
   return QFileDialog::getOpenFileName(request.owner, request.title, request.startPath, request.filter);
 }
 

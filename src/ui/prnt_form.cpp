@@ -84,6 +84,7 @@ void PrntForm::Prepare(const QString& fileLabel, const QString& filePath, int pu
   fileLabel_->setToolTip(filePath);
   ShowPrinter();
   tag_ = QStringLiteral("X");
+  range_ = PrintRange();
 }
 
 bool PrntForm::CurrentPuzzleChosen() const { return !option2_->isChecked(); }
@@ -100,7 +101,7 @@ void PrntForm::PrintPressed() {
       MsgboxA(this, range.Message(), QStringLiteral("vbcritical+vbok"));
       return;
     }
-    rangeTag_ = range.Tag();
+    range_ = range;
   }
   tag_ = QStringLiteral("Y");
   hide();

@@ -5,6 +5,8 @@
 // the close box. An accepted range is kept as the field's ten-character tag.
 #include <QDialog>
 
+#include "output/print_layout.h"
+
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -23,7 +25,10 @@ class PrntForm : public QDialog {
   void Prepare(const QString& fileLabel, const QString& filePath, int puzzleCount);
 
   QString Tag() const { return tag_; }
-  QString RangeTag() const { return rangeTag_; }
+  QString RangeTag() const { return range_.check == RangeCheck::Accepted ? range_.Tag() : QString(); }
+  // The accepted range itself: its numbers are carried whole, however many
+  // digits they have.
+  const PrintRange& Range() const { return range_; }
   bool CurrentPuzzleChosen() const;
 
   // The window's buttons.
@@ -41,7 +46,7 @@ class PrntForm : public QDialog {
   PrinterChoice& printer_;
   int puzzleCount_ = 0;
   QString tag_;
-  QString rangeTag_;
+  PrintRange range_;
   QRadioButton* option1_;
   QRadioButton* option2_;
   QLineEdit* text1_;

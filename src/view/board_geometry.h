@@ -14,7 +14,8 @@ struct TwipRect {
 struct ClueBox {
   TwipRect rect;     // the outlined box
   int centreWidth;   // the text is centred on the first centreWidth units ...
-  int centreHeight;  // ... and centreHeight units of the box
+  int centreHeight;  // ... and centreHeight units of the box (all of it but
+                     // the side boxes' 30-unit gap by the grid)
 };
 
 struct BoardGeometry {
@@ -32,10 +33,10 @@ struct BoardGeometry {
 
   // Clue t (1..36): top boxes 1..9, right 10..18, bottom 19..27, left 28..36.
   ClueBox Clue(int t) const {
-    if (t <= 9) return {{CellX(1, t), GridTop - HalfCell - 50, CellSize, 300}, 600, 300};
-    if (t <= 18) return {{GridLeft + 9 * CellSize + 42, CellY(t - 9, 1), HalfCell + 30, CellSize}, 300, 600};
-    if (t <= 27) return {{CellX(1, t - 18), GridTop + 9 * CellSize + 32, CellSize, 300}, 600, 300};
-    return {{GridLeft - HalfCell - 60, CellY(t - 27, 1), HalfCell, CellSize}, 300, 600};
+    if (t <= 9) return {{CellX(1, t), GridTop - HalfCell - 50, CellSize, 300}, CellSize, 300};
+    if (t <= 18) return {{GridLeft + 9 * CellSize + 42, CellY(t - 9, 1), HalfCell + 30, CellSize}, HalfCell, CellSize};
+    if (t <= 27) return {{CellX(1, t - 18), GridTop + 9 * CellSize + 32, CellSize, 300}, CellSize, 300};
+    return {{GridLeft - HalfCell - 60, CellY(t - 27, 1), HalfCell, CellSize}, HalfCell, CellSize};
   }
 };
 

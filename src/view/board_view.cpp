@@ -86,13 +86,24 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
 
 void BoardView::leaveEvent(QEvent*) { emit pointerLeft(); }
 
+namespace {
+
+// A held key repeats its press and release. Delete and Escape clear a cell
+// once per press, so their repeats are dropped (each would add an undo
+// record); held arrows keep moving the selection.
+bool IsDroppedRepeat(const QKeyEvent* event) {
+  return event->isAutoRepeat() && (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Escape);
+}
+
+}  // namespace
+
 void BoardView::keyPressEvent(QKeyEvent* event) {
-  if (!event->text().isEmpty()) emit characterTyped(event->text().at(0).unicode());
+  if (!event->text().isEmpty() && !IsDroppedRepeat(event)) emit characterTyped(event->text().at(0).unicode());
   event->accept();
 }
 
 void BoardView::keyReleaseEvent(QKeyEvent* event) {
-  emit keyReleased(event->key());
+  if (!IsDroppedRepeat(event)) emit keyReleased(event->key());
   event->accept();
 }
 

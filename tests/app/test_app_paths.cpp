@@ -5,6 +5,7 @@
 
 #include "app/app_paths.h"
 #include "model/config.h"
+#include "program_info.h"
 #include "temp_dir.h"
 
 using namespace kalvero;
@@ -93,6 +94,32 @@ class AppPathsTest : public QObject {
     // The read-only shipped files are never copied into the data folder.
     QVERIFY(!QFileInfo::exists(data + QStringLiteral("all.col")));
     QCOMPARE(QFileInfo::exists(data), layout == Layout::Installed && dataWritable);
+  }
+
+  // Which layout the program's folder has: a build folder keeps its own
+  // files even when all.col is deleted from it.
+  void layoutOfTheProgramFolder_data() {
+    QTest::addColumn<bool>("schemes");        // all.col beside the program
+    QTest::addColumn<bool>("installedData");  // the installed data folder exists
+    QTest::addColumn<Layout>("layout");
+    QTest::newRow("build folder") << true << false << Layout::BuildFolder;
+    QTest::newRow("build folder without all.col") << false << false << Layout::BuildFolder;
+    QTest::newRow("installed") << false << true << Layout::Installed;
+  }
+  void layoutOfTheProgramFolder() {
+    QFETCH(bool, schemes);
+    QFETCH(bool, installedData);
+    QFETCH(Layout, layout);
+    QTemporaryDir prefix;
+    const QString program = prefix.path() + QStringLiteral("/bin/");
+    QVERIFY(QDir().mkpath(program));
+    if (schemes) WriteFile(program + QStringLiteral("all.col"), "shipped");
+    const QString data = QDir::cleanPath(program + QString::fromUtf8(kShippedFromProgram.data(),
+                                                                     qsizetype(kShippedFromProgram.size())));
+    if (installedData) QVERIFY(QDir().mkpath(data));
+    const ShippedFiles found = FindShippedFiles(program);
+    QCOMPARE(found.layout, layout);
+    QCOMPARE(found.folder, layout == Layout::Installed ? data + QLatin1Char('/') : program);
   }
 
   void relativeNamesResolveInTheFolder_data() {

@@ -10,6 +10,7 @@
 #include <csignal>
 
 #include "app/main_window.h"
+#include "app/recent_menu.h"
 #include "app_folder.h"
 #include "message_answerer.h"
 #include "model/config.h"
@@ -272,16 +273,18 @@ class FileCommandsTest : public QObject {
   }
 
   // Recent entries: a listed file opens and keeps its place, a missing one
-  // only reports itself in the status text.
+  // only reports itself in the status text; a "&" in a path is shown as it is.
   void recentEntries() {
     Opened o("five.txt", 5, 2);
-    const QStringList listed{o.folder.path("gone.txt"), o.folder.path("easy.txt"), o.file};
+    o.Write("R&D.txt", Joined(o.lines.mid(0, 2)));
+    const QStringList listed{o.folder.path("gone.txt"), o.folder.path("R&D.txt"), o.file};
     RecentFiles& recent = o.window.Context().settings.recent;
     for (int i = 0; i < 3; ++i) {
       recent.caption[i] = listed[i].toStdString();
       recent.visible[i] = true;
-      Action(o.window, QStringLiteral("mnuoldfiles_%1").arg(i))->setText(listed[i]);
     }
+    ShowRecentFiles(o.window, recent);
+    QCOMPARE(Action(o.window, "mnuoldfiles_1")->text(), o.folder.path("R&&D.txt"));
     Action(o.window, "mnuoldfiles_0")->trigger();
     QCOMPARE(LabelText(o.window, "lblstatus"), listed[0] + QStringLiteral(" not found"));
     QCOMPARE(QString::fromStdString(o.State().PuzzleFileName), o.file);
@@ -289,7 +292,7 @@ class FileCommandsTest : public QObject {
     Action(o.window, "mnuoldfiles_1")->trigger();
     QCOMPARE(QString::fromStdString(o.State().PuzzleFileName), listed[1]);
     QCOMPARE(LabelText(o.window, "lblpuznum"), QStringLiteral("p# 1 of 2"));
-    for (int i = 0; i < 3; ++i) QCOMPARE(Action(o.window, QStringLiteral("mnuoldfiles_%1").arg(i))->text(), listed[i]);
+    for (int i = 0; i < 3; ++i) QCOMPARE(QString::fromStdString(recent.caption[i]), listed[i]);
   }
 };
 

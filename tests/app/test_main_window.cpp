@@ -19,6 +19,8 @@
 #include "app_folder.h"
 #include "window_probe.h"
 
+#include <sys/stat.h>
+
 using namespace kalvero;
 using namespace kalvero::test;
 
@@ -34,12 +36,15 @@ QStringList Captions(const QMenu* menu) {
 // run, or `rawConfig` as the configuration when not null) and optionally
 // without the shipped puzzle file; `seen` holds the start-up messages.
 struct Started {
-  Folder folder;
+  Folder own;
+  Folder& folder;
   MainWindow window{folder.paths()};
   QStringList seen;
   QColor firstMessageBackground;
+  // `preset`: a folder the test has prepared, used instead of a new one.
   explicit Started(const std::optional<Settings>& settings, bool withPuzzles = true, bool withSchemes = true,
-                   const QByteArray& rawConfig = {}) {
+                   const QByteArray& rawConfig = {}, Folder* preset = nullptr)
+      : folder(preset ? *preset : own) {
     if (!withSchemes) QFile::remove(folder.path("all.col"));
     if (settings) folder.WriteConfig(*settings);
     if (!rawConfig.isNull()) folder.WriteConfig(rawConfig.toStdString());
@@ -59,26 +64,50 @@ struct Started {
 class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  // No configuration, or one that cannot be read (kept as "kalvero.cfg.bad"),
-  // is replaced by the defaults after one message.
+  // No configuration, or one that cannot be read, gives the defaults after
+  // one message. A malformed file is kept as "kalvero.cfg.bad" and replaced;
+  // a folder or a FIFO in its place is left alone and blocks nothing.
   void firstRun_data() {
-    QTest::addColumn<QByteArray>("config");  // null: no file
-    QTest::newRow("no configuration") << QByteArray();
-    QTest::newRow("malformed configuration") << QByteArray("200\r\n");
+    QTest::addColumn<QByteArray>("config");  // null: no file; "<folder>", "<fifo>": those in its place
+    QTest::addColumn<QString>("message");    // "%c" stands for the configuration's path
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("no configuration") << QByteArray()
+                                      << "Configuration file not found ...\nA new file will be created" << true;
+    QTest::newRow("malformed configuration")
+        << QByteArray("200\r\n")
+        << "The configuration file could not be read and was kept as:\n%c.bad\nA new file will be created" << true;
+    QTest::newRow("folder in its place")
+        << QByteArray("<folder>")
+        << "Could not read the configuration file:\n%c\nIs a directory\nThe default settings are used" << false;
+    QTest::newRow("fifo in its place")
+        << QByteArray("<fifo>")
+        << "Could not read the configuration file:\n%c\nnot a regular file\nThe default settings are used" << false;
   }
   void firstRun() {
     QFETCH(QByteArray, config);
-    Started s(std::nullopt, true, true, config);
-    QCOMPARE(s.seen, QStringList{QStringLiteral("Configuration file not found ...\nA new file will be created")});
-    QCOMPARE(s.folder.Read("kalvero.cfg"), QByteArray::fromStdString(DefaultConfigText()));
-    QCOMPARE(s.folder.Read("kalvero.cfg.bad"), config);
-    QCOMPARE(LabelText(s.window, "lblfile"), QStringLiteral("puzzles.txt"));
-    QCOMPARE(LabelText(s.window, "lblpuznum"), s.folder.NumberLabel(1));
-    QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Puzzle read"));
-    QCOMPARE(LabelText(s.window, "lbllevel"), QString::fromLatin1(LevelName(s.window.Context().state.FixedCount)));
-    for (int i = 0; i <= 5; ++i) QVERIFY(!Action(s.window, QStringLiteral("mnuoldfiles_%1").arg(i))->isVisible());
+    QFETCH(QString, message);
+    QFETCH(bool, replaced);
+    Folder preset;
+    const QByteArray cfg = QFile::encodeName(preset.path("kalvero.cfg"));
+    std::optional<Started> s;
+    if (config == "<folder>" || config == "<fifo>") {
+      QVERIFY(config == "<folder>" ? ::mkdir(cfg.constData(), 0755) == 0 : ::mkfifo(cfg.constData(), 0644) == 0);
+      s.emplace(std::nullopt, true, true, QByteArray(), &preset);
+    } else {
+      s.emplace(std::nullopt, true, true, config, &preset);
+    }
+    QCOMPARE(s->seen, QStringList{QString(message).replace(QStringLiteral("%c"), preset.path("kalvero.cfg"))});
+    // A folder or FIFO stays as it was (and is not opened here either).
+    QCOMPARE(QFileInfo(preset.path("kalvero.cfg")).isFile(), replaced);
+    if (replaced) QCOMPARE(s->folder.Read("kalvero.cfg"), QByteArray::fromStdString(DefaultConfigText()));
+    QCOMPARE(s->folder.Read("kalvero.cfg.bad"), replaced ? config : QByteArray());
+    QCOMPARE(LabelText(s->window, "lblfile"), QStringLiteral("puzzles.txt"));
+    QCOMPARE(LabelText(s->window, "lblpuznum"), s->folder.NumberLabel(1));
+    QCOMPARE(LabelText(s->window, "lblstatus"), QStringLiteral("Puzzle read"));
+    QCOMPARE(LabelText(s->window, "lbllevel"), QString::fromLatin1(LevelName(s->window.Context().state.FixedCount)));
+    for (int i = 0; i <= 5; ++i) QVERIFY(!Action(s->window, QStringLiteral("mnuoldfiles_%1").arg(i))->isVisible());
     // The message box is styled before the configuration is read.
-    QCOMPARE(s.firstMessageBackground, QApplication::palette().color(QPalette::Base));
+    QCOMPARE(s->firstMessageBackground, QApplication::palette().color(QPalette::Base));
   }
 
   // Start-up from a configuration shows its puzzle without a message; a

@@ -1,11 +1,16 @@
 // The configuration file: first-run text, round trip, reading quirks and
 // malformed files (and the copy kept of them).
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QtTest>
 
 #include "model/config.h"
 #include "temp_dir.h"
 
 using namespace kalvero;
+
+Q_DECLARE_METATYPE(ConfigStatus)
 using kalvero::test::TempDir;
 
 class ConfigTest : public QObject {
@@ -81,27 +86,61 @@ class ConfigTest : public QObject {
     if (!recent0.isEmpty()) QCOMPARE(QString::fromStdString(s.recent.caption[0]), recent0);
   }
 
-  // A null text: no file at all.
-  void malformedFilesFail_data() {
+  // A null text: no file at all; "<folder>" and "<fifo>": those in its place.
+  void unloadableFilesFail_data() {
     QTest::addColumn<QByteArray>("text");
-    QTest::newRow("missing") << QByteArray();
-    QTest::newRow("empty") << QByteArray("");
-    QTest::newRow("word for the limit") << QByteArray("many\r\nA\r\nB\r\n12 0 1 0 0 0 8 1 0\r\nxp.col\r\np.txt\r\n\r\n\r\n\r\n\r\n\r\n");
-    QTest::newRow("eight numbers") << QByteArray("200\r\nA\r\nB\r\n12 0 1 0 0 0 8 1\r\n");
-    QTest::newRow("letters among the numbers") << QByteArray("200\r\nA\r\nB\r\n12 0 1 red 0 0 8 1 0\r\nxp.col\r\np.txt\r\n\r\n\r\n\r\n\r\n\r\n");
-    QTest::newRow("recent lines missing") << QByteArray("200\r\nA\r\nB\r\n12 0 1 0 0 0 8 1 0\r\nxp.col\r\np.txt\r\n\r\n\r\n");
+    QTest::addColumn<ConfigStatus>("status");
+    QTest::newRow("missing") << QByteArray() << ConfigStatus::Missing;
+    QTest::newRow("folder") << QByteArray("<folder>") << ConfigStatus::Unreadable;
+    QTest::newRow("fifo") << QByteArray("<fifo>") << ConfigStatus::Unreadable;
+    QTest::newRow("empty") << QByteArray("") << ConfigStatus::Malformed;
+    QTest::newRow("word for the limit") << QByteArray("many\r\nA\r\nB\r\n12 0 1 0 0 0 8 1 0\r\nxp.col\r\np.txt\r\n\r\n\r\n\r\n\r\n\r\n") << ConfigStatus::Malformed;
+    QTest::newRow("eight numbers") << QByteArray("200\r\nA\r\nB\r\n12 0 1 0 0 0 8 1\r\n") << ConfigStatus::Malformed;
+    QTest::newRow("letters among the numbers") << QByteArray("200\r\nA\r\nB\r\n12 0 1 red 0 0 8 1 0\r\nxp.col\r\np.txt\r\n\r\n\r\n\r\n\r\n\r\n") << ConfigStatus::Malformed;
+    QTest::newRow("recent lines missing") << QByteArray("200\r\nA\r\nB\r\n12 0 1 0 0 0 8 1 0\r\nxp.col\r\np.txt\r\n\r\n\r\n") << ConfigStatus::Malformed;
   }
-  void malformedFilesFail() {
+  void unloadableFilesFail() {
     QFETCH(QByteArray, text);
+    QFETCH(ConfigStatus, status);
     TempDir dir;
     Settings s;
-    const std::string path = text.isNull() ? dir.Path("kalvero.cfg") : dir.Write("kalvero.cfg", text);
-    QVERIFY(!LoadConfig(path, s));
-    // The unreadable file is kept beside it, replacing an older copy; a
-    // missing file leaves nothing to keep.
+    const std::string path = dir.Path("kalvero.cfg");
+    if (text == "<folder>")
+      QVERIFY(::mkdir(path.c_str(), 0755) == 0);
+    else if (text == "<fifo>")
+      QVERIFY(::mkfifo(path.c_str(), 0644) == 0);
+    else if (!text.isNull())
+      dir.Write("kalvero.cfg", text);
+    int error = 0;
+    QCOMPARE(ReadConfig(path, s, error), status);
+    // A malformed file is kept beside it without replacing the copies kept
+    // before; anything else leaves nothing to keep.
     dir.Write("kalvero.cfg.bad", "older copy");
-    QCOMPARE(KeepBadConfig(path), !text.isNull());
-    QCOMPARE(TempDir::Read(path + ".bad"), text.isNull() ? QByteArray("older copy") : text);
+    dir.Write("kalvero.cfg.bad.1", "oldest copy");
+    const bool malformed = status == ConfigStatus::Malformed;
+    QCOMPARE(QString::fromStdString(KeepBadConfig(path)), malformed ? QString::fromStdString(path + ".bad.2") : QString());
+    QCOMPARE(TempDir::Read(path + ".bad"), QByteArray("older copy"));
+    QCOMPARE(TempDir::Read(path + ".bad.1"), QByteArray("oldest copy"));
+    if (malformed) QCOMPARE(TempDir::Read(path + ".bad.2"), text);
+  }
+
+  // Saving through a link (relative or absolute) writes the link's target
+  // and keeps the link.
+  void saveKeepsTheLink_data() {
+    QTest::addColumn<bool>("absolute");
+    QTest::newRow("relative link") << false;
+    QTest::newRow("absolute link") << true;
+  }
+  void saveKeepsTheLink() {
+    QFETCH(bool, absolute);
+    TempDir dir;
+    const std::string target = dir.Write("real.cfg", "old");
+    const std::string link = dir.Path("kalvero.cfg");
+    QVERIFY(::symlink(absolute ? target.c_str() : "real.cfg", link.c_str()) == 0);
+    QVERIFY(SaveConfig(link, DefaultSettings()));
+    struct stat info {};
+    QVERIFY(::lstat(link.c_str(), &info) == 0 && S_ISLNK(info.st_mode));
+    QCOMPARE(TempDir::Read(target), QByteArray::fromStdString(ConfigText(DefaultSettings())));
   }
 
   // A blank recent line hides its entry but keeps the caption it had.

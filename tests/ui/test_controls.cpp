@@ -1,5 +1,6 @@
 // BoxControl's mouse-button reporting and FNDialog's file-dialog contract.
 #include <QDir>
+#include <QFileDialog>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -137,6 +138,22 @@ class TestControls : public QObject {
     });
     dialog.GetFileName(QStringLiteral("open"));
     QCOMPARE(startPath, QStringLiteral("/tmp/"));
+  }
+
+  // Files chosen to save into are appended to: the system's save dialog
+  // must not ask whether to replace one.
+  void saveDialogAsksNoReplaceQuestion() {
+    bool confirms = true;
+    QTimer::singleShot(0, [&] {
+      auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(shown);
+      confirms = !shown->testOption(QFileDialog::DontConfirmOverwrite);
+      shown->reject();
+    });
+    kalvero::FileDialogRequest request;
+    request.save = true;
+    QVERIFY(kalvero::RunSystemFileDialog(request).isEmpty());
+    QVERIFY(!confirms);
   }
 };
 

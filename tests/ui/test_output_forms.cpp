@@ -51,6 +51,7 @@ class OutputFormsTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::newRow("current puzzle, no range read") << "Print" << false << "junk" << "Y" << "" << "";
     QTest::newRow("range accepted") << "Print" << true << "5-10" << "Y" << "0000500010" << "";
+    QTest::newRow("range past five digits") << "Print" << true << "99999-100002" << "Y" << "99999100002" << "";
     QTest::newRow("range not correct") << "Print" << true << "10-5" << "X" << "" << "Print range not correct";
     QTest::newRow("range missing") << "Print" << true << "7" << "X" << "" << "Specify print range";
     QTest::newRow("cancel") << "Cancel" << true << "5-10" << "" << "" << "";
@@ -66,7 +67,7 @@ class OutputFormsTest : public QObject {
 
     PrinterChoice printer;
     PrntForm form(printer);
-    form.Prepare(QStringLiteral("puzzles.txt"), QStringLiteral("/data/puzzles.txt"), 20);
+    form.Prepare(QStringLiteral("puzzles.txt"), QStringLiteral("/data/puzzles.txt"), 200000);
     QCOMPARE(form.Tag(), QStringLiteral("X"));
     QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label3"))->toolTip(), QStringLiteral("/data/puzzles.txt"));
     QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label2"))->text(), printer.DeviceName());
@@ -80,6 +81,8 @@ class OutputFormsTest : public QObject {
 
     QCOMPARE(form.Tag(), tag);
     QCOMPARE(form.RangeTag(), rangeTag);
+    if (!rangeTag.isEmpty())
+      QCOMPARE(QStringLiteral("%1-%2").arg(form.Range().first).arg(form.Range().last), text);
     QCOMPARE(answerer.seen, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(form.isVisible(), tag == QLatin1String("X"));
   }
