@@ -23,6 +23,7 @@ PACKAGES=(
   fonts-liberation                            # metric-compatible "Courier New" and "Arial"
   desktop-file-utils appstream                # validating the installed desktop entry and AppStream data
   dpkg-dev                                    # dpkg-shlibdeps for the packages' dependencies
+  lintian                                     # the package test checks both packages with it
   poppler-utils                               # pdftotext, pdftoppm: the printing tests read printed PDF pages
   clang libclang-rt-14-dev                    # the fuzz targets and their libFuzzer runtime
   ccache                                      # rebuilds of unchanged sources come from the cache

@@ -64,7 +64,7 @@ class InstalledFoldersTest : public QObject {
     QFETCH(bool, writableHome);
     QFETCH(QStringList, messages);
     const QString prefix = qEnvironmentVariable("KALVERO_INSTALLED");
-    QVERIFY2(QFileInfo::exists(prefix + QStringLiteral("/bin/kalvero")), qPrintable(prefix));
+    QVERIFY2(QFileInfo::exists(prefix + QStringLiteral("/games/kalvero")), qPrintable(prefix));
     const QStringList installed = FilesUnder(prefix);
     ReadOnlyTree readOnly(prefix);
 
@@ -81,7 +81,7 @@ class InstalledFoldersTest : public QObject {
     qunsetenv("XDG_DATA_HOME");
     SetApplicationIdentity();
 
-    const ShippedFiles shipped = FindShippedFiles(prefix + QStringLiteral("/bin"));
+    const ShippedFiles shipped = FindShippedFiles(prefix + QStringLiteral("/games"));
     QCOMPARE(shipped.layout, Layout::Installed);
     QCOMPARE(shipped.folder, prefix + QStringLiteral("/share/kalvero/"));
     const AppPaths paths = ChooseAppPaths(shipped, UserDataFolder());

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR and checks the installed tree:
 # every file in its place and nothing else, the desktop entry and AppStream
-# data valid, the manual page readable and the installed tool working.
+# data valid, the manual pages readable and the installed tool working.
 #   check_install.sh BUILD_DIR ROOT VERSION DESKTOP_ID
 set -euo pipefail
 build=$1 root=$2 version=$3 id=$4
@@ -15,13 +15,15 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 prefix=$root/usr
 
 expected=(
-  bin/kalvero bin/kalvero-tool
+  games/kalvero bin/kalvero-tool
   share/kalvero/all.col share/kalvero/kalvero.htm share/kalvero/puzzles.txt
   "share/applications/$id.desktop"
   "share/metainfo/$id.metainfo.xml"
   "share/icons/hicolor/scalable/apps/$id.svg"
-  share/man/man1/kalvero-tool.1.gz
+  share/man/man6/kalvero.6.gz share/man/man1/kalvero-tool.1.gz
   share/doc/kalvero/copyright share/doc/kalvero-tool/copyright
+  share/doc/kalvero/changelog.Debian.gz share/doc/kalvero-tool/changelog.Debian.gz
+  share/lintian/overrides/kalvero share/lintian/overrides/kalvero-tool
 )
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f -printf '%P\n' | sort) ||
@@ -32,8 +34,10 @@ grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the deskto
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli reports errors"
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
   fail "the AppStream data lacks release $version"
-gzip -dc "$prefix/share/man/man1/kalvero-tool.1.gz" | grep -q "^\.TH KALVERO-TOOL 1 .*$version" ||
-  fail "the manual page is not a kalvero-tool page of version $version"
+for page in kalvero.6 kalvero-tool.1; do
+  gzip -dc "$prefix/share/man/man${page##*.}/$page.gz" | grep -qi "^\.TH ${page%.*} ${page##*.} .*$version" ||
+    fail "$page.gz is not the ${page%.*} page of version $version"
+done
 
 shown=$("$prefix/bin/kalvero-tool" --version) || fail "kalvero-tool --version exits $?"
 [[ $shown == "kalvero-tool $version" ]] || fail "kalvero-tool --version shows \"$shown\""

@@ -2,7 +2,8 @@
 # Makes the two Debian packages from the build into a scratch folder and
 # checks what each holds and depends on: the window's package everything of
 # the window and nothing of the tool, the tool's package the tool and its
-# manual page alone, without Qt.
+# manual page alone, without Qt. lintian must find no error and no warning
+# in either.
 #   check_packages.sh BUILD_DIR OUT_DIR VERSION DESKTOP_ID
 set -euo pipefail
 build=$1 out=$2 version=$3 id=$4
@@ -18,14 +19,16 @@ tool=("$out"/kalvero-tool_"$version"-*.deb)
 [[ -f ${gui[0]} && -f ${tool[0]} ]] || fail "cpack made $(ls "$out"), not both packages of version $version"
 
 files() { dpkg-deb -c "$1" | awk '$1 !~ /^d/ {sub(/^\.\//, "", $6); print $6}' | sort; }
-expected_tool=(usr/bin/kalvero-tool usr/share/man/man1/kalvero-tool.1.gz usr/share/doc/kalvero-tool/copyright)
+expected_tool=(usr/bin/kalvero-tool usr/share/man/man1/kalvero-tool.1.gz
+  usr/share/doc/kalvero-tool/copyright usr/share/doc/kalvero-tool/changelog.Debian.gz
+  usr/share/lintian/overrides/kalvero-tool)
 diff <(printf '%s\n' "${expected_tool[@]}" | sort) <(files "${tool[0]}") || fail "kalvero-tool holds other files"
 
 gui_files=$(files "${gui[0]}")
-for f in usr/bin/kalvero usr/share/kalvero/all.col usr/share/kalvero/kalvero.htm usr/share/kalvero/puzzles.txt \
+for f in usr/games/kalvero usr/share/man/man6/kalvero.6.gz usr/share/kalvero/all.col usr/share/kalvero/kalvero.htm usr/share/kalvero/puzzles.txt \
   "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
   "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/icons/hicolor/48x48/apps/$id.png" \
-  usr/share/doc/kalvero/copyright; do
+  usr/share/doc/kalvero/copyright usr/share/doc/kalvero/changelog.Debian.gz; do
   grep -qx "$f" <<<"$gui_files" || fail "kalvero lacks $f"
 done
 ! grep -q "kalvero-tool" <<<"$gui_files" || fail "kalvero holds files of kalvero-tool"
@@ -37,4 +40,8 @@ for p in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6; do
 done
 [[ $tool_depends != *qt6* && $tool_depends != *fonts* ]] || fail "kalvero-tool depends on a desktop: $tool_depends"
 [[ $tool_depends == *libc6* ]] || fail "kalvero-tool has no shared-library dependencies: $tool_depends"
+# Info tags may stay; overridden ones are listed with their reason in the
+# package.
+command -v lintian >/dev/null || fail "lintian is not installed (scripts/dev.sh installs it)"
+lintian --fail-on error,warning "${gui[0]}" "${tool[0]}" || fail "lintian reports errors or warnings"
 echo "packages in $out: kalvero depends on $gui_depends; kalvero-tool on $tool_depends"
