@@ -2,8 +2,13 @@
 // are the sums of the 3-cell blocks around the grid.
 #include <QApplication>
 #include <QIcon>
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "app/app_paths.h"
+#include "app/command_line.h"
 #include "app/main_window.h"
 
 namespace {
@@ -16,10 +21,34 @@ QIcon ProgramIcon() {
   return icon;
 }
 
+std::vector<std::string> Arguments(const QStringList& args) {
+  std::vector<std::string> out;
+  for (qsizetype i = 1; i < args.size(); ++i) out.push_back(args.at(i).toStdString());
+  return out;
+}
+
+// Prints a request's text and returns its exit code, or -1 to open the window.
+int Answer(const kalvero::StartRequest& request) {
+  switch (request.action) {
+    case kalvero::StartAction::OpenWindow: return -1;
+    case kalvero::StartAction::PrintText: std::cout << request.text << std::flush; return std::cout ? 0 : 1;
+    case kalvero::StartAction::UsageError: std::cerr << request.text; return 2;
+  }
+  return -1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --version and --help are answered before Qt looks for a display.
+  std::vector<std::string> raw(argv + std::min(argc, 1), argv + argc);
+  const kalvero::StartRequest early = kalvero::ReadCommandLine(raw);
+  if (early.action == kalvero::StartAction::PrintText) return Answer(early);
+
   QApplication app(argc, argv);
+  // Qt has taken its own options (-platform, -style ...) out of the list.
+  const kalvero::StartRequest request = kalvero::ReadCommandLine(Arguments(QApplication::arguments()));
+  if (const int code = Answer(request); code >= 0) return code;
   kalvero::SetApplicationIdentity();
   QApplication::setWindowIcon(ProgramIcon());
   kalvero::MainWindow window(kalvero::RunningAppPaths());
@@ -29,7 +58,6 @@ int main(int argc, char** argv) {
   // ("Open With" Kalvero) is opened once the window is up, as Load opens
   // one: it joins the recent files, and an unreadable one is reported and
   // leaves the configured puzzle shown.
-  const QStringList args = QApplication::arguments();
-  if (args.size() > 1) window.OpenPuzzleFile(args.at(1));
+  if (!request.file.empty()) window.OpenPuzzleFile(QString::fromStdString(request.file));
   return QApplication::exec();
 }

@@ -10,6 +10,10 @@ namespace kalvero {
 
 namespace {
 
+// Far longer than any line of a scheme file; only this much of a line is
+// kept, so a file of one huge line costs no memory.
+constexpr std::size_t kSchemeLineMax = 4096;
+
 // Splits a colour line at ";" and takes the first three parts rounded to
 // whole numbers; false when it has fewer than three parts.
 bool ParseColourLine(const std::string& line, std::array<int, 3>& channels) {
@@ -27,7 +31,7 @@ bool ParseColourLine(const std::string& line, std::array<int, 3>& channels) {
 // Positions the reader just after the line equal to `name`.
 bool FindScheme(LineReader& reader, const std::string& name) {
   std::string line;
-  while (reader.Next(line))
+  while (reader.NextHead(line, kSchemeLineMax))
     if (line == name) return true;
   return false;
 }
@@ -43,7 +47,7 @@ std::vector<std::string> SchemeNames(const std::string& allColPath) {
   std::vector<std::string> names;
   LineReader reader(allColPath);
   std::string line;
-  while (reader.Next(line)) {
+  while (reader.NextHead(line, kSchemeLineMax)) {
     const auto at = line.find(".col");
     if (at != std::string::npos) names.push_back(line.substr(0, at));
   }
@@ -56,7 +60,7 @@ bool LoadScheme(const std::string& allColPath, const std::string& name, SchemeCo
   int red = 0, green = 0, blue = 0;
   std::string line;
   for (int i = 0; i <= 12; ++i) {
-    if (!reader.Next(line)) return false;
+    if (!reader.NextHead(line, kSchemeLineMax)) return false;
     if (i == 3) {
       const auto lighten = [](int v) { return v + 32 > 256 ? 254 : v + 32; };
       red = lighten(red), green = lighten(green), blue = lighten(blue);
@@ -85,7 +89,7 @@ bool PreviewScheme(const std::string& allColPath, const std::string& name, Colou
   std::string line;
   for (int i = 0; i <= 12; ++i) {
     std::array<int, 3> channels{};
-    if (!reader.Next(line) || !ParseColourLine(line, channels)) return false;
+    if (!reader.NextHead(line, kSchemeLineMax) || !ParseColourLine(line, channels)) return false;
     table[i] = Rgb(channels[0], channels[1], channels[2]);
   }
   return true;

@@ -312,7 +312,14 @@ PlayResult PlaySession::ResetPuzzle(Host& host, const std::function<bool()>& rer
   if (Busy()) return {};
   const MsgResult answer = host.Message("All user values will be cleared, proceed?", "vbquestion+vbyesno");
   host.Yield();
-  if (answer != MsgResult::Yes || !reread()) return {};
+  if (answer != MsgResult::Yes) return {};
+  if (!reread()) {
+    // The puzzle shown stays as it is, entries and all, and stays playable.
+    PlayResult failed = WithStatus({}, "Puzzle " + std::to_string(state_.PuzzleNumber) +
+                                           " could not be read again: nothing was reset");
+    failed.notice = Notice{*failed.status, "vbok+vbcritical"};
+    return failed;
+  }
   return WithStatus({}, "Puzzle reset");
 }
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "app/app_paths.h"
+#include "app/command_line.h"
 #include "model/config.h"
 #include "program_info.h"
 #include "temp_dir.h"
@@ -27,6 +28,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 
 Q_DECLARE_METATYPE(Layout)
 Q_DECLARE_METATYPE(Expect)
+Q_DECLARE_METATYPE(StartAction)
 
 class AppPathsTest : public QObject {
   Q_OBJECT
@@ -120,6 +122,37 @@ class AppPathsTest : public QObject {
     const ShippedFiles found = FindShippedFiles(program);
     QCOMPARE(found.layout, layout);
     QCOMPARE(found.folder, layout == Layout::Installed ? data + QLatin1Char('/') : program);
+  }
+
+  // The program's own options are answered without a window; a puzzle file
+  // is opened in it.
+  void commandLine_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<StartAction>("action");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("textStart");
+    QTest::newRow("no arguments") << QStringList() << StartAction::OpenWindow << "" << "";
+    QTest::newRow("a file") << QStringList{"my puzzles.txt"} << StartAction::OpenWindow << "my puzzles.txt" << "";
+    QTest::newRow("version") << QStringList{"--version"} << StartAction::PrintText << ""
+                             << QStringLiteral("kalvero %1\n").arg(QString::fromUtf8(kProgramVersion.data()));
+    QTest::newRow("help after a file") << QStringList{"a.txt", "--help"} << StartAction::PrintText << ""
+                                       << "usage: kalvero [FILE]\n";
+    QTest::newRow("unknown option") << QStringList{"--verbose"} << StartAction::UsageError << ""
+                                    << "kalvero: unknown option --verbose\nusage: kalvero [FILE]\n";
+    QTest::newRow("two files") << QStringList{"a.txt", "b.txt"} << StartAction::UsageError << ""
+                               << "kalvero: one puzzle file at most\n";
+  }
+  void commandLine() {
+    QFETCH(QStringList, args);
+    QFETCH(StartAction, action);
+    QFETCH(QString, file);
+    QFETCH(QString, textStart);
+    std::vector<std::string> list;
+    for (const QString& arg : args) list.push_back(arg.toStdString());
+    const StartRequest request = ReadCommandLine(list);
+    QCOMPARE(request.action, action);
+    QCOMPARE(QString::fromStdString(request.file), file);
+    QVERIFY2(QString::fromStdString(request.text).startsWith(textStart), request.text.c_str());
   }
 
   void relativeNamesResolveInTheFolder_data() {

@@ -2,6 +2,7 @@
 // question, Append and Delete, opening files (Load, command line, drop) and
 // Save, with the messages they give and the files they leave.
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QDropEvent>
@@ -24,7 +25,7 @@ namespace {
 
 enum class Step { Previous, Next, First, Last, AskNumber, Delete, Append, Load, Save, CommandLine, Drop };
 // How the puzzle file is spoiled before the step.
-enum class Spoil { None, DiskFull, FileIsFolder };
+enum class Spoil { None, DiskFull, FileIsFolder, BadLine3 };
 
 QByteArray Joined(const QList<QByteArray>& lines) {
   QByteArray bytes;
@@ -58,6 +59,8 @@ struct Opened {
     const QByteArray two = Joined(lines.mid(0, 2));
     for (const char* other : {"easy.txt", "v1.2/easy", "drop.dat"}) Write(other, two);
     Write("bad.txt", "12345\r\n");
+    Write("badfirst.txt", "12345\r\n" + two);
+    ::mkfifo(QFile::encodeName(folder.path("pipe.txt")).constData(), 0644);
     Write("empty.txt", "");
     QDir(folder.dir.path()).mkdir(QStringLiteral("afolder.txt"));
     MessageAnswerer answers;
@@ -217,6 +220,16 @@ class FileCommandsTest : public QObject {
         {"dropped other file is refused", 5, 2, Step::Drop, {}, "p# 2 of 5", 2, {}, all, "drop.dat"},
         {"save: a name without extension gets .txt", 5, 3, Step::Save, {}, "p# 3 of 5", 3,
          {"Puzzle# 1 added to file:\n%dsaved.txt"}, all, "saved"},
+        {"load: a bad first line opens the first readable puzzle", 5, 2, Step::Load, {}, "p# 2 of 3", 1, {}, all,
+         "badfirst.txt", "badfirst.txt"},
+        {"command line: a missing file", 5, 2, Step::CommandLine, {}, "p# 2 of 5", 2,
+         {"File not found:\n%dmissing.txt"}, all, "missing.txt"},
+        {"command line: a FIFO is not read", 5, 2, Step::CommandLine, {}, "p# 2 of 5", 2,
+         {"Not a regular file:\n%dpipe.txt"}, all, "pipe.txt"},
+        {"next onto an unreadable line keeps the shown puzzle", 5, 2, Step::Next, {}, "p# 2 of 5", 2,
+         {"Error in reading File:\n%dfive.txt\nPlease check data format"}, {}, {}, five, Spoil::BadLine3},
+        {"delete: the next line unreadable, the nearest readable is shown", 5, 2, Step::Delete, {"Yes"}, "p# 3 of 4", 4,
+         {remove, "Puzzle deleted\nPuzzle 2 could not be read: puzzle 3 is shown"}, {}, {}, five, Spoil::BadLine3},
         {"save into a folder", 5, 3, Step::Save, {}, "p# 3 of 5", 3, {unwritable + "afolder.txt"}, all,
          "afolder.txt"},
     };
@@ -240,6 +253,16 @@ class FileCommandsTest : public QObject {
     Opened o(name.toLatin1().constData(), count, start);
     const QString folder = o.folder.dir.path() + QLatin1Char('/');
     if (spoil == Spoil::FileIsFolder) QVERIFY(QFile::remove(o.file) && QDir().mkdir(o.file));
+    if (spoil == Spoil::BadLine3) {
+      QList<QByteArray> lines = o.lines.mid(0, count);
+      lines[2] = "12345";
+      o.Write(name.toLatin1().constData(), Joined(lines));
+    }
+    // An entry on the board, which stays whenever the same puzzle does.
+    int open = 1;
+    while (!o.State().FixedValue[(open - 1) / 9 + 1][(open - 1) % 9 + 1].empty()) ++open;
+    std::string& entry = o.State().UserEntry[(open - 1) / 9 + 1][(open - 1) % 9 + 1];
+    entry = "5";
     std::optional<FileDialogRequest> request;
     o.Dialog()->SetDialogRunner([&](const FileDialogRequest& r) {
       request = r;
@@ -255,6 +278,8 @@ class FileCommandsTest : public QObject {
     QCOMPARE(QString::fromStdString(o.State().PuzzleFileName), folder + current);
     QCOMPARE(LabelText(o.window, "lblpuznum"), label);
     QCOMPARE(o.Shown(), o.lines[shown - 1]);
+    if (shown == start && current == name) QCOMPARE(entry, std::string("5"));
+    QVERIFY(LabelText(o.window, "lblstatus") != QStringLiteral("Reading a puzzle ..."));
     QCOMPARE(Action(o.window, "mnuoldfiles_0")->isVisible(), current != name);
     if (current != name) QCOMPARE(Action(o.window, "mnuoldfiles_0")->text(), folder + current);
     QCOMPARE(request.has_value(), step == Step::Load || step == Step::Save);
@@ -266,7 +291,7 @@ class FileCommandsTest : public QObject {
     }
     if (step == Step::Save && chosen == QLatin1String("saved"))
       QCOMPARE(ReadAll(folder + QStringLiteral("saved.txt")), o.lines[start - 1] + "\r\n");
-    if (spoil == Spoil::FileIsFolder) return;
+    if (spoil == Spoil::FileIsFolder || spoil == Spoil::BadLine3) return;
     QList<QByteArray> expected;
     for (int line : fileLines) expected << o.lines[line - 1];
     QCOMPARE(ReadAll(o.file), Joined(expected));

@@ -88,6 +88,24 @@ class MainWindowPlayTest : public QObject {
     QCOMPARE(p.Drawn(1, 2), QString());
   }
 
+  // A held Delete repeats its press and release, but clears the cell once:
+  // one undo brings the digit back.
+  void heldDeleteRecordsOnce() {
+    Playing p;
+    p.Hover(1, 1);
+    QTest::keyClick(p.board, '5');
+    const bool repeats[][2] = {{false, true}, {true, true}, {true, false}};  // press, release
+    for (const auto& [pressRepeat, releaseRepeat] : repeats) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"), pressRepeat);
+      QApplication::sendEvent(p.board, &press);
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"), releaseRepeat);
+      QApplication::sendEvent(p.board, &release);
+    }
+    QCOMPARE(p.State().UserEntry[1][1], std::string());
+    Click(p.window, "cmdundo");
+    QCOMPARE(p.State().UserEntry[1][1], std::string("5"));
+  }
+
   // A right click on undo answered No keeps the entries and empties the
   // list; the reset button answered Yes reads the puzzle again, which
   // empties the list too.
@@ -219,6 +237,22 @@ class MainWindowPlayTest : public QObject {
     QCOMPARE(QString::fromStdString(second.Context().state.UserEntry[1][1]), restored ? entry : QString());
     QCOMPARE(LabelText(second, "lblstatus"),
              restored ? QStringLiteral("Unfinished entries restored") : QStringLiteral("Puzzle read"));
+  }
+
+  // Entries that cannot be kept (a folder where the file goes) are not lost
+  // without a word.
+  void unkeptEntriesAreReported() {
+    Folder folder;
+    WriteConfig(folder);
+    QVERIFY(QDir().mkdir(folder.path("unfinished.dat")));
+    MainWindow window(folder.paths());
+    MessageAnswerer answers;
+    window.Start();
+    window.show();
+    window.Context().state.UserEntry[1][1] = "5";
+    window.close();
+    QCOMPARE(answers.seen,
+             QStringList{QStringLiteral("Could not keep the unfinished entries in:\n") + folder.path("unfinished.dat")});
   }
 };
 

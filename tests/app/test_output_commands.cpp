@@ -93,6 +93,18 @@ class OutputCommandsTest : public QObject {
     QCOMPARE(board->Surface().CallCount(), calls);
   }
 
+  // In the no-puzzle state the puzzle left in memory is neither copied nor
+  // printed.
+  void nothingOutputWithoutAPuzzle() {
+    Started s;
+    s.window.Context().state.PuzzleCount = 0;
+    QGuiApplication::clipboard()->clear();
+    MessageAnswerer answers;
+    for (const char* entry : {"copy2clippuz", "copy2clipsol", "mnuprint"}) Action(s.window, entry)->trigger();
+    QVERIFY(QGuiApplication::clipboard()->image().isNull());
+    QVERIFY(answers.seen.isEmpty());
+  }
+
   void menuOpensWindow_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("window");

@@ -1,6 +1,12 @@
 // Counting, reading and writing puzzle files.
+#include <sys/stat.h>
+
 #include <QtTest>
 
+#include <cerrno>
+
+#include "model/line_reader.h"
+#include "model/posix_file.h"
 #include "model/puzzle_file.h"
 #include "temp_dir.h"
 
@@ -65,6 +71,30 @@ class PuzzleFileTest : public QObject {
     QCOMPARE(QByteArray::fromStdString(state.PuzzleLine), WithGivens(kSolved, {1, 81}));
     QVERIFY(ReadPuzzle(state, path, 1).ok());
     QCOMPARE(state.FixedCount, 0);
+  }
+
+  // A folder, a FIFO or a device is never read as a puzzle file, so nothing
+  // waits for a FIFO's writer or reads /dev/zero for ever.
+  void onlyRegularFilesAreRead_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("error");
+    QTest::newRow("folder") << "folder" << EISDIR;
+    QTest::newRow("fifo") << "fifo" << kNotRegularFile;
+    QTest::newRow("device") << "device" << kNotRegularFile;
+  }
+  void onlyRegularFilesAreRead() {
+    QFETCH(QString, kind);
+    QFETCH(int, error);
+    TempDir dir;
+    std::string path = dir.Path("puzzles.txt");
+    if (kind == QLatin1String("folder")) QVERIFY(::mkdir(path.c_str(), 0755) == 0);
+    if (kind == QLatin1String("fifo")) QVERIFY(::mkfifo(path.c_str(), 0644) == 0);
+    if (kind == QLatin1String("device")) path = "/dev/zero";
+    QCOMPARE(LineReader(path).Error(), error);
+    QCOMPARE(CountPuzzles(path), 0);
+    QVERIFY(!FileExists(path));
+    QCOMPARE(NearestReadablePuzzle(path, 1), 0);
+    QVERIFY(!AppendLine(path, kSolved.toStdString()));
   }
 
   void rejectedLinesChangeNothing_data() {

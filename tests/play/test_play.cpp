@@ -275,7 +275,8 @@ class PlayTest : public QObject {
     QTest::newRow("undo right click, Yes") << true << true << true << true << 1 << true << 0 << "Puzzle reset";
     QTest::newRow("reset button, No: list kept") << false << true << false << true << 1 << false << 1 << "-";
     QTest::newRow("reset button, empty list still asks") << false << false << true << true << 1 << true << 0 << "Puzzle reset";
-    QTest::newRow("reread failed: not reported as reset") << false << true << true << false << 1 << true << 1 << "-";
+    QTest::newRow("reread failed: not reported as reset") << false << true << true << false << 1 << true << 1
+                                                          << "Puzzle 4 could not be read again: nothing was reset";
   }
   void reset() {
     QFETCH(bool, undoButton);
@@ -284,6 +285,7 @@ class PlayTest : public QObject {
     QFETCH(bool, rereadOk);
     QFETCH(QString, status);
     Board b;
+    b.state.PuzzleNumber = 4;
     if (typed) Run(b, "@12 '5");
     AnsweringHost host(yes ? MsgResult::Yes : MsgResult::No);
     bool reread = false;
@@ -392,6 +394,35 @@ class PlayTest : public QObject {
     QTEST(!b.play.View().hintArea.empty(), "area");
     b.play.PuzzleRead();
     QVERIFY(b.play.View().hintCells.empty());
+  }
+
+  // A puzzle whose stored solution breaks the rules (two 8s in row 1) gets
+  // the same answer at every ask and no hint is ever placed.
+  void hintOnDisagreeingPuzzle() {
+    Board b;
+    std::string line = kLine;
+    line[0] = '8';
+    QVERIFY(LoadPuzzleLine(b.state, line).ok());
+    for (int ask = 0; ask < 3; ++ask) {
+      const PlayResult r = b.play.AskHint();
+      QCOMPARE(r.status.value(), std::string("This puzzle's clues and its stored solution disagree"));
+      QVERIFY(r.notice.has_value());
+    }
+    QCOMPARE(static_cast<int>(b.play.Undos().Size()), 0);
+  }
+
+  // In the no-puzzle state the puzzle left in memory is not shown: marks,
+  // check, solution and hint do nothing.
+  void nothingActsWithoutAPuzzle() {
+    Board b;
+    b.state.PuzzleCount = 0;
+    const PlayResult results[] = {b.play.ShowPencilMarks(), b.play.HidePencilMarks(), b.play.Check(),
+                                  b.play.ShowSolution(), b.play.AskHint(),
+                                  b.play.StripPress(ClueStrip::Top, 10, 10, 5400, 300)};
+    for (const PlayResult& r : results) {
+      QCOMPARE(r.drawing, BoardDrawing::None);
+      QVERIFY(!r.status && !r.notice);
+    }
   }
 
   // Every read of a puzzle empties the redo list.

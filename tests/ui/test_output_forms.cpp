@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTextBrowser>
+#include <QPrintDialog>
 #include <QtTest>
 
 #include "message_answerer.h"
@@ -85,6 +86,26 @@ class OutputFormsTest : public QObject {
       QCOMPARE(QStringLiteral("%1-%2").arg(form.Range().first).arg(form.Range().last), text);
     QCOMPARE(answerer.seen, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(form.isVisible(), tag == QLatin1String("X"));
+  }
+
+  // A file chosen in the print dialog ("Print to file") is used as it is:
+  // printing does not ask for its name a second time.
+  void printToFileChosenInTheDialog() {
+    PrinterChoice printer;
+    int asked = 0;
+    printer.SetFileAsker([&](QWidget*, const QString& suggested) {
+      ++asked;
+      return suggested;
+    });
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      dialog->accept();
+    });
+    QVERIFY(printer.Select(nullptr));
+    QVERIFY(printer.IsPdf());
+    QVERIFY(printer.PrepareOutput(nullptr));
+    QCOMPARE(asked, 0);
   }
 
   void adjustControlColour_data() {

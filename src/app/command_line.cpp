@@ -1,0 +1,31 @@
+#include "app/command_line.h"
+
+#include "program_info.h"
+
+namespace kalvero {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kalvero [FILE]\n"
+    "Opens the Kalvero window; a puzzle FILE is opened at its first puzzle.\n"
+    "  --help     show this text\n"
+    "  --version  show the program's version\n";
+
+}  // namespace
+
+StartRequest ReadCommandLine(const std::vector<std::string>& args) {
+  StartRequest request;
+  for (const std::string& arg : args) {
+    if (arg == "--version") return {StartAction::PrintText, {}, "kalvero " + std::string(kProgramVersion) + "\n"};
+    if (arg == "--help" || arg == "-h") return {StartAction::PrintText, {}, kUsage};
+  }
+  for (const std::string& arg : args) {
+    if (arg.size() > 1 && arg[0] == '-') return {StartAction::UsageError, {}, "kalvero: unknown option " + arg + "\n" + kUsage};
+    if (!request.file.empty()) return {StartAction::UsageError, {}, "kalvero: one puzzle file at most\n" + std::string(kUsage)};
+    request.file = arg;
+  }
+  return request;
+}
+
+}  // namespace kalvero
