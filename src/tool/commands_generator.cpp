@@ -288,6 +288,10 @@ int CreateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const RunSummary run = RunJobs(opt.request, opt.count, opt.jobs, opt.seed,
                                  [&sink](const std::string& line) { return sink.Write(line); }, progress, 0.2);
   const JobStats& t = run.total;
+  if (run.started < opt.jobs)
+    err << (terminal ? "\r" : "") << "note: " << run.started << " of " << opt.jobs
+        << " jobs got a thread of their own (" << run.startFailure << "); "
+        << (run.started ? "those threads ran the other jobs too\n" : "the jobs ran one after another\n");
   const double rate = run.seconds > 0 ? static_cast<double>(t.puzzles) / run.seconds : 0;
   err << (terminal ? "\r" : "") << "created " << t.puzzles << " of " << what << " in " << Fixed(run.seconds, 2)
       << " s, " << Fixed(rate, 1) << " puzzles/s, "

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -123,6 +124,29 @@ class ToolOutputTest : public QObject {
     p.kill();
     p.waitForFinished();
     QCOMPARE(first.size(), 82);
+  }
+
+  // With too little address space for 256 threads, the threads that start
+  // run the other jobs too: the same puzzles as a run that got them all.
+  void jobsWithoutThreadsOfTheirOwn() {
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("the address sanitizer needs an unlimited address space");
+#endif
+    const QStringList args{"create", "--level", "easy", "--count", "40", "--jobs", "256", "--seed", "1"};
+    ToolSetup setup;
+    setup.inChild = [] {
+      const rlimit limit{rlim_t{64} << 20, rlim_t{64} << 20};
+      ::setrlimit(RLIMIT_AS, &limit);
+    };
+    const Run limited = Tool(args, setup);
+    QCOMPARE(limited.exitCode, 0);
+    QVERIFY2(limited.err.contains("note: ") && limited.err.contains("created 40 of 40"), limited.err.constData());
+    QList<QByteArray> lines = limited.out.split('\n');
+    QList<QByteArray> expected = Tool(args).out.split('\n');
+    std::sort(lines.begin(), lines.end());
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(lines.size(), 41);
+    QCOMPARE(lines, expected);
   }
 };
 
