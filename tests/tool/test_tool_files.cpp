@@ -154,18 +154,39 @@ class ToolFilesTest : public QObject {
     QVERIFY2(usage.ru_maxrss < 32 * 1024, QByteArray::number(static_cast<qlonglong>(usage.ru_maxrss)).constData());
   }
 
-  // The benchmark's big file gets a name of its own: a link left in the
-  // temporary folder is not followed, and a missing folder is an error.
+  // The benchmark's big file lives in a folder of its own: a link left in
+  // the temporary folder is not followed, the folder is gone afterwards,
+  // also when the run is ended by SIGTERM, and a missing temporary folder is
+  // an error.
   void benchFilesTemporaryFile() {
     TempDir dir;
     const std::string victim = dir.Write("victim.txt", "keep me");
     const QString tmp = QString::fromStdString(dir.Path("tmp"));
     QVERIFY(QDir().mkpath(tmp));
     QVERIFY(QFile::link(QString::fromStdString(victim), tmp + "/kalvero-bench-files.txt"));
+    const auto entries = [&tmp] {
+      return QDir(tmp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    };
     const Run ok = Tool({"bench", "files", "--count", "100"}, {{}, {"TMPDIR=" + tmp}, {}});
     QCOMPARE(ok.exitCode, 0);
     QCOMPARE(TempDir::Read(victim), QByteArray("keep me"));
-    QCOMPARE(QDir(tmp).entryList(QDir::Files | QDir::System).size(), 1);  // the link alone
+    QCOMPARE(entries(), QStringList{"kalvero-bench-files.txt"});  // the link alone
+
+    QProcess stopped;
+    kalvero::test::Prepare(stopped, {{}, {"TMPDIR=" + tmp}, {}});
+    stopped.start(qEnvironmentVariable("KALVERO_TOOL"), {"bench", "files", "--count", "1000000"});
+    QVERIFY(stopped.waitForStarted());
+    QElapsedTimer waited;
+    waited.start();
+    for (bool big = false; !big && stopped.state() == QProcess::Running && waited.elapsed() < 60000;) {
+      for (const QString& name : entries())
+        big = big || QFileInfo(tmp + "/" + name + "/puzzles.txt").size() > 0;
+      QThread::msleep(5);
+    }
+    stopped.terminate();
+    QVERIFY(stopped.waitForFinished(60000));
+    QCOMPARE(stopped.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(entries(), QStringList{"kalvero-bench-files.txt"});
 
     const Run missing = Tool({"bench", "files", "--count", "100"}, {{}, {"TMPDIR=" + tmp + "/gone"}, {}});
     QCOMPARE(missing.exitCode, 1);
