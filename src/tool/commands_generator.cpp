@@ -158,7 +158,8 @@ FileDescriptor OpenOutputFile(const std::string& path, bool& created, bool& read
 // The first failed write ends the output and every later line is refused.
 //
 // Other runs of the tool may append to the same file at the same time. Every
-// write to the file is made under an exclusive lock (flock) on it: the end
+// write to the file is made under an exclusive lock (flock) on it, where its
+// file system has locks: the end
 // of the file is read afresh (as other writers left it), a last line without
 // its line end is ended first, and a write that fails is cut back to that
 // end, so only what this write added is taken away and the file keeps only
@@ -191,7 +192,7 @@ class LineSink {
       if (!out_) Fail(errno);
       return !Failed();
     }
-    if (!Lock()) return false;
+    Lock();
     struct stat st {};
     if (::fstat(fd_.get(), &st) != 0) {
       Fail(errno);
@@ -214,13 +215,11 @@ class LineSink {
   }
 
  private:
-  bool Lock() {
-    while (::flock(fd_.get(), LOCK_EX) != 0) {
-      if (errno == EINTR) continue;
-      Fail(errno);
-      return false;
-    }
-    return true;
+  // A file system without locks (ENOLCK, say) still takes the lines, as
+  // it would from a single writer.
+  void Lock() {
+    while (::flock(fd_.get(), LOCK_EX) != 0)
+      if (errno != EINTR) return;
   }
   void Unlock() { ::flock(fd_.get(), LOCK_UN); }
 
@@ -234,7 +233,7 @@ class LineSink {
   // Removes the file this sink created when it is still empty and still the
   // file the name stands for; another run may have written to it meanwhile.
   void RemoveEmptyFile() {
-    if (!Lock()) return;
+    Lock();
     struct stat mine {}, named {};
     if (::fstat(fd_.get(), &mine) == 0 && mine.st_size == 0 && mine.st_nlink > 0 &&
         ::lstat(fileName_.c_str(), &named) == 0 && named.st_dev == mine.st_dev && named.st_ino == mine.st_ino)

@@ -87,6 +87,7 @@ RunSummary RunJobs(const CreationRequest& request, long long count, int jobs, st
   };
   RunSummary summary;
   std::vector<std::thread> threads;
+  threads.reserve(static_cast<std::size_t>(jobs));
   for (int j = 0; j < jobs; ++j) {
     {
       const std::lock_guard lock(mutex);
