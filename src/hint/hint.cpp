@@ -46,20 +46,32 @@ bool Contradicts(const hint::Board& board) {
 }  // namespace
 
 bool SolutionAgrees(const HintPosition& position) {
+  // A digit of 0 is not known and so cannot disagree; positions built by
+  // hand (and tests of single steps) know only part of the solution.
   const CellList<int>& solution = position.solution;
   for (int cell = 1; cell <= kCellCount; ++cell) {
-    if (solution[cell] < 1 || solution[cell] > 9) return false;
-    if (position.given[cell] && position.value[cell] != DigitBit(solution[cell])) return false;
+    const int digit = solution[cell];
+    if (digit < 0 || digit > 9) return false;
+    if (digit != 0 && position.given[cell] && position.value[cell] != DigitBit(digit)) return false;
   }
   for (const hint::Unit& unit : hint::Units()) {
     DigitSet seen = 0;
-    for (int cell : unit.cells) seen |= DigitBit(solution[cell]);
-    if (seen != kAllDigits) return false;
+    for (int cell : unit.cells) {
+      const int digit = solution[cell];
+      if (digit == 0) continue;
+      if (HasDigit(seen, digit)) return false;
+      seen |= DigitBit(digit);
+    }
   }
   for (int area = 1; area <= kClueCount; ++area) {
     int sum = 0;
-    for (int k = 1; k <= 3; ++k) sum += solution[kTables.AreaCells[area][k]];
-    if (sum != position.clueSum[area]) return false;
+    bool known = true;
+    for (int k = 1; k <= 3; ++k) {
+      const int digit = solution[kTables.AreaCells[area][k]];
+      known = known && digit != 0;
+      sum += digit;
+    }
+    if (known && sum != position.clueSum[area]) return false;
   }
   return true;
 }

@@ -80,11 +80,13 @@ struct Hint {
   std::string text;               // the explanation
 };
 
-// True when the givens, the clue sums and the stored solution agree: the
-// solution is a complete grid with every digit once in each row, column and
-// box, every given is its solution digit and every clue is the sum of its
-// area's solution digits. Hints judge values by the stored solution, so on a
-// puzzle where these disagree no hint can be trusted.
+// True when the givens, the clue sums and the known digits of the stored
+// solution agree: no digit twice in a row, column or box, every given is its
+// solution digit and every clue whose three cells are known is their sum.
+// Digits of 0 are not known and agree with anything, so a complete solution
+// agrees exactly when it is a valid grid that fits the givens and every
+// clue. Hints judge values by the stored solution, so on a position where
+// these disagree no hint can be trusted.
 bool SolutionAgrees(const HintPosition& position);
 
 // The simplest step available, or a hint of kind None when the ladder finds

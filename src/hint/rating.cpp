@@ -17,10 +17,16 @@ bool Complete(const HintPosition& position) {
 
 }  // namespace
 
+bool CanRate(const HintPosition& position) {
+  for (int cell = 1; cell <= kCellCount; ++cell)
+    if (position.solution[cell] == 0) return false;
+  return SolutionAgrees(position);
+}
+
 Rating RatePuzzle(const PuzzleState& puzzle) {
   Rating rating;
   HintPosition position = GivensOf(puzzle);
-  if (!SolutionAgrees(position)) {
+  if (!CanRate(position)) {
     rating.agrees = false;
     return rating;
   }

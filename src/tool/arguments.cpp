@@ -1,7 +1,10 @@
 #include "tool/arguments.h"
 
 #include <algorithm>
+#include <array>
 
+#include "model/board.h"
+#include "model/puzzle_file.h"
 #include "tool/tool_support.h"
 
 namespace kalvero::tool {
@@ -72,6 +75,28 @@ bool ParseFixedCells(const std::string& text, Grid<int>& pattern, std::string& w
   return true;
 }
 
+// A board whose givens repeat a digit in a row, column or box breaks the
+// rules before any solving; why names the first repeat in cell order.
+bool RepeatsAGiven(const CellDigits& digits, std::string& why) {
+  static constexpr const char* kUnitNames[] = {"row", "column", "box"};
+  std::array<std::array<unsigned, 10>, 3> seen{};  // [unit kind][unit number]: bit d for digit d
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    const int digit = digits[cell];
+    if (digit == 0) continue;
+    const int units[] = {kTables.RowOf[cell], kTables.ColOf[cell], kTables.BoxOf[cell]};
+    for (int kind = 0; kind < 3; ++kind) {
+      unsigned& bits = seen[kind][units[kind]];
+      if (bits & (1u << digit)) {
+        why = "BOARD: " + std::to_string(digit) + " is given twice in " + kUnitNames[kind] + ' ' +
+              std::to_string(units[kind]);
+        return true;
+      }
+      bits |= 1u << digit;
+    }
+  }
+  return false;
+}
+
 bool ParseBoard(const std::string& text, CellDigits& digits, std::string& why) {
   if (!HasCellCount("BOARD", text, why)) return false;
   const bool puzzleLine = std::any_of(text.begin(), text.end(), [](char ch) { return ch >= 'A' && ch <= 'I'; });
@@ -92,7 +117,14 @@ bool ParseBoard(const std::string& text, CellDigits& digits, std::string& why) {
     }
     digits[cell] = digit;
   }
-  return true;
+  return !RepeatsAGiven(digits, why);
+}
+
+bool ParsePuzzleLine(const std::string& text, PuzzleState& puzzle, std::string& why) {
+  if (!HasCellCount("LINE", text, why)) return false;
+  const ReadResult read = LoadPuzzleLine(puzzle, text);
+  if (!read.ok()) why = "LINE: " + ReadFailureText(read);
+  return read.ok();
 }
 
 bool ParseEntries(const std::string& text, CellDigits& digits, std::string& why) {

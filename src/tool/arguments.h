@@ -24,8 +24,15 @@ using CellDigits = std::array<int, kCellCount + 1>;
 // A board of givens for a solve, 81 characters. A board containing a
 // letter "A".."I" is a puzzle line (letters are givens; digits, and whatever
 // else the puzzle reader accepts, empty cells); otherwise "1".."9" are givens
-// and "0" or "." empty.
+// and "0" or "." empty. Givens that repeat a digit in a row, column or box
+// are refused: such a board breaks the rules before any solve.
 bool ParseBoard(const std::string& text, CellDigits& digits, std::string& why);
+
+// A puzzle line given on the command line, loaded into `puzzle`. It must be
+// exactly the 81 cells: a file's line may carry text after them, but on the
+// command line more characters are a mistake (two lines pasted together, a
+// stray character), as they are for a BOARD.
+bool ParsePuzzleLine(const std::string& text, PuzzleState& puzzle, std::string& why);
 
 // The player's entries for pencil marks, 81 characters: "1".."9" an entry,
 // "0" or "." none.

@@ -2,6 +2,10 @@
 // last line and deleting a puzzle from it, which must stay fast without
 // holding the file in memory.
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -9,6 +13,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -31,23 +36,109 @@ double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Writes `lines` puzzle lines (one valid grid, shifted per line so lines
-// differ) to a file of its own, created with a unique name in `folder` (never
-// an existing file or a link someone left there). Returns the file's path,
-// or "" after reporting why it could not be written.
-std::string WriteBigFile(const std::filesystem::path& folder, long lines, std::ostream& err) {
-  std::string path = (folder / "kalvero-bench-files-XXXXXX").string();
-  const int fd = mkstemp(path.data());
-  if (fd < 0) {
-    WriteFailure(path, errno, err);
-    return "";
+// The scratch folder of a running benchmark, for the signal handler: its
+// path, and whether it exists. The big file (about 83 MB per million lines)
+// and the scratch copies a deletion makes next to it live there, so an
+// interrupted run can remove them all without knowing their names.
+char gScratchPath[PATH_MAX];
+volatile sig_atomic_t gScratchExists = 0;
+constexpr int kCleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// Empties and removes the scratch folder with async-signal-safe calls only:
+// open, getdents64, unlinkat, close, rmdir. The folder holds a few files, so
+// one read of its entries lists them all.
+void RemoveScratchFolderNow() {
+  const int dir = ::open(gScratchPath, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    alignas(dirent64) char entries[4096];
+    const ssize_t size = ::getdents64(dir, entries, sizeof entries);
+    for (ssize_t at = 0; at < size;) {
+      const auto* entry = reinterpret_cast<const dirent64*>(entries + at);
+      at += entry->d_reclen;
+      const char* name = entry->d_name;
+      if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) ::unlinkat(dir, name, 0);
+    }
+    ::close(dir);
   }
-  FilePtr f(fdopen(fd, "wb"));
+  ::rmdir(gScratchPath);
+}
+
+// Installed with SA_RESETHAND: after the clean-up the signal is raised again
+// and, once the handler returns, ends the process as it would have.
+extern "C" void RemoveScratchAndDie(int signal) {
+  if (gScratchExists) RemoveScratchFolderNow();
+  ::raise(signal);
+}
+
+// A private folder (mkdtemp, mode 0700) in `parent` for the benchmark's
+// files, removed with everything in it when the benchmark ends or is ended
+// by SIGINT, SIGTERM or SIGHUP.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::filesystem::path& parent) {
+    std::string pattern = (parent / "kalvero-bench-files-XXXXXX").string();
+    path_ = pattern;
+    if (pattern.size() >= sizeof gScratchPath) {
+      error_ = ENAMETOOLONG;
+      return;
+    }
+    // No signal may come between making the folder and recording it.
+    BlockSignals block;
+    if (!::mkdtemp(pattern.data())) {
+      error_ = errno;
+      return;
+    }
+    path_ = pattern;
+    std::memcpy(gScratchPath, pattern.c_str(), pattern.size() + 1);
+    gScratchExists = 1;
+    struct sigaction action {};
+    action.sa_handler = RemoveScratchAndDie;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : kCleanupSignals) sigaddset(&action.sa_mask, signal);
+    for (std::size_t i = 0; i < std::size(kCleanupSignals); ++i)
+      ::sigaction(kCleanupSignals[i], &action, &previous_[i]);
+  }
+  ~ScratchFolder() {
+    if (!gScratchExists) return;
+    BlockSignals block;
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+    gScratchExists = 0;
+    for (std::size_t i = 0; i < std::size(kCleanupSignals); ++i) ::sigaction(kCleanupSignals[i], &previous_[i], nullptr);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  // The folder, or (when it could not be made) the pattern tried.
+  const std::string& Path() const { return path_; }
+  int Error() const { return error_; }
+
+ private:
+  struct BlockSignals {
+    BlockSignals() {
+      sigset_t set;
+      sigemptyset(&set);
+      for (const int signal : kCleanupSignals) sigaddset(&set, signal);
+      ::sigprocmask(SIG_BLOCK, &set, &old);
+    }
+    ~BlockSignals() { ::sigprocmask(SIG_SETMASK, &old, nullptr); }
+    sigset_t old;
+  };
+
+  std::string path_;
+  int error_ = 0;
+  struct sigaction previous_[std::size(kCleanupSignals)] {};
+};
+
+// Writes `lines` puzzle lines (one valid grid, shifted per line so lines
+// differ) to a new file in the benchmark's own folder. Returns false after
+// reporting why it could not be written.
+bool WriteBigFile(const std::string& path, long lines, std::ostream& err) {
+  FilePtr f(std::fopen(path.c_str(), "wbx"));
   if (!f) {
     WriteFailure(path, errno, err);
-    close(fd);
-    std::remove(path.c_str());
-    return "";
+    return false;
   }
   const std::string base =
       "123456789456789123789123456234567891567891234891234567345678912678912345912345678";
@@ -60,13 +151,8 @@ std::string WriteBigFile(const std::filesystem::path& folder, long lines, std::o
     ok = std::fwrite(line.data(), 1, line.size(), f.get()) == line.size();
   }
   ok = std::fflush(f.get()) == 0 && ok;
-  if (!ok) {
-    WriteFailure(path, errno, err);
-    f.reset();
-    std::remove(path.c_str());
-    return "";
-  }
-  return path;
+  if (!ok) WriteFailure(path, errno, err);
+  return ok;
 }
 
 int BenchFiles(const Args& args, std::ostream& out, std::ostream& err) {
@@ -84,9 +170,11 @@ int BenchFiles(const Args& args, std::ostream& out, std::ostream& err) {
     err << "error: no usable temporary folder (TMPDIR names one): " << ec.message() << '\n';
     return kExitInput;
   }
+  const ScratchFolder scratch(folder);
+  if (scratch.Error()) return WriteFailure(scratch.Path(), scratch.Error(), err);
+  const std::string path = scratch.Path() + "/puzzles.txt";
   const auto writeStart = Clock::now();
-  const std::string path = WriteBigFile(folder, lines, err);
-  if (path.empty()) return kExitInput;
+  if (!WriteBigFile(path, lines, err)) return kExitInput;
   const double writeMs = MillisecondsSince(writeStart);
 
   constexpr int kRuns = 5;
@@ -112,7 +200,6 @@ int BenchFiles(const Args& args, std::ostream& out, std::ostream& err) {
     deleteMs.push_back(MillisecondsSince(start));
   }
   deleteOk = deleteOk && CountPuzzles(path) == count - deleteRuns;
-  std::filesystem::remove(path);
 
   out << "file benchmark: " << lines << " lines (" << (lines * 83) / 1000000 << " MB), written in "
       << static_cast<long>(writeMs) << " ms\n";

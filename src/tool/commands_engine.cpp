@@ -88,7 +88,12 @@ int Solve(const Args& args, std::ostream& out, std::ostream& err) {
   solver.PlacementLimit = static_cast<std::int32_t>(limit);
   SilentHost host;
   SolvePuzzle(puzzle, solver, host);
-  out << "failed=" << (solver.SolveFailed ? 1 : 0) << " placements=" << solver.PlacementCount
+  // A search that meets a repeated digit with nothing left to try stores a
+  // code in place of its count: the board has no solution, and the count
+  // is lost. It is shown as a failure with 0 placements, never the code.
+  const std::int32_t placements =
+      solver.PlacementCount == kPlacementCountNoSolution ? 0 : solver.PlacementCount;
+  out << "failed=" << (solver.SolveFailed ? 1 : 0) << " placements=" << placements
       << " branchpoints=" << solver.BranchStack.Points() << " board=" << BoardText(solver) << '\n';
   return kExitOk;
 }
@@ -105,16 +110,15 @@ int Pencil(const Args& args, std::ostream& out, std::ostream& err) {
   }
   if (plain.empty() || plain.size() > 2) return UsageError("pencil", err);
   PuzzleState puzzle;
-  const ReadResult read = LoadPuzzleLine(puzzle, plain[0]);
-  if (!read.ok()) {
-    err << "kalvero-tool: " << ReadFailureText(read) << '\n';
+  std::string why;
+  if (!ParsePuzzleLine(plain[0], puzzle, why)) {
+    err << "kalvero-tool: " << why << '\n';
     return kExitInput;
   }
   if (created)
     for (int cell = 1; cell <= kCellCount; ++cell) puzzle.CellCandidates[cell] = 0;
   if (plain.size() == 2) {
     CellDigits entries{};
-    std::string why;
     if (!ParseEntries(plain[1], entries, why)) return ArgumentError("pencil", why, err);
     for (int cell = 1; cell <= kCellCount; ++cell) {
       const int r = kTables.RowOf[cell];

@@ -1,6 +1,7 @@
 // Generator subcommands: seedgrid, create, and the "create" benchmark's
 // registration.
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +20,7 @@
 #include "generator/generator.h"
 #include "generator/patterns.h"
 #include "model/line_reader.h"
+#include "model/posix_file.h"
 #include "model/puzzle_file.h"
 #include "tool/arguments.h"
 #include "tool/bench_create.h"
@@ -125,37 +127,58 @@ bool ParseCreateOptions(const Args& args, CreateOptions& opt, std::string& why) 
   return opt.havePattern && opt.count > 0;
 }
 
+// Opens the --out file for appending, creating it when it does not exist;
+// only a regular file is ever opened. `created` tells whether this open made
+// the file (O_EXCL: it did not exist before), `readable` whether its last
+// byte can be read back: a file we may write but not read is still appended
+// to.
+FileDescriptor OpenOutputFile(const std::string& path, bool& created, bool& readable, int& error) {
+  FileDescriptor fd;
+  for (const int access : {O_RDWR, O_WRONLY}) {
+    created = true;
+    fd = OpenRegularFile(path, access | O_APPEND | O_CREAT | O_EXCL, error);
+    if (error == EEXIST) {
+      created = false;
+      fd = OpenRegularFile(path, access | O_APPEND, error);
+    }
+    // Gone again in between, or a link to a file yet to be made: open it
+    // as the plain append would, without claiming to have made it.
+    if (error == ENOENT) {
+      created = false;
+      fd = OpenRegularFile(path, access | O_APPEND | O_CREAT, error);
+    }
+    readable = access == O_RDWR;
+    if (error != EACCES) break;
+  }
+  return fd;
+}
+
 // Where finished lines go, one whole line per write and never two at once:
-// a puzzle file gets CR LF lines appended (a last line without its line end
-// is ended first), standard output plain LF lines. The first failed write
-// ends the output: a file is cut back to its last whole line, so it never
-// keeps part of a puzzle, and every later line is refused.
+// a puzzle file gets CR LF lines appended, standard output plain LF lines.
+// The first failed write ends the output and every later line is refused.
+//
+// Other runs of the tool may append to the same file at the same time. Every
+// write to the file is made under an exclusive lock (flock) on it, where its
+// file system has locks: the end
+// of the file is read afresh (as other writers left it), a last line without
+// its line end is ended first, and a write that fails is cut back to that
+// end, so only what this write added is taken away and the file keeps only
+// whole lines. A file this run created and wrote no line to is removed again
+// when the sink is done, so a failed run leaves no empty file behind.
 class LineSink {
  public:
-  LineSink(std::ostream& out, const std::string& fileName) : out_(out) {
+  LineSink(std::ostream& out, const std::string& fileName) : out_(out), fileName_(fileName) {
     if (fileName.empty()) return;
     toFile_ = true;
-    const bool endLastLine = LacksFinalLineEnd(fileName);
-    fd_ = ::open(fileName.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd_ < 0) {
-      error_ = errno;
-      return;
-    }
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) {
-      Fail(errno);
-      return;
-    }
-    wholeSize_ = st.st_size;
-    if (endLastLine) WriteToFile("\r\n");
+    fd_ = OpenOutputFile(fileName, created_, readable_, error_);
   }
   ~LineSink() {
-    if (fd_ >= 0) ::close(fd_);
+    if (created_ && lines_ == 0 && fd_.IsOpen()) RemoveEmptyFile();
   }
   LineSink(const LineSink&) = delete;
   LineSink& operator=(const LineSink&) = delete;
 
-  bool IsOpen() const { return !toFile_ || fd_ >= 0; }
+  bool IsOpen() const { return !toFile_ || fd_.IsOpen(); }
   bool Failed() const { return error_ != 0 || failed_; }
   int Error() const { return error_; }
 
@@ -169,26 +192,53 @@ class LineSink {
       if (!out_) Fail(errno);
       return !Failed();
     }
-    return WriteToFile(line + "\r\n");
+    Lock();
+    struct stat st {};
+    if (::fstat(fd_.get(), &st) != 0) {
+      Fail(errno);
+    } else if (st.st_nlink == 0) {
+      // Another run made this file, failed before its first line and
+      // removed it: lines written now would be lost with it.
+      Fail(ENOENT);
+    } else {
+      const std::string text = (EndsWithinLine(st.st_size) ? "\r\n" : "") + line + "\r\n";
+      if (WriteAll(fd_.get(), text)) {
+        ++lines_;
+      } else {
+        const int error = errno;
+        [[maybe_unused]] const int cut = ::ftruncate(fd_.get(), st.st_size);
+        Fail(error);
+      }
+    }
+    Unlock();
+    return !Failed();
   }
 
  private:
-  bool WriteToFile(const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-      const ssize_t n = ::write(fd_, text.data() + done, text.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        const int error = n < 0 ? errno : EIO;
-        // Cut off whatever part of the line did reach the file.
-        [[maybe_unused]] const int cut = ::ftruncate(fd_, wholeSize_);
-        Fail(error);
-        return false;
-      }
-      done += static_cast<std::size_t>(n);
-    }
-    wholeSize_ += static_cast<off_t>(text.size());
-    return true;
+  // A file system without locks (ENOLCK, say) still takes the lines, as
+  // it would from a single writer.
+  void Lock() {
+    while (::flock(fd_.get(), LOCK_EX) != 0)
+      if (errno != EINTR) return;
+  }
+  void Unlock() { ::flock(fd_.get(), LOCK_UN); }
+
+  // True when the file's last byte (at `size`) is no line end, so a new line
+  // must not join it. Unknown when the file cannot be read: taken as ended.
+  bool EndsWithinLine(off_t size) const {
+    char last = '\n';
+    return readable_ && size > 0 && ::pread(fd_.get(), &last, 1, size - 1) == 1 && last != '\r' && last != '\n';
+  }
+
+  // Removes the file this sink created when it is still empty and still the
+  // file the name stands for; another run may have written to it meanwhile.
+  void RemoveEmptyFile() {
+    Lock();
+    struct stat mine {}, named {};
+    if (::fstat(fd_.get(), &mine) == 0 && mine.st_size == 0 && mine.st_nlink > 0 &&
+        ::lstat(fileName_.c_str(), &named) == 0 && named.st_dev == mine.st_dev && named.st_ino == mine.st_ino)
+      ::unlink(fileName_.c_str());
+    Unlock();
   }
 
   void Fail(int error) {
@@ -197,9 +247,12 @@ class LineSink {
   }
 
   std::ostream& out_;
+  std::string fileName_;
   bool toFile_ = false;
-  int fd_ = -1;
-  off_t wholeSize_ = 0;  // length of the file up to its last whole line
+  FileDescriptor fd_;
+  bool created_ = false;   // this sink made the file
+  bool readable_ = false;  // its last byte can be read
+  long long lines_ = 0;    // lines this sink wrote whole
   int error_ = 0;
   bool failed_ = false;
   std::mutex mutex_;
@@ -234,6 +287,10 @@ int CreateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const RunSummary run = RunJobs(opt.request, opt.count, opt.jobs, opt.seed,
                                  [&sink](const std::string& line) { return sink.Write(line); }, progress, 0.2);
   const JobStats& t = run.total;
+  if (run.started < opt.jobs)
+    err << (terminal ? "\r" : "") << "note: " << run.started << " of " << opt.jobs
+        << " jobs got a thread of their own (" << run.startFailure << "); "
+        << (run.started ? "those threads ran the other jobs too\n" : "the jobs ran one after another\n");
   const double rate = run.seconds > 0 ? static_cast<double>(t.puzzles) / run.seconds : 0;
   err << (terminal ? "\r" : "") << "created " << t.puzzles << " of " << what << " in " << Fixed(run.seconds, 2)
       << " s, " << Fixed(rate, 1) << " puzzles/s, "

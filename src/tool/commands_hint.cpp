@@ -3,6 +3,9 @@
 #include <chrono>
 #include <iomanip>
 #include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "generator/patterns.h"
 #include "hint/rating.h"
@@ -15,19 +18,21 @@ namespace kalvero::tool {
 
 namespace {
 
-// One puzzle line of a file with its rating, or the reason it was not read.
+// One puzzle line of a file with its rating, or the reason it was not rated.
 struct RatedLine {
   long long number = 0;
-  std::string line;
-  std::string error;  // empty when the line was read
+  std::string line;   // the line's first 81 characters: its cells
+  std::string error;  // empty when the line was rated
   std::string level;
   Rating rating;
 };
 
+// Rates every line of a file. Only a line's 81 cells are read (the rest of
+// the line is skipped), so a huge line costs no memory.
 bool ReadRated(const std::string& path, std::vector<RatedLine>& lines, std::ostream& err) {
   LineReader reader(path);
   std::string line;
-  while (reader.Next(line)) {
+  while (reader.NextHead(line, kCellCount)) {
     RatedLine rated;
     rated.number = static_cast<long long>(lines.size()) + 1;
     rated.line = line;
@@ -36,6 +41,7 @@ bool ReadRated(const std::string& path, std::vector<RatedLine>& lines, std::ostr
     if (read.ok()) {
       rated.level = LevelWord(puzzle.FixedCount);
       rated.rating = RatePuzzle(puzzle);
+      if (!rated.rating.agrees) rated.error = "clues and solution disagree";
     } else {
       rated.error = ReadFailureText(read);
     }
@@ -48,14 +54,38 @@ bool ReadRated(const std::string& path, std::vector<RatedLine>& lines, std::ostr
   return true;
 }
 
+// The one FILE among a command's arguments, with its options (given before
+// or after it) set in `flags`; false with the reason in `why` otherwise.
+bool ParseFileAndFlags(const Args& args, std::size_t first, const std::vector<std::pair<const char*, bool*>>& flags,
+                       std::string& file, std::string& why) {
+  std::size_t files = 0;
+  for (std::size_t i = first; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const auto flag = std::find_if(flags.begin(), flags.end(), [&a](const auto& f) { return a == f.first; });
+    if (flag != flags.end()) {
+      *flag->second = true;
+    } else if (a.size() > 1 && a[0] == '-') {
+      why = "unknown option \"" + a + "\"";
+      return false;
+    } else {
+      file = a;
+      ++files;
+    }
+  }
+  if (files == 1) return true;
+  why = files == 0 ? "FILE is missing" : "one FILE is wanted, not " + std::to_string(files);
+  return false;
+}
+
 // rate FILE [--sort]: "N LEVEL STEP COUNT", "N unsolved STEP COUNT" or
-// "N error: REASON" per line; with --sort the puzzle lines themselves,
-// easiest first, ties and unreadable lines (last) in file order.
+// "N error: REASON" per line; with --sort the puzzle lines themselves (their
+// 81 cells), easiest first, ties and unrated lines (last) in file order.
 int Rate(const Args& args, std::ostream& out, std::ostream& err) {
-  const bool sort = args.size() == 2 && args[1] == "--sort";
-  if (args.size() != 1 && !sort) return UsageError("rate", err);
+  bool sort = false;
+  std::string file, why;
+  if (!ParseFileAndFlags(args, 0, {{"--sort", &sort}}, file, why)) return ArgumentError("rate", why, err);
   std::vector<RatedLine> lines;
-  if (!ReadRated(args[0], lines, err)) return kExitInput;
+  if (!ReadRated(file, lines, err)) return kExitInput;
   if (sort) {
     std::stable_sort(lines.begin(), lines.end(), [](const RatedLine& a, const RatedLine& b) {
       if (a.error.empty() != b.error.empty()) return a.error.empty();
@@ -84,21 +114,21 @@ constexpr int kRunsPerPosition = 5;
 // by hints from its givens, timed one FindHint at a time. Each position is
 // timed a few times and its fastest run kept, so that a time slice lost to
 // another process on a busy machine does not pass for a slow position.
+// Lines that are no puzzle, or whose solution cannot be rated (CanRate), are
+// skipped; a puzzle ends when no hint is found or a hint changes nothing.
 int Bench(const Args& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 2) return UsageError("bench", err);
-  LineReader reader(args[1]);
-  if (!reader.IsOpen()) {
-    err << "kalvero-tool: cannot open " << args[1] << '\n';
-    return kExitInput;
-  }
+  std::string file, why;
+  if (!ParseFileAndFlags(args, 1, {}, file, why)) return ArgumentError("bench", why, err);
+  LineReader reader(file);
   std::vector<double> times;
   std::string line;
   long long puzzles = 0;
-  while (reader.Next(line)) {
+  while (reader.NextHead(line, kCellCount)) {
     PuzzleState puzzle;
     if (!LoadPuzzleLine(puzzle, line).ok()) continue;
-    ++puzzles;
     HintPosition position = GivensOf(puzzle);
+    if (!CanRate(position)) continue;
+    ++puzzles;
     for (;;) {
       Hint hint;
       double fastest = 0;
@@ -110,9 +140,12 @@ int Bench(const Args& args, std::ostream& out, std::ostream& err) {
       }
       times.push_back(fastest);
       if (hint.kind == StepKind::None) break;
+      const HintPosition before = position;
       ApplyHint(position, hint);
+      if (position.value == before.value && position.marks == before.marks) break;
     }
   }
+  if (reader.Error()) return ReadFailure(file, reader.Error(), err);
   const double worst = times.empty() ? 0 : *std::max_element(times.begin(), times.end());
   out << "hint benchmark: " << puzzles << " puzzles, " << times.size() << " positions\n";
   out << std::fixed << std::setprecision(1) << "median_us " << Median(times) << "\nmax_us " << worst << '\n';

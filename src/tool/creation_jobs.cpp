@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <thread>
 
@@ -69,16 +70,45 @@ RunSummary RunJobs(const CreationRequest& request, long long count, int jobs, st
   std::vector<JobStats> stats(static_cast<std::size_t>(jobs));
   std::mutex mutex;
   std::condition_variable finished;
-  int running = jobs;
-  std::vector<std::thread> threads;
-  for (int j = 0; j < jobs; ++j) {
-    const long long share = count / jobs + (j < count % jobs ? 1 : 0);
-    threads.emplace_back([&, j, share] {
+  int running = 0;
+  // Each thread takes the next job not yet taken until none is left: with a
+  // thread per job that is its own, and when fewer threads could start the
+  // ones that did run the others' jobs too, each exactly as its own thread
+  // would have (same share, same seed).
+  std::atomic<int> next{0};
+  const auto work = [&] {
+    for (int j = next.fetch_add(1); j < jobs; j = next.fetch_add(1)) {
+      const long long share = count / jobs + (j < count % jobs ? 1 : 0);
       stats[static_cast<std::size_t>(j)] = RunJob(request, share, seed + static_cast<std::uint64_t>(j), onLine, done);
+    }
+    const std::lock_guard lock(mutex);
+    --running;
+    finished.notify_all();
+  };
+  RunSummary summary;
+  std::vector<std::thread> threads;
+  threads.reserve(static_cast<std::size_t>(jobs));
+  for (int j = 0; j < jobs; ++j) {
+    {
+      const std::lock_guard lock(mutex);
+      ++running;
+    }
+    try {
+      threads.emplace_back(work);
+    } catch (const std::exception& e) {
+      // Out of threads or memory for one more (a process limit, a memory
+      // limit): the threads already running do the rest.
       const std::lock_guard lock(mutex);
       --running;
-      finished.notify_all();
-    });
+      summary.startFailure = e.what();
+      break;
+    }
+  }
+  summary.started = static_cast<int>(threads.size());
+  if (threads.empty()) {
+    // Not even one thread: every job runs here, without progress reports.
+    ++running;
+    work();
   }
   const auto interval = std::chrono::duration<double>(tickSeconds);
   for (;;) {
@@ -89,7 +119,6 @@ RunSummary RunJobs(const CreationRequest& request, long long count, int jobs, st
     if (tick) tick(done.load(std::memory_order_relaxed), SecondsSince(start));
   }
   for (auto& t : threads) t.join();
-  RunSummary summary;
   for (const JobStats& s : stats) summary.total.Add(s);
   summary.seconds = SecondsSince(start);
   return summary;

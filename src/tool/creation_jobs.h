@@ -49,13 +49,19 @@ JobStats RunJob(const CreationRequest& request, long long count, std::uint64_t s
 
 struct RunSummary {
   JobStats total;
-  double seconds = 0;  // wall time of the whole run
+  double seconds = 0;        // wall time of the whole run
+  int started = 0;           // threads started; fewer than the jobs when starting one failed
+  std::string startFailure;  // why a thread could not start, when one could not
 };
 
 // `jobs` jobs on threads of their own: count is split evenly (the first
 // count % jobs jobs make one more) and job j draws from seed + j. While they
 // run, `tick` (when set) is called on the calling thread about every
 // `tickSeconds` with the puzzles done so far and the time since the start.
+// When the system refuses a thread (too many threads, too little memory),
+// the threads that did start also run the remaining jobs, one after another,
+// so the run makes the same puzzles; with no thread at all the jobs run on
+// the calling thread, without ticks.
 RunSummary RunJobs(const CreationRequest& request, long long count, int jobs, std::uint64_t seed, const LineHandler& onLine,
                    const std::function<void(long long done, double seconds)>& tick, double tickSeconds);
 

@@ -41,9 +41,11 @@ std::vector<Command> AllCommands() {
   return all;
 }
 
-void PrintUsage(std::ostream& err) {
-  err << "usage: kalvero-tool COMMAND [ARGS]\n  kalvero-tool --version\n";
-  for (const auto& c : AllCommands()) err << "  kalvero-tool " << c.name << ' ' << c.usage << '\n';
+// The usage of every command: on standard error after a wrong command, on
+// standard output for --help.
+void PrintUsage(std::ostream& out) {
+  out << "usage: kalvero-tool COMMAND [ARGS]\n  kalvero-tool --help\n  kalvero-tool --version\n";
+  for (const auto& c : AllCommands()) out << "  kalvero-tool " << c.name << ' ' << c.usage << '\n';
 }
 
 }  // namespace
@@ -81,6 +83,11 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   const std::string name = argv[1];
+  if (name == "--help" || name == "-h") {
+    PrintUsage(std::cout);
+    std::cout.flush();
+    return std::cout ? kExitOk : WriteFailure("standard output", errno, std::cerr);
+  }
   if (name == "--version") {
     std::cout << "kalvero-tool " << kalvero::kProgramVersion << std::endl;
     return std::cout ? kExitOk : WriteFailure("standard output", errno, std::cerr);

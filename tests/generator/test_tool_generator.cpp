@@ -1,5 +1,7 @@
 // kalvero-tool's generator commands as a script sees them: seedgrid's pinned
 // grids, create's lines on standard output and in a file, and bad arguments.
+#include <sys/stat.h>
+
 #include <QtTest>
 #include <algorithm>
 
@@ -146,11 +148,22 @@ class ToolGeneratorTest : public QObject {
     QTest::newRow("create into an unwritable file")
         << QStringList{"create", "--level", "hard", "--count", "1", "--out", "/nonexistent/dir/out.txt"} << 1
         << QByteArray("error: cannot write /nonexistent/dir/out.txt: No such file or directory");
+    // Only regular files are written: a FIFO without a reader would hold the
+    // run for ever.
+    QTest::newRow("create into a FIFO") << QStringList{"create", "--level", "hard", "--count", "1", "--out", "DIR/fifo"}
+                                        << 1 << QByteArray("error: DIR/fifo is not a regular file");
+    QTest::newRow("create into a folder") << QStringList{"create", "--level", "hard", "--count", "1", "--out", "DIR"}
+                                          << 1 << QByteArray("error: cannot write DIR: Is a directory");
   }
   void badArguments() {
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
     QFETCH(QByteArray, reason);
+    TempDir dir;
+    const QString folder = QString::fromStdString(dir.Path("")).chopped(1);
+    QCOMPARE(::mkfifo(dir.Path("fifo").c_str(), 0600), 0);
+    args.replaceInStrings("DIR", folder);
+    reason.replace("DIR", folder.toUtf8());
     const Run r = Tool(args);
     QCOMPARE(r.exitCode, exitCode);
     QCOMPARE(r.err.split('\n').first(), reason);

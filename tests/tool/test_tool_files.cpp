@@ -21,6 +21,11 @@ const QByteArray kHard = "5264819739D86371521732956483157698244891B3765267548391
 const QByteArray kFirst = "5193284673D65I72A82784165934937816256H29D57C11572638498316549729F51G23H4724839156";
 const QByteArray kThird = "2374159861H93F72D54562893718749561233I21D85F75617238949158746326D85C27A9723691458";
 
+// The first shipped puzzle with its first digit changed, and with its given
+// 3 ("C") made a 4: stored solutions that repeat a digit.
+QByteArray ChangedDigit() { return "6" + kFirst.mid(1); }
+QByteArray MovedLetter() { return QByteArray(kFirst).replace('C', 'D'); }
+
 }  // namespace
 
 class ToolFilesTest : public QObject {
@@ -64,25 +69,35 @@ class ToolFilesTest : public QObject {
     QVERIFY(r.out.contains("   6 | 1 [2] 3 |"));
   }
 
-  // rate: one line per puzzle, or the puzzle lines easiest first.
+  // rate: one line per puzzle, or the puzzle lines (their 81 cells) easiest
+  // first. Lines whose stored solution breaks the rules (a digit changed, a
+  // given letter moved by one) are errors and must not stall the rating or
+  // the hint benchmark, which skips them and the unreadable line.
   void rate_data() {
-    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("args");
     QTest::addColumn<QByteArray>("out");
-    QTest::newRow("one line per puzzle") << QString() << QByteArray(
+    QTest::newRow("one line per puzzle") << QStringList{"rate", "FILE"} << QByteArray(
         "1 hard naked-triple 181\n2 very-easy sum-area 114\n3 error: line shorter than 81 characters\n"
-        "4 unsolved line-box 84\n5 very-easy sum-area 108\n");
-    QTest::newRow("sorted, unsolved and unreadable last") << QString("--sort")
-        << kThird + "\n" + kFirst + "\n" + kHard + "\n" + kSolved + "\nshort\n";
+        "4 unsolved line-box 84\n5 very-easy sum-area 108\n6 error: clues and solution disagree\n"
+        "7 error: clues and solution disagree\n8 very-easy sum-area 114\n");
+    const QByteArray sorted = kThird + "\n" + kFirst + "\n" + kFirst + "\n" + kHard + "\n" + kSolved + "\nshort\n" +
+                              ChangedDigit() + "\n" + MovedLetter() + "\n";
+    QTest::newRow("sorted, unsolved and unrated last") << QStringList{"rate", "FILE", "--sort"} << sorted;
+    QTest::newRow("sorted, option first") << QStringList{"rate", "--sort", "FILE"} << sorted;
+    QTest::newRow("bench hint") << QStringList{"bench", "hint", "FILE"}
+                                << QByteArray("hint benchmark: 5 puzzles, 606 positions\n");
   }
   void rate() {
-    QFETCH(QString, option);
+    QFETCH(QStringList, args);
     QFETCH(QByteArray, out);
     TempDir dir;
-    QStringList args{"rate", QString::fromStdString(dir.Write("p.txt", kHard + "\r\n" + kFirst + "\r\nshort\r\n" + kSolved + "\r\n" + kThird + "\r\n"))};
-    if (!option.isEmpty()) args << option;
+    // The last line carries a megabyte of text after its cells.
+    const QByteArray file = kHard + "\r\n" + kFirst + "\r\nshort\r\n" + kSolved + "\r\n" + kThird + "\r\n" +
+                            ChangedDigit() + "\r\n" + MovedLetter() + "\r\n" + kFirst + QByteArray(1 << 20, '7') + "\r\n";
+    args.replaceInStrings("FILE", QString::fromStdString(dir.Write("p.txt", file)));
     const auto r = Tool(args);
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, out);
+    QCOMPARE(args[0] == "bench" ? r.out.left(out.size()) : r.out, out);
   }
 
   // A file that cannot be read is an error, never an empty file.
@@ -90,7 +105,7 @@ class ToolFilesTest : public QObject {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("reason");
-    for (const char* command : {"count", "clues", "verify", "show", "rate"}) {
+    for (const char* command : {"count", "clues", "verify", "show", "rate", "bench hint"}) {
       QTest::addRow("%s a missing file", command) << command << "none.txt" << QByteArray("No such file or directory");
       QTest::addRow("%s a folder", command) << command << "" << QByteArray("Is a directory");
       if (::geteuid() != 0)  // root reads every file
@@ -105,7 +120,7 @@ class ToolFilesTest : public QObject {
     TempDir dir;
     QFile::setPermissions(QString::fromStdString(dir.Write("locked.txt", kSolved)), QFileDevice::WriteOwner);
     const QString path = QString::fromStdString(dir.Path("")) + name;
-    QStringList args{command, path};
+    QStringList args = command.split(' ') << path;
     if (command == "show") args << "1";
     const Run r = Tool(args);
     QCOMPARE(r.exitCode, 1);
@@ -128,9 +143,10 @@ class ToolFilesTest : public QObject {
       const QByteArray block(1 << 20, '5');
       for (int i = 0; i < 200; ++i) QVERIFY(f.write(block) == block.size());
     }
-    for (const QStringList& args : {QStringList{"clues"}, QStringList{"verify"}, QStringList{"show", "1"}}) {
+    for (const QStringList& args : {QStringList{"clues"}, QStringList{"verify"}, QStringList{"show", "1"},
+                                    QStringList{"rate"}, QStringList{"rate", "--sort"}, QStringList{"bench", "hint"}}) {
       QStringList withFile = args;
-      withFile.insert(1, QString::fromStdString(path));
+      withFile.insert(args[0] == "bench" ? 2 : 1, QString::fromStdString(path));
       QCOMPARE(Tool(withFile).exitCode, 0);
     }
     rusage usage{};
@@ -138,41 +154,79 @@ class ToolFilesTest : public QObject {
     QVERIFY2(usage.ru_maxrss < 32 * 1024, QByteArray::number(static_cast<qlonglong>(usage.ru_maxrss)).constData());
   }
 
-  // The benchmark's big file gets a name of its own: a link left in the
-  // temporary folder is not followed, and a missing folder is an error.
+  // The benchmark's big file lives in a folder of its own: a link left in
+  // the temporary folder is not followed, the folder is gone afterwards,
+  // also when the run is ended by SIGTERM, and a missing temporary folder is
+  // an error.
   void benchFilesTemporaryFile() {
     TempDir dir;
     const std::string victim = dir.Write("victim.txt", "keep me");
     const QString tmp = QString::fromStdString(dir.Path("tmp"));
     QVERIFY(QDir().mkpath(tmp));
     QVERIFY(QFile::link(QString::fromStdString(victim), tmp + "/kalvero-bench-files.txt"));
+    const auto entries = [&tmp] {
+      return QDir(tmp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    };
     const Run ok = Tool({"bench", "files", "--count", "100"}, {{}, {"TMPDIR=" + tmp}, {}});
     QCOMPARE(ok.exitCode, 0);
     QCOMPARE(TempDir::Read(victim), QByteArray("keep me"));
-    QCOMPARE(QDir(tmp).entryList(QDir::Files | QDir::System).size(), 1);  // the link alone
+    QCOMPARE(entries(), QStringList{"kalvero-bench-files.txt"});  // the link alone
+
+    QProcess stopped;
+    kalvero::test::Prepare(stopped, {{}, {"TMPDIR=" + tmp}, {}});
+    stopped.start(qEnvironmentVariable("KALVERO_TOOL"), {"bench", "files", "--count", "1000000"});
+    QVERIFY(stopped.waitForStarted());
+    QElapsedTimer waited;
+    waited.start();
+    for (bool big = false; !big && stopped.state() == QProcess::Running && waited.elapsed() < 60000;) {
+      for (const QString& name : entries())
+        big = big || QFileInfo(tmp + "/" + name + "/puzzles.txt").size() > 0;
+      QThread::msleep(5);
+    }
+    stopped.terminate();
+    QVERIFY(stopped.waitForFinished(60000));
+    QCOMPARE(stopped.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(entries(), QStringList{"kalvero-bench-files.txt"});
 
     const Run missing = Tool({"bench", "files", "--count", "100"}, {{}, {"TMPDIR=" + tmp + "/gone"}, {}});
     QCOMPARE(missing.exitCode, 1);
     QVERIFY(missing.err.startsWith("error: ") && missing.err.count('\n') == 1);
   }
 
+  // Wrong arguments exit 2 and first say what is wrong; --help prints the
+  // usage on standard output.
   void errors_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
-    QTest::newRow("no command") << QStringList{} << 2;
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2;
-    QTest::newRow("count without file") << QStringList{"count"} << 2;
-    QTest::newRow("show with a word for N") << QStringList{"show", "x.txt", "two"} << 2;
-    QTest::newRow("rate with an unknown option") << QStringList{"rate", "x.txt", "--fast"} << 2;
-    QTest::newRow("bench hint without file") << QStringList{"bench", "hint"} << 2;
+    QTest::addColumn<QByteArray>("reason");  // the first line on standard error (standard output for 0)
+    QTest::newRow("no command") << QStringList{} << 2 << QByteArray("usage: kalvero-tool COMMAND [ARGS]");
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << QByteArray("usage: kalvero-tool COMMAND [ARGS]");
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << QByteArray("usage: kalvero-tool COMMAND [ARGS]");
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2
+                                     << QByteArray("kalvero-tool: unknown command \"frobnicate\"");
+    QTest::newRow("count without file") << QStringList{"count"} << 2
+                                        << QByteArray("kalvero-tool: count takes 1 argument, not 0");
+    QTest::newRow("show with a word for N") << QStringList{"show", "x.txt", "two"} << 2
+                                            << QByteArray("kalvero-tool: N must be 1 to 2147483647");
+    QTest::newRow("rate with an unknown option") << QStringList{"rate", "x.txt", "--fast"} << 2
+                                                 << QByteArray("kalvero-tool: unknown option \"--fast\"");
+    QTest::newRow("rate without file") << QStringList{"rate"} << 2 << QByteArray("kalvero-tool: FILE is missing");
+    QTest::newRow("rate --sort without file") << QStringList{"rate", "--sort"} << 2
+                                              << QByteArray("kalvero-tool: FILE is missing");
+    QTest::newRow("rate two files") << QStringList{"rate", "a.txt", "b.txt"} << 2
+                                    << QByteArray("kalvero-tool: one FILE is wanted, not 2");
+    QTest::newRow("bench hint without file") << QStringList{"bench", "hint"} << 2
+                                             << QByteArray("kalvero-tool: FILE is missing");
   }
   void errors() {
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
+    QFETCH(QByteArray, reason);
     const Run r = Tool(args);
     QCOMPARE(r.exitCode, exitCode);
-    QVERIFY(!r.err.isEmpty());
-    QVERIFY(r.out.isEmpty());
+    QCOMPARE((exitCode == 0 ? r.out : r.err).split('\n').first(), reason);
+    QVERIFY((exitCode == 0 ? r.err : r.out).isEmpty());
+    if (exitCode == 0) QCOMPARE(r.out, Tool({}).err);
   }
 };
 

@@ -4,6 +4,9 @@
 #include <sys/resource.h>
 
 #include <QtTest>
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "temp_dir.h"
 #include "tool_run.h"
@@ -51,24 +54,54 @@ class ToolOutputTest : public QObject {
     QVERIFY2(r.err.endsWith("error: cannot write standard output: No space left on device\n"), r.err.constData());
   }
 
-  // The file may hold 500 bytes: the ended last line (5 bytes) and five
-  // puzzles fit, the sixth does not. Creation stops there and the file ends
-  // with whole lines.
+  // The file may hold `limit` bytes. With 500, the ended first line (5
+  // bytes) and five puzzles fit, the sixth does not: creation stops there and
+  // the file keeps whole lines only. Two runs appending at once each cut back
+  // only their own failed write and count only their own lines, and only one
+  // of them ends the first line. A file a run created and wrote no line to is
+  // removed.
+  void fileThatStopsGrowingKeepsWholeLines_data() {
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("writers");
+    QTest::addColumn<int>("lines");  // puzzle lines in the file afterwards
+    QTest::newRow("one run") << 500 << 1 << 5;
+    QTest::newRow("two runs at once") << 500 << 2 << 5;
+    QTest::newRow("new file, no line fits") << 50 << 1 << 0;
+  }
   void fileThatStopsGrowingKeepsWholeLines() {
+    QFETCH(int, limit);
+    QFETCH(int, writers);
+    QFETCH(int, lines);
     TempDir dir;
-    const std::string out = dir.Write("out.txt", "abc");
-    ToolSetup setup;
-    setup.inChild = FileSizeLimit(500);
-    const Run r = Tool({"create", "--level", "hard", "--count", "50", "--jobs", "1", "--seed", "2", "--out",
-                        QString::fromStdString(out)},
-                       setup);
-    QCOMPARE(r.exitCode, 1);
-    QVERIFY2(r.err.contains("created 5 of 50"), r.err.constData());
-    QVERIFY2(r.err.endsWith(": File too large\n"), r.err.constData());
+    const std::string out = lines > 0 ? dir.Write("out.txt", "abc") : dir.Path("out.txt");
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int w = 0; w < writers; ++w) {
+      runs.push_back(std::make_unique<QProcess>());
+      kalvero::test::Prepare(*runs.back(), {{}, {}, FileSizeLimit(static_cast<rlim_t>(limit))});
+      runs.back()->start(qEnvironmentVariable("KALVERO_TOOL"),
+                         {"create", "--level", "hard", "--count", "50", "--jobs", "1", "--seed",
+                          QString::number(2 + w), "--out", QString::fromStdString(out)});
+    }
+    int created = 0;
+    for (auto& run : runs) {
+      QVERIFY(run->waitForFinished(120000));
+      const QByteArray err = run->readAllStandardError();
+      QCOMPARE(run->exitCode(), 1);
+      QVERIFY2(err.endsWith(": File too large\n"), err.constData());
+      const qsizetype at = err.lastIndexOf("created ");
+      QVERIFY2(at >= 0, err.constData());
+      created += err.mid(at + 8, err.indexOf(' ', at + 8) - at - 8).toInt();
+    }
+    QCOMPARE(created, lines);
+    if (lines == 0) {
+      QVERIFY(!QFile::exists(QString::fromStdString(out)));
+      return;
+    }
     const QByteArray bytes = TempDir::Read(out);
-    QCOMPARE(bytes.size(), 5 + 5 * 83);
+    QCOMPARE(bytes.size(), 5 + lines * 83);
     QVERIFY(bytes.startsWith("abc\r\n"));
-    QVERIFY(bytes.endsWith("\r\n"));
+    for (const QByteArray& line : bytes.mid(5).split('\n').mid(0, lines))
+      QVERIFY2(line.size() == 82 && line.endsWith('\r') && !line.contains('\0'), line.constData());
   }
 
   // A billion puzzles are made one after the other: the first line comes
@@ -91,6 +124,29 @@ class ToolOutputTest : public QObject {
     p.kill();
     p.waitForFinished();
     QCOMPARE(first.size(), 82);
+  }
+
+  // With too little address space for 256 threads, the threads that start
+  // run the other jobs too: the same puzzles as a run that got them all.
+  void jobsWithoutThreadsOfTheirOwn() {
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("the address sanitizer needs an unlimited address space");
+#endif
+    const QStringList args{"create", "--level", "easy", "--count", "40", "--jobs", "256", "--seed", "1"};
+    ToolSetup setup;
+    setup.inChild = [] {
+      const rlimit limit{rlim_t{64} << 20, rlim_t{64} << 20};
+      ::setrlimit(RLIMIT_AS, &limit);
+    };
+    const Run limited = Tool(args, setup);
+    QCOMPARE(limited.exitCode, 0);
+    QVERIFY2(limited.err.contains("note: ") && limited.err.contains("created 40 of 40"), limited.err.constData());
+    QList<QByteArray> lines = limited.out.split('\n');
+    QList<QByteArray> expected = Tool(args).out.split('\n');
+    std::sort(lines.begin(), lines.end());
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(lines.size(), 41);
+    QCOMPARE(lines, expected);
   }
 };
 
