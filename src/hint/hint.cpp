@@ -1,7 +1,6 @@
 // The ladder driver and the positions it works on.
 #include "hint/hint.h"
 
-#include <algorithm>
 #include <functional>
 
 #include "hint/hint_board.h"
@@ -100,12 +99,9 @@ HintPosition PositionOf(const PuzzleState& puzzle) {
 }
 
 Hint FindHint(const HintPosition& position) {
-  // A position read from a puzzle knows its whole solution; when that
-  // disagrees with the clues, a wrong-value hint and a logic step would undo
-  // each other for ever. Positions built by hand may know only part of it.
-  const bool knowsSolution =
-      std::all_of(position.solution.begin() + 1, position.solution.end(), [](int digit) { return digit != 0; });
-  if (knowsSolution && !SolutionAgrees(position)) return {};
+  // On a solution that disagrees with the clues a wrong-value hint and a
+  // logic step would undo each other for ever.
+  if (!SolutionAgrees(position)) return {};
   const hint::Board board = hint::MakeBoard(position);
   const auto& ladder = Ladder();
   if (auto wrong = ladder[0](board)) return *wrong;

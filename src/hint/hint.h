@@ -90,8 +90,8 @@ struct Hint {
 bool SolutionAgrees(const HintPosition& position);
 
 // The simplest step available, or a hint of kind None when the ladder finds
-// nothing, the position contradicts itself or its whole known solution
-// disagrees with its clues (SolutionAgrees).
+// nothing, the position contradicts itself or the known part of its
+// solution disagrees with its clues (SolutionAgrees).
 Hint FindHint(const HintPosition& position);
 
 // Carries a hint out as a player would: a placement writes the digit, removals
