@@ -32,7 +32,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 
 std::string FileErrorText(int error) {
-  if (error == kNotRegularFile) return "not a regular file";
+  if (error == kNotRegularFile) return "Not a regular file";
   return error ? std::strerror(error) : "unknown error";
 }
 

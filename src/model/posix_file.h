@@ -45,7 +45,7 @@ bool WriteAll(int fd, std::string_view bytes);
 inline constexpr int kNotRegularFile = -1;
 
 // A one-line reason for an errno value or kNotRegularFile, as "Is a
-// directory" or "not a regular file".
+// directory" or "Not a regular file".
 std::string FileErrorText(int error);
 
 // Opens a path with `flags` (O_RDONLY, O_WRONLY | O_APPEND | O_CREAT, ...)

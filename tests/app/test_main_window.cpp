@@ -81,7 +81,7 @@ class MainWindowTest : public QObject {
         << "Could not read the configuration file:\n%c\nIs a directory\nThe default settings are used" << false;
     QTest::newRow("fifo in its place")
         << QByteArray("<fifo>")
-        << "Could not read the configuration file:\n%c\nnot a regular file\nThe default settings are used" << false;
+        << "Could not read the configuration file:\n%c\nNot a regular file\nThe default settings are used" << false;
   }
   void firstRun() {
     QFETCH(QByteArray, config);
