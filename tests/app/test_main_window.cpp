@@ -139,6 +139,24 @@ class MainWindowTest : public QObject {
     QVERIFY(Action(s.window, "mnuoldfiles_5")->isVisible());
   }
 
+  // A configured puzzle that cannot be read gives way to the next one that
+  // can, without a message.
+  void unreadableConfiguredPuzzle() {
+    Folder preset;
+    QList<QByteArray> lines = preset.Read("puzzles.txt").split('\n');
+    lines[2] = "12345\r";
+    QFile file(preset.path("puzzles.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(lines.join('\n'));
+    file.close();
+    Settings settings = DefaultSettings();
+    settings.PuzzleNumber = 3;
+    Started s(settings, true, true, {}, &preset);
+    QVERIFY(s.seen.isEmpty());
+    QCOMPARE(LabelText(s.window, "lblpuznum"), s.folder.NumberLabel(4));
+    QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Puzzle 3 could not be read: puzzle 4 is shown"));
+  }
+
   void noPuzzlesShowsEmptyGrid() {
     Started s(DefaultSettings(), false);
     QVERIFY(s.seen.isEmpty());

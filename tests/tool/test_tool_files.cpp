@@ -48,13 +48,17 @@ class ToolFilesTest : public QObject {
 
   void clues() {
     TempDir dir;
-    const Run r = Tool({"clues", QString::fromStdString(dir.Write("p.txt", kSolved + "\r\nshort\r\n" + kSolved.left(80) + "J\n"))});
+    // A blank, like any character but 1-9 and A-I, makes a line unreadable
+    // rather than an empty Hard puzzle.
+    const Run r = Tool({"clues", QString::fromStdString(dir.Write(
+                                     "p.txt", kSolved + "\r\nshort\r\n" + kSolved.left(80) + "J\n" + QByteArray(81, ' ')))});
     QCOMPARE(r.exitCode, 0);
     const QList<QByteArray> lines = r.out.split('\n');
-    QCOMPARE(lines.size(), 4);  // three lines and the final empty piece
+    QCOMPARE(lines.size(), 5);  // four lines and the final empty piece
     QCOMPARE(lines[0], QByteArray("12 15 18 12 15 18 12 15 18 24 6 15 18 9 18 12 12 21 18 12 15 18 12 15 18 12 15 6 15 24 9 18 18 12 21 12"));
     QCOMPARE(lines[1], QByteArray("error: line shorter than 81 characters"));
-    QVERIFY(lines[2].startsWith("error: "));
+    QCOMPARE(lines[2], QByteArray("error: character other than 1-9 and A-I at position 81"));
+    QCOMPARE(lines[3], QByteArray("error: character other than 1-9 and A-I at position 1"));
   }
 
   void showMarksGivensAndSums() {
