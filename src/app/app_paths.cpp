@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-#include "app/std_text.h"
+#include "view/std_text.h"
 #include "model/config.h"
 #include "program_info.h"
 

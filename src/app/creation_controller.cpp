@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 
-#include "app/std_text.h"
+#include "view/std_text.h"
 #include "generator/patterns.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
@@ -21,11 +21,7 @@ CreationController::~CreationController() = default;
 CreationContext CreationController::MakeCreationContext() {
   CreationContext c{ctx_.state, ctx_.solver, generator_, ctx_.host, control_, Std(ctx_.paths.tempPuzzles), {}};
   c.hooks.status = [this](const std::string& text) { display_.SetStatus(QStr(text)); };
-  c.hooks.read = [this](const std::string& fileName, std::int32_t n) {
-    bool failed = true;
-    display_.ReadPuzzle(QStr(fileName), n, failed);
-    return !failed;
-  };
+  c.hooks.read = [this](const std::string& fileName, std::int32_t n) { return display_.ReadPuzzle(QStr(fileName), n); };
   return c;
 }
 
@@ -118,7 +114,7 @@ void CreationController::CreateMany() {
     return;
   }
   const std::string outFile = Std(ctx_.paths.Resolve(form->OutputFile().trimmed()));
-  const int n = WholeNumber(form->PuzzleCountText());
+  const int n = WholeNumber(Std(form->PuzzleCountText()), Rounding::HalfEven);
   if (n > 1 && ctx_.Message(QStr(BatchQuestionText(n)), QStringLiteral("vbquestion+vbyesno")) != MsgResult::Yes)
     return;
 

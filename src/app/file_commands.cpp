@@ -10,7 +10,7 @@
 #include "app/creation_controller.h"
 #include "app/puzzle_display.h"
 #include "app/recent_menu.h"
-#include "app/std_text.h"
+#include "view/std_text.h"
 #include "model/delete_puzzle.h"
 #include "model/puzzle_file.h"
 #include "model/recent_files.h"
@@ -19,6 +19,7 @@
 #include "ui/fn_dialog.h"
 #include "ui/msg_form.h"
 #include "view/board_view.h"
+#include "view/mouse_buttons.h"
 
 namespace kalvero {
 
@@ -63,7 +64,7 @@ FileCommands::FileCommands(AppContext& ctx, const MainWidgets& widgets, PuzzleDi
       {ButtonId::Previous, NavButton::Previous}, {ButtonId::Next, NavButton::Next}, {ButtonId::Random, NavButton::Random}};
   for (const auto& [id, button] : navigation)
     connect(w_.Button(id), &BoxControl::mouseUp, this, [this, button](int mouse) {
-      Navigate(button, mouse == 2 ? MouseButton::Right : MouseButton::Left);
+      Navigate(button, mouse == kRightMouseButton ? MouseButton::Right : MouseButton::Left);
     });
 
   window.setAcceptDrops(true);
@@ -71,10 +72,6 @@ FileCommands::FileCommands(AppContext& ctx, const MainWidgets& widgets, PuzzleDi
 }
 
 bool FileCommands::Busy() const { return creation_.Creating(); }
-
-QAction* FileCommands::RecentEntry(int index) const {
-  return window_.findChild<QAction*>(QStringLiteral("mnuoldfiles_%1").arg(index));
-}
 
 bool FileCommands::OpenPuzzleFile(const QString& path) {
   PuzzleState& state = ctx_.state;
@@ -94,8 +91,7 @@ bool FileCommands::OpenPuzzleFile(const QString& path) {
   // The file opens at its first readable puzzle, so one bad line at its
   // head does not hide the rest.
   const std::int32_t first = state.PuzzleCount > 0 ? NearestReadablePuzzle(Std(path), 1) : 1;
-  bool failed = true;
-  display_.ReadPuzzle(path, first == 0 ? 1 : first, failed);
+  const bool failed = !display_.ReadPuzzle(path, first == 0 ? 1 : first);
   // A file with no puzzles has had the reader's message. Either way the
   // board, the player's entries and the undo list stay as they were; only
   // the count, which the read above changed, and the labels come back.
@@ -184,9 +180,7 @@ void FileCommands::Navigate(NavButton button, MouseButton mouse) {
   if (n == 0) return;
   const std::int32_t shown = state.PuzzleNumber;
   state.PuzzleNumber = n;
-  bool failed = true;
-  display_.ReadPuzzle(QStr(state.PuzzleFileName), n, failed);
-  if (failed) {
+  if (!display_.ReadPuzzle(QStr(state.PuzzleFileName), n)) {
     // The file changed under the program: the number stays the shown puzzle's.
     state.PuzzleNumber = shown;
     ShowReadError(QStr(state.PuzzleFileName));
@@ -246,16 +240,13 @@ void FileCommands::Delete() {
   }
   state.PuzzleCount = CountPuzzles(state.PuzzleFileName);
   if (n > state.PuzzleCount) n = state.PuzzleCount;
-  bool failed = true;
-  display_.ReadPuzzle(path, n, failed);
   QString deleted = QStringLiteral("Puzzle deleted");
-  if (failed) {
+  if (!display_.ReadPuzzle(path, n)) {
     // The puzzle that took its place cannot be read: the nearest one that
     // can is shown instead, or none, so the board never shows a puzzle the
     // file no longer holds at that number.
     const std::int32_t nearest = NearestReadablePuzzle(state.PuzzleFileName, n);
-    if (nearest != 0) display_.ReadPuzzle(path, nearest, failed);
-    if (nearest != 0 && !failed) {
+    if (nearest != 0 && display_.ReadPuzzle(path, nearest)) {
       deleted += QStringLiteral("\nPuzzle %1 could not be read: puzzle %2 is shown").arg(n).arg(nearest);
     } else {
       display_.ShowNoPuzzle();

@@ -65,7 +65,6 @@ class FileCommands : public QObject {
   std::int32_t AskPuzzleNumber();
   void ShowReadError(const QString& path);
   void ShowFailure(const QString& text);
-  QAction* RecentEntry(int index) const;
 
   AppContext& ctx_;
   const MainWidgets& w_;

@@ -12,9 +12,11 @@
 #include "app/play_controller.h"
 #include "app/file_commands.h"
 #include "app/puzzle_display.h"
+#include "app/recent_menu.h"
 #include "app/scheme_styler.h"
 #include "generator/patterns.h"
 #include "ui/box_control.h"
+#include "view/mouse_buttons.h"
 
 namespace kalvero {
 
@@ -53,14 +55,15 @@ std::vector<MenuRow> MainWindow::MenuTable() {
   };
   // The recent-file entries 0..4 and their separator 5, shown by the
   // configuration.
-  static const char* const kRecentNames[] = {"mnuoldfiles_0", "mnuoldfiles_1", "mnuoldfiles_2", "mnuoldfiles_3",
-                                             "mnuoldfiles_4"};
   for (int i = 0; i < kRecentFileCount; ++i) {
-    R entry = R::Item("", kRecentNames[i], [this, i] { files_->OpenRecent(i); });
+    R entry = R::Item("", "", [this, i] { files_->OpenRecent(i); });
+    entry.objectName = RecentEntryName(i);
     entry.visible = false;
     rows.push_back(entry);
   }
-  rows.push_back(R::Separator("mnuoldfiles_5", false));
+  R separator = R::Separator("", false);
+  separator.objectName = RecentEntryName(kRecentSeparatorIndex);
+  rows.push_back(separator);
   const std::vector<R> rest = {
       R::Item("Print", "mnuprint", [this] { output_->PrintMenu(); }),
       R::Separator(),
@@ -110,9 +113,9 @@ MenuRow MainWindow::HintRow() {
 
 void MainWindow::ConnectButtons() {
   connect(widgets_.Button(ButtonId::Create), &BoxControl::mouseUp, this, [this](int button) {
-    if (button == 2)
+    if (button == kRightMouseButton)
       creation_->CreateMany();
-    else if (button == 1)
+    else if (button == kLeftMouseButton)
       creation_->CreatePuzzle(LevelIndexOfText(widgets_.levelList->currentText().toStdString()));
   });
 }

@@ -13,7 +13,7 @@
 #include "app/puzzle_display.h"
 #include "app/recent_menu.h"
 #include "app/scheme_styler.h"
-#include "app/std_text.h"
+#include "view/std_text.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
 
@@ -53,9 +53,7 @@ void MainWindow::Start() {
     display_->ShowNoPuzzle();
     return;
   }
-  bool failed = false;
-  display_->ReadPuzzle(QStr(state.PuzzleFileName), state.PuzzleNumber, failed);
-  if (!failed) {
+  if (display_->ReadPuzzle(QStr(state.PuzzleFileName), state.PuzzleNumber)) {
     play_->ResumeEntries();
     return;
   }
@@ -63,8 +61,7 @@ void MainWindow::Start() {
   // gives way to the nearest puzzle of the file that can.
   const std::int32_t wanted = state.PuzzleNumber;
   const std::int32_t nearest = NearestReadablePuzzle(state.PuzzleFileName, wanted);
-  if (nearest != 0) display_->ReadPuzzle(QStr(state.PuzzleFileName), nearest, failed);
-  if (nearest != 0 && !failed) {
+  if (nearest != 0 && display_->ReadPuzzle(QStr(state.PuzzleFileName), nearest)) {
     display_->SetStatus(QStringLiteral("Puzzle %1 could not be read: puzzle %2 is shown").arg(wanted).arg(nearest));
     return;
   }

@@ -58,10 +58,10 @@ void OutputCommands::PrintPuzzleRange(int first, int last) {
   std::int32_t lastRead = ctx_.state.PuzzleNumber;
   const PrintOutcome outcome = kalvero::PrintPuzzleRange(printer_.Printer(), ctx_.state, first, last,
                                                          ctx_.settings.PrinterLineSize, lastRead);
-  if (outcome.printed && lastRead != ctx_.state.PuzzleNumber) {
-    bool failed = false;
-    display_.ReadPuzzle(QString::fromStdString(ctx_.state.PuzzleFileName), lastRead, failed);
-  }
+  // The last puzzle printed is shown; one that cannot be read leaves the
+  // shown puzzle, and the status says so.
+  if (outcome.printed && lastRead != ctx_.state.PuzzleNumber)
+    static_cast<void>(display_.ReadPuzzle(QString::fromStdString(ctx_.state.PuzzleFileName), lastRead));
   ctx_.Message(outcome.report,
                outcome.printed ? QStringLiteral("vbinformation+vbok") : QStringLiteral("vbok+vbcritical"));
   ctx_.ProcessEvents();

@@ -6,11 +6,12 @@
 
 #include "app/client_area.h"
 #include "app/creation_controller.h"
-#include "app/std_text.h"
+#include "view/std_text.h"
 #include "model/posix_file.h"
 #include "play/kept_entries.h"
 #include "ui/box_control.h"
 #include "view/board_view.h"
+#include "view/mouse_buttons.h"
 #include "view/play_drawing.h"
 #include "view/play_overlay.h"
 
@@ -18,7 +19,6 @@ namespace kalvero {
 
 namespace {
 
-constexpr int kRightButton = 2;
 constexpr int kAreaFrameMs = 2000;
 // Far more than any kept-entries text; a larger file is not one of ours.
 constexpr std::size_t kKeptEntriesMaxBytes = 64 * 1024;
@@ -103,10 +103,10 @@ void PlayController::ConnectBoard() {
 
 void PlayController::ConnectButtons() {
   connect(w_.Button(ButtonId::Pencil), &BoxControl::mouseUp, this, [this](int button) {
-    Apply(button == kRightButton ? session_.HidePencilMarks() : session_.ShowPencilMarks());
+    Apply(button == kRightMouseButton ? session_.HidePencilMarks() : session_.ShowPencilMarks());
   });
   connect(w_.Button(ButtonId::Undo), &BoxControl::mouseUp, this, [this](int button) {
-    if (button == kRightButton)
+    if (button == kRightMouseButton)
       Apply(session_.ResetAll(ctx_.host, [this] { return Reread(); }));
     else
       Apply(session_.Undo());
@@ -142,9 +142,7 @@ void PlayController::ResumeEntries() {
 }
 
 bool PlayController::Reread() {
-  bool failed = true;
-  display_.ReadPuzzle(QStr(ctx_.state.PuzzleFileName), ctx_.state.PuzzleNumber, failed);
-  return !failed;
+  return display_.ReadPuzzle(QStr(ctx_.state.PuzzleFileName), ctx_.state.PuzzleNumber);
 }
 
 void PlayController::PointerMoved(QPointF twips) {
@@ -159,14 +157,14 @@ void PlayController::PointerMoved(QPointF twips) {
 }
 
 void PlayController::ButtonPressed(int button, QPointF twips) {
-  if (button != kRightButton) return;
+  if (button != kRightMouseButton) return;
   const auto hit = StripAt(w_.board->Geometry(), twips);
   stripPressed_ = hit.has_value();
   if (hit) Apply(session_.StripPress(hit->strip, hit->at.x(), hit->at.y(), hit->rect.w, hit->rect.h));
 }
 
 void PlayController::ButtonReleased(int button, QPointF) {
-  if (button != kRightButton) return;
+  if (button != kRightMouseButton) return;
   if (stripPressed_) {
     stripPressed_ = false;
     Apply(session_.StripRelease());

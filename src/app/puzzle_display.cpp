@@ -3,19 +3,19 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "app/std_text.h"
+#include "view/std_text.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
 #include "view/board_view.h"
 
 namespace kalvero {
 
-void PuzzleDisplay::ReadPuzzle(const QString& fileName, std::int32_t n, bool& failed) {
+bool PuzzleDisplay::ReadPuzzle(const QString& fileName, std::int32_t n) {
   if (ctx_.state.PuzzleCount == 0) {
     ctx_.Message(fileName + QStringLiteral(" does not appear to have any puzzles...\nPlease check data format"),
                  QStringLiteral("vbok+vbcritical"));
     ctx_.ProcessEvents();
-    return;
+    return false;
   }
   const QString level = w_.levelLabel->text();
   SetStatus(QStringLiteral("Reading a puzzle ..."));
@@ -24,16 +24,15 @@ void PuzzleDisplay::ReadPuzzle(const QString& fileName, std::int32_t n, bool& fa
   if (!result.ok()) {
     // The shown puzzle stays as it was, labels included; the status says
     // which puzzle could not be read.
-    failed = true;
     w_.levelLabel->setText(level);
     SetStatus(QStringLiteral("Puzzle %1 could not be read").arg(n));
-    return;
+    return false;
   }
   RedrawBoard();
   ShowPuzzleLabels();
-  failed = false;
   PuzzleChanged();
   SetStatus(QStringLiteral("Puzzle read"));
+  return true;
 }
 
 void PuzzleDisplay::ShowPuzzleLabels() {

@@ -14,12 +14,11 @@ class PuzzleDisplay {
  public:
   PuzzleDisplay(AppContext& ctx, const MainWidgets& widgets) : ctx_(ctx), w_(widgets) {}
 
-  // Reads puzzle n of a file into the puzzle state and shows it. `failed`
-  // is set to false on success and to true when the file holds no such
-  // readable line (the shown puzzle and its labels stay, and the status says
-  // which puzzle could not be read); with no puzzles at all a message is
-  // shown and `failed` keeps its value.
-  void ReadPuzzle(const QString& fileName, std::int32_t n, bool& failed);
+  // Reads puzzle n of a file into the puzzle state and shows it; true when
+  // it did. When the file holds no such readable line, the shown puzzle and
+  // its labels stay and the status says which puzzle could not be read; with
+  // a puzzle count of 0 a message says the file has no puzzles.
+  [[nodiscard]] bool ReadPuzzle(const QString& fileName, std::int32_t n);
 
   // Clears the board and draws the current puzzle.
   void RedrawBoard();

@@ -8,7 +8,7 @@
 #include <QMenuBar>
 
 #include "app/client_area.h"
-#include "app/std_text.h"
+#include "view/std_text.h"
 #include "ui/box_control.h"
 #include "ui/msg_form.h"
 #include "view/qt_colour.h"

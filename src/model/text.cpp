@@ -21,6 +21,13 @@ double NumericValue(std::string_view text) {
 
 long long RoundHalfEven(double value) { return std::llrint(std::nearbyint(value)); }
 
+int WholeNumber(std::string_view text, Rounding rounding) {
+  constexpr double kLargest = 1e9;
+  const double value = NumericValue(text);
+  if (std::abs(value) > kLargest) return 0;
+  return static_cast<int>(rounding == Rounding::HalfEven ? RoundHalfEven(value) : static_cast<long long>(value));
+}
+
 std::string NumberText(long long value) {
   std::string text = value < 0 ? "" : " ";
   text += std::to_string(value);

@@ -13,6 +13,14 @@ double NumericValue(std::string_view text);
 // Rounds to the nearest whole number, halves to even (2.5 -> 2, 7.5 -> 8).
 long long RoundHalfEven(double value);
 
+// How a typed number with a fraction becomes whole.
+enum class Rounding { HalfEven, TowardZero };
+
+// A whole number typed by a person: the text's NumericValue made whole; 0
+// for a text that is no number or whose value lies beyond a billion either
+// way.
+int WholeNumber(std::string_view text, Rounding rounding);
+
 // A number as shown to the user: one leading blank before a non-negative
 // number, a minus sign instead for a negative one (12 -> " 12", -3 -> "-3").
 std::string NumberText(long long value);

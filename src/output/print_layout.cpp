@@ -11,11 +11,8 @@ namespace {
 
 int HalfEven(double v) { return static_cast<int>(RoundHalfEven(v)); }
 
-int Number(const QString& text) {
-  const double value = NumericValue(text.toStdString());
-  if (std::abs(value) > 1e9) return 0;
-  return static_cast<int>(value);
-}
+// A typed range's numbers drop their fractions.
+int Number(const QString& text) { return WholeNumber(text.toStdString(), Rounding::TowardZero); }
 
 constexpr int kStampWidth = 2000;
 constexpr int kStampHeight = 3000;

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/box_control_accessible.h"
+#include "view/mouse_buttons.h"
 
 namespace kalvero {
 namespace {
@@ -44,14 +45,6 @@ void DrawFrame(QPainter& p, const QRectF& r, const QColor& back, bool sunken) {
 
 }  // namespace
 
-int BoxMouseButton(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-  }
-}
 
 BoxControl::BoxControl(QWidget* parent) : BoxControl(QString(), parent) {}
 
@@ -69,7 +62,7 @@ void BoxControl::Click(int button) {
   const QPointF centre = QRectF(rect()).center();
   emit mouseDown(button, Qt::NoModifier, centre);
   emit mouseUp(button, Qt::NoModifier, centre);
-  if (button == 1) emit clicked();
+  if (button == kLeftMouseButton) emit clicked();
 }
 
 void BoxControl::SetCaption(const QString& caption) {
@@ -174,7 +167,7 @@ void BoxControl::mousePressEvent(QMouseEvent* event) {
     mouseDown_ = true;
     repaint();
   }
-  emit mouseDown(BoxMouseButton(event->button()), event->modifiers(), event->position());
+  emit mouseDown(MouseButtonNumber(event->button()), event->modifiers(), event->position());
 }
 
 void BoxControl::mouseReleaseEvent(QMouseEvent* event) {
@@ -182,7 +175,7 @@ void BoxControl::mouseReleaseEvent(QMouseEvent* event) {
   if (!(event->buttons() & (Qt::LeftButton | Qt::RightButton))) mouseDown_ = false;
   if (wasDown != mouseDown_) repaint();
   const bool inside = rect().contains(event->position().toPoint());
-  emit mouseUp(BoxMouseButton(event->button()), event->modifiers(), event->position());
+  emit mouseUp(MouseButtonNumber(event->button()), event->modifiers(), event->position());
   if (event->button() == Qt::LeftButton && inside) emit clicked();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // BoxControl: the program's own drawn push button. It tells its owner which
-// mouse button pressed and released it (1 left, 2 right), so owners can give
+// mouse button pressed and released it (view/mouse_buttons.h), so owners can give
 // a button a main action on the left button and an alternative one on the
 // right. Owners act on mouseUp.
 #include <QColor>

@@ -29,11 +29,6 @@ namespace {
 constexpr int kGridTwips = 9 * PatternGrid::kCellTwips;
 }  // namespace
 
-int WholeNumber(const QString& text) {
-  const double value = NumericValue(text.toStdString());
-  if (std::abs(value) > 1e9) return 0;
-  return static_cast<int>(RoundHalfEven(value));
-}
 
 PatternGrid::PatternGrid(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Picture1"));
@@ -208,7 +203,7 @@ void CreateOptionsForm::SelectOption(PatternOption option) {
 
 void CreateOptionsForm::SetPattern() {
   if (option1_[static_cast<int>(PatternOption::Random)]->isChecked()) {
-    const int m = WholeNumber(text3_->text());
+    const int m = WholeNumber(text3_->text().toStdString(), Rounding::HalfEven);
     if (m < 1 || m > kRandomPatternMax) {
       Message(QStringLiteral("Fixed cells must be 1 to 49"));
       return;
@@ -238,7 +233,7 @@ void CreateOptionsForm::AcceptOptions() {
     Message(QStringLiteral("There must be at least one fixed cell"));
     return;
   }
-  if (WholeNumber(text2_->text()) <= 0) {
+  if (WholeNumber(text2_->text().toStdString(), Rounding::HalfEven) <= 0) {
     Message(QStringLiteral("Set number of puzzles to create"));
     return;
   }

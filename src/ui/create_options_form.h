@@ -100,8 +100,4 @@ class CreateOptionsForm : public QDialog {
   BoxControl* exit_;
 };
 
-// A text as the window reads a whole number: its numeric value rounded
-// (halves to even); texts that are not numbers read as 0.
-int WholeNumber(const QString& text);
-
 }  // namespace kalvero

@@ -140,9 +140,9 @@ void MsgForm::SetAppearance(const QColor& background, const QColor& controlColou
 
 void MsgForm::ResetControls() {
   icons_->SetShown({});
-  buttonCount_ = -1;
+  buttonCount_ = 0;
+  roles_.fill({});
   for (int i = 0; i < kMsgMaxButtons; ++i) {
-    tags_[i].clear();
     buttons_[i]->SetCaption(QString());
     buttons_[i]->Release();
     buttons_[i]->hide();
@@ -150,12 +150,12 @@ void MsgForm::ResetControls() {
   field_->hide();
 }
 
-void MsgForm::AssignButton(const QString& caption, const QString& tag) {
-  if (buttonCount_ + 1 >= kMsgMaxButtons) return;
-  ++buttonCount_;
+void MsgForm::AssignButton(const QString& caption, ButtonRole role) {
+  if (buttonCount_ >= kMsgMaxButtons) return;
   buttons_[buttonCount_]->SetCaption(caption);
   buttons_[buttonCount_]->show();
-  tags_[buttonCount_] = tag;
+  roles_[buttonCount_] = role;
+  ++buttonCount_;
 }
 
 void MsgForm::ApplyAppearance() {
@@ -199,12 +199,10 @@ int MsgForm::MsgboxA(const QString& message, const QString& style) {
   label_->setText(NormaliseLineBreaks(message));
   const MsgStyle parsed = ParseMsgStyle(style.toStdString());
   icons_->SetShown(parsed.icons);
-  for (const MsgButton& button : parsed.buttons) {
-    AssignButton(QString::fromStdString(button.caption), QString::number(static_cast<int>(button.result)));
-  }
-  result_ = 0;
+  for (const MsgButton& button : parsed.buttons) AssignButton(QString::fromStdString(button.caption), {button.result});
+  result_ = MsgResult::Normal;
   Run();
-  return result_;
+  return static_cast<int>(result_);
 }
 
 QString MsgForm::Inputbox(const QString& prompt, const QString& defaultText, bool digitsOnly) {
@@ -215,9 +213,9 @@ QString MsgForm::Inputbox(const QString& prompt, const QString& defaultText, boo
   field_->setValidator(digitsOnly ? digitsValidator_ : nullptr);
   field_->setText(defaultText);
   field_->show();
-  AssignButton(QStringLiteral("Enter"), QStringLiteral("enter"));
-  AssignButton(QStringLiteral("Default"), QStringLiteral("default"));
-  AssignButton(QStringLiteral("Cancel"), QStringLiteral("cancel"));
+  AssignButton(QStringLiteral("Enter"), {.action = InputAction::Enter});
+  AssignButton(QStringLiteral("Default"), {.action = InputAction::Default});
+  AssignButton(QStringLiteral("Cancel"), {.action = InputAction::Cancel});
   text_.clear();
   Run();
   return text_;
@@ -235,33 +233,34 @@ void MsgForm::showEvent(QShowEvent* event) {
 }
 
 void MsgForm::ButtonChosen(int index) {
-  if (index > buttonCount_ || !isVisible()) return;
-  const QString& tag = tags_[index];
+  if (index >= buttonCount_ || !isVisible()) return;
+  const ButtonRole& role = roles_[index];
   if (mode_ == Mode::Message) {
-    result_ = tag.toInt();
+    result_ = role.result;
     accept();
     return;
   }
-  if (tag == QLatin1String("default")) {
+  if (role.action == InputAction::Default) {
     field_->setText(defaultText_);
     buttons_[index]->Release();
     field_->setFocus(Qt::OtherFocusReason);
     return;
   }
-  text_ = (tag == QLatin1String("enter")) ? field_->text() : QString();
+  text_ = role.action == InputAction::Enter ? field_->text() : QString();
   accept();
 }
 
+MsgResult MsgForm::DismissResult() const {
+  const auto shown = roles_.begin() + std::max(buttonCount_, 1);
+  const auto cancel = std::find_if(roles_.begin(), shown, [](const ButtonRole& r) { return r.result == MsgResult::Cancel; });
+  return cancel != shown ? MsgResult::Cancel : (shown - 1)->result;
+}
+
 void MsgForm::reject() {
-  if (mode_ == Mode::Message) {
-    // Prefer the "Cancel" button's answer; without one, the last button's.
-    result_ = tags_[std::max(buttonCount_, 0)].toInt();
-    for (int i = 0; i <= buttonCount_; ++i) {
-      if (tags_[i].toInt() == static_cast<int>(MsgResult::Cancel)) result_ = tags_[i].toInt();
-    }
-  } else {
+  if (mode_ == Mode::Message)
+    result_ = DismissResult();
+  else
     text_.clear();
-  }
   QDialog::reject();
 }
 

@@ -45,7 +45,7 @@ class MsgForm : public QDialog {
   void SetAppearance(const QColor& background, const QColor& controlColour, const QFont& font,
                      const QColor& textColour);
 
-  int LastResult() const { return result_; }
+  int LastResult() const { return static_cast<int>(result_); }
   QString LastText() const { return text_; }
 
  public slots:
@@ -56,9 +56,20 @@ class MsgForm : public QDialog {
 
  private:
   enum class Mode { Message, Input };
+  // What an input box's buttons do.
+  enum class InputAction { Enter, Default, Cancel };
+  // A shown button's meaning: its result in a message box, its action in an
+  // input box.
+  struct ButtonRole {
+    MsgResult result = MsgResult::Ok;
+    InputAction action = InputAction::Cancel;
+  };
 
   void ResetControls();
-  void AssignButton(const QString& caption, const QString& tag);
+  void AssignButton(const QString& caption, ButtonRole role);
+  // The answer of Escape and the close box: the "Cancel" button's result
+  // when there is one, else the last button's.
+  MsgResult DismissResult() const;
   void ApplyAppearance();
   void Run();
   void ButtonChosen(int index);
@@ -67,13 +78,13 @@ class MsgForm : public QDialog {
   QLineEdit* field_;    // Text1
   MsgIconView* icons_;  // the icon images, slots 0..10
   std::array<BoxControl*, kMsgMaxButtons> buttons_{};  // cmd 0..2
-  std::array<QString, kMsgMaxButtons> tags_;
+  std::array<ButtonRole, kMsgMaxButtons> roles_{};
   QRegularExpressionValidator* digitsValidator_;
 
   Mode mode_ = Mode::Message;
-  int buttonCount_ = -1;  // index of the last assigned button
+  int buttonCount_ = 0;  // buttons shown, the first buttonCount_ of buttons_
   QString defaultText_;
-  int result_ = 0;
+  MsgResult result_ = MsgResult::Normal;
   QString text_;
 
   QColor background_{240, 240, 240};

@@ -8,13 +8,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QVBoxLayout>
 
+#include "model/text.h"
 #include "ui/box_control.h"
 #include "ui/col_pik.h"
-#include "ui/create_options_form.h"
+#include "ui/msg_form.h"
+#include "view/mouse_buttons.h"
 #include "view/qt_colour.h"
+#include "view/std_text.h"
 
 namespace kalvero {
 
@@ -23,10 +25,9 @@ namespace {
 constexpr int kAdjustStep = 10;
 constexpr int kChannelFloor = 10;
 
-QString Str(const std::string& s) { return QString::fromStdString(s); }
 
 // The scheme name shown in the list: the file name up to its first ".".
-QString SchemeTitle(const std::string& schemeFile) { return Str(schemeFile).section(QLatin1Char('.'), 0, 0); }
+QString SchemeTitle(const std::string& schemeFile) { return QStr(schemeFile).section(QLatin1Char('.'), 0, 0); }
 
 void SetBackground(QWidget* widget, QPalette::ColorRole role, Colour colour) {
   QPalette p = widget->palette();
@@ -51,7 +52,7 @@ OptionsForm::OptionsForm(Settings& settings, SchemeColours& colours, const int& 
   combo1_ = new QComboBox(frame1_);
   combo1_->setObjectName(QStringLiteral("Combo1"));
   combo1_->setAccessibleName(QStringLiteral("Colour Scheme"));
-  for (const std::string& name : schemeNames) combo1_->addItem(Str(name));
+  for (const std::string& name : schemeNames) combo1_->addItem(QStr(name));
   auto* schemeLayout = new QVBoxLayout(frame1_);
   schemeLayout->addWidget(combo1_);
   connect(combo1_, &QComboBox::activated, this, [this](int index) { ChooseScheme(combo1_->itemText(index)); });
@@ -133,7 +134,7 @@ void OptionsForm::showEvent(QShowEvent* event) {
 
 void OptionsForm::ShowSettings() {
   combo1_->setCurrentIndex(combo1_->findText(SchemeTitle(settings_.SchemeFile)));
-  frame1_->setTitle(QStringLiteral("Colour Scheme: ") + Str(settings_.SchemeFile));
+  frame1_->setTitle(QStringLiteral("Colour Scheme: ") + QStr(settings_.SchemeFile));
   SetSwatch(0, settings_.GridColour);
   SetSwatch(1, settings_.NumbersColour);
   SetSwatch(2, settings_.PencilColour);
@@ -166,24 +167,22 @@ void OptionsForm::ChooseScheme(const QString& name) {
   const std::string file = name.toStdString() + ".col";
   const Colour defaultBackground = FromQColor(QApplication::palette().color(QPalette::Base));
   if (!PreviewScheme(schemeListPath_, file, defaultBackground, colours_)) {
-    QMessageBox::information(this, windowTitle(), QStringLiteral("Color Scheme: ") + Str(file) +
-                                                      QStringLiteral(" not found"));
+    MsgboxA(this, QStringLiteral("Color Scheme: ") + QStr(file) + QStringLiteral(" not found"),
+            QStringLiteral("vbok+vbinformation"));
     settings_.SchemeFile = "default.col";
   }
-  QApplication::processEvents();
   if (controlColourIndex_ < kSchemeEntryCount) {
     colours_[kUserControlEntry] = colours_[controlColourIndex_];
     settings_.SchemeColour13 = colours_[kUserControlEntry];
   }
   RecolourOptions();
-  QApplication::processEvents();
 }
 
 void OptionsForm::ClickSwatch(Swatch swatch) { SetSwatch(static_cast<int>(swatch), colPik1_->SchemeColor()); }
 
 void OptionsForm::AdjustControlColour(int button) {
-  if (controlColourIndex_ >= kSchemeEntryCount || (button != 1 && button != 2)) return;
-  const int step = button == 2 ? kAdjustStep : -kAdjustStep;
+  if (controlColourIndex_ >= kSchemeEntryCount || (button != kLeftMouseButton && button != kRightMouseButton)) return;
+  const int step = button == kRightMouseButton ? kAdjustStep : -kAdjustStep;
   const Colour c = colours_[controlColourIndex_];
   const auto channel = [step](int v) { return std::clamp(v + step, kChannelFloor, 255); };
   const Colour adjusted = Rgb(channel(RedOf(c)), channel(GreenOf(c)), channel(BlueOf(c)));
@@ -195,13 +194,13 @@ void OptionsForm::AdjustControlColour(int button) {
 
 void OptionsForm::Apply() {
   if (!combo1_->currentText().isEmpty()) settings_.SchemeFile = combo1_->currentText().toStdString() + ".col";
-  settings_.PrinterLineSize = WholeNumber(text1_->text());
+  settings_.PrinterLineSize = WholeNumber(text1_->text().toStdString(), Rounding::HalfEven);
   settings_.GridColour = swatchColours_[0];
   settings_.NumbersColour = swatchColours_[1];
   settings_.PencilColour = swatchColours_[2];
   settings_.PencilTooltip = check1_->isChecked() ? 1 : 0;
   settings_.SumAreaTooltip = check2_->isChecked() ? 1 : 0;
-  frame1_->setTitle(QStringLiteral("Colour Scheme: ") + Str(settings_.SchemeFile));
+  frame1_->setTitle(QStringLiteral("Colour Scheme: ") + QStr(settings_.SchemeFile));
   emit applied();
 }
 

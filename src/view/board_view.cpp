@@ -6,13 +6,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "view/mouse_buttons.h"
+
 namespace kalvero {
 
 namespace {
-
-int ButtonNumber(Qt::MouseButton button) {
-  return button == Qt::RightButton ? 2 : button == Qt::LeftButton ? 1 : 4;
-}
 
 // The board as assistive tools see it: a named picture whose value is the
 // selected cell and its entry.
@@ -77,11 +75,11 @@ void BoardView::paintEvent(QPaintEvent*) {
 void BoardView::mouseMoveEvent(QMouseEvent* event) { emit pointerMoved(ToTwips(event->position())); }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
-  emit buttonPressed(ButtonNumber(event->button()), ToTwips(event->position()));
+  emit buttonPressed(MouseButtonNumber(event->button()), ToTwips(event->position()));
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
-  emit buttonReleased(ButtonNumber(event->button()), ToTwips(event->position()));
+  emit buttonReleased(MouseButtonNumber(event->button()), ToTwips(event->position()));
 }
 
 void BoardView::leaveEvent(QEvent*) { emit pointerLeft(); }
