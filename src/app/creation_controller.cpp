@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 
+#include "ui/msg_form.h"
 #include "view/std_text.h"
 #include "generator/patterns.h"
 #include "model/puzzle_file.h"
@@ -88,7 +89,7 @@ void CreationController::CreatePuzzle(int levelIndex) {
     if (hadPuzzle) display_.SetStatus(QString());
     return [this] {
       ctx_.Message(QStringLiteral("Could not write the temporary puzzle file:\n") + ctx_.paths.tempPuzzles,
-                   QStringLiteral("vbok+vbcritical"));
+                   kMsgError);
     };
   });
 }
@@ -109,7 +110,7 @@ void CreationController::CreateMany() {
 
   const Grid<int> pattern = form->Pattern();
   if (PatternCount(pattern) == 0) {
-    ctx_.Message(QStringLiteral("Fixed cells not set"), QStringLiteral("vbcritical+vbok"));
+    ctx_.Message(QStringLiteral("Fixed cells not set"), kMsgError);
     ctx_.ProcessEvents();
     return;
   }
@@ -134,7 +135,7 @@ void CreationController::CreateMany() {
     switch (result.status) {
       case CreateStatus::Created:
         return [this, n, outFile, total = result.total] {
-          ctx_.Message(QStr(BatchReportText(n, outFile, total)), QStringLiteral("vbinformation+vbok"));
+          ctx_.Message(QStr(BatchReportText(n, outFile, total)), kMsgInformation);
           ctx_.ProcessEvents();
         };
       case CreateStatus::Cancelled:
@@ -147,7 +148,7 @@ void CreationController::CreateMany() {
     }
     return [this, outFile] {
       ctx_.Message(QStringLiteral("Could not write the puzzle file:\n") + QStr(outFile),
-                   QStringLiteral("vbok+vbcritical"));
+                   kMsgError);
     };
   });
 }

@@ -25,14 +25,6 @@ namespace kalvero {
 
 namespace {
 
-const QString kInformation = QStringLiteral("vbok+vbinformation");
-
-// A chosen name with no "." anywhere is a puzzle file name given without
-// its extension.
-QString WithTxtExtension(QString path) {
-  if (!path.contains(QLatin1Char('.'))) path += QStringLiteral(".txt");
-  return path;
-}
 
 QString AddedText(std::int32_t count) { return QStringLiteral("Puzzle#") + QStr(NumberText(count)); }
 
@@ -116,7 +108,7 @@ void FileCommands::ShowReadError(const QString& path) {
 }
 
 void FileCommands::ShowFailure(const QString& text) {
-  ctx_.Message(text, QStringLiteral("vbok+vbcritical"));
+  ctx_.Message(text, kMsgError);
   ctx_.ProcessEvents();
 }
 
@@ -126,13 +118,8 @@ void FileCommands::OpenFromOutside(const QString& path) {
 }
 
 QString FileCommands::ChooseFile(const QString& mode) {
-  gf1_->SetTitle(QStringLiteral("Kalvero"));
-  gf1_->SetFileTypes(QStringLiteral("*.txt"));
-  gf1_->SetFileTypesName(QStringLiteral("Kalvero Files"));
-  gf1_->SetDefaultDir(ctx_.paths.folder);
   // The dialog control leaves the process's working folder as it found it.
-  const QString path = gf1_->GetFileName(mode);
-  return path.isEmpty() ? path : WithTxtExtension(path);
+  return gf1_->ChoosePuzzleFile(mode, ctx_.paths.folder);
 }
 
 void FileCommands::Load() {
@@ -198,7 +185,7 @@ void FileCommands::Append() {
     return;
   }
   state.PuzzleCount = CountPuzzles(state.PuzzleFileName);
-  ctx_.Message(AddedText(state.PuzzleCount) + QStringLiteral(" added to file: ") + path, kInformation);
+  ctx_.Message(AddedText(state.PuzzleCount) + QStringLiteral(" added to file: ") + path, kMsgInformation);
   ctx_.ProcessEvents();
 }
 
@@ -211,7 +198,7 @@ void FileCommands::Save() {
     ShowFailure(QStringLiteral("Could not write the puzzle file:\n") + path);
     return;
   }
-  ctx_.Message(AddedText(CountPuzzles(Std(path))) + QStringLiteral(" added to file:\n") + path, kInformation);
+  ctx_.Message(AddedText(CountPuzzles(Std(path))) + QStringLiteral(" added to file:\n") + path, kMsgInformation);
   ctx_.ProcessEvents();
 }
 
@@ -223,7 +210,7 @@ void FileCommands::Delete() {
   state.PuzzleCount = CountPuzzles(state.PuzzleFileName);
   if (state.PuzzleCount < 2) return;
   const MsgResult answer = ctx_.Message(QStringLiteral("Remove current puzzle from file: ") + path + QStringLiteral("?"),
-                                        QStringLiteral("vbYesNo+vbquestion"));
+                                        kMsgQuestion);
   ctx_.ProcessEvents();
   if (answer != MsgResult::Yes) return;
 
@@ -253,7 +240,7 @@ void FileCommands::Delete() {
       deleted += QStringLiteral("\nNo puzzle of the file could be read");
     }
   }
-  ctx_.Message(deleted, kInformation);
+  ctx_.Message(deleted, kMsgInformation);
   ctx_.ProcessEvents();
 }
 

@@ -13,6 +13,7 @@
 #include "app/puzzle_display.h"
 #include "app/recent_menu.h"
 #include "app/scheme_styler.h"
+#include "ui/msg_form.h"
 #include "view/std_text.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
@@ -67,7 +68,7 @@ void MainWindow::Start() {
   }
   ctx_.Message(QStringLiteral("Error in reading File:\n") + QStr(state.PuzzleFileName) +
                    QStringLiteral("\nPlease check data format"),
-               QStringLiteral("vbok+vbcritical"));
+               kMsgError);
   ctx_.ProcessEvents();
   display_->ShowNoPuzzle();
 }
@@ -96,7 +97,7 @@ void MainWindow::LoadConfiguration() {
       text = QStringLiteral("Could not read the configuration file:\n") + path + QStringLiteral("\n") +
              QStr(FileErrorText(error)) + QStringLiteral("\nThe default settings are used");
     }
-    ctx_.Message(text, QStringLiteral("vbok+vbexclamation"));
+    ctx_.Message(text, kMsgWarning);
     ctx_.ProcessEvents();
     const RecentFiles keptCaptions = settings.recent;
     settings = DefaultSettings();
@@ -105,13 +106,13 @@ void MainWindow::LoadConfiguration() {
     settings.recent.separatorVisible = false;
     if (writeDefaults && !WriteFileAtomically(Std(path), DefaultConfigText()))
       ctx_.Message(QStringLiteral("Could not write the configuration file:\n") + path,
-                   QStringLiteral("vbok+vbcritical"));
+                   kMsgError);
   }
   // Said once here; saving later stays quiet instead of failing each time.
   if (!ctx_.paths.settingsWritable)
     ctx_.Message(
         QStringLiteral("Settings cannot be saved ...\nNeither the program folder nor the data folder can be written"),
-        QStringLiteral("vbok+vbexclamation"));
+        kMsgWarning);
   widgets_.fileLabel->setText(QStr(settings.PuzzleFileName));
   ShowRecentFiles(*this, settings.recent);
 }
@@ -128,12 +129,12 @@ bool MainWindow::SaveConfig() {
   settings.PuzzleFileName = Std(puzzleFile);
   if (kalvero::SaveConfig(Std(ctx_.paths.configFile), settings)) return true;
   ctx_.Message(QStringLiteral("Could not write the configuration file:\n") + ctx_.paths.configFile,
-               QStringLiteral("vbok+vbcritical"));
+               kMsgError);
   return false;
 }
 
 void MainWindow::Exit() {
-  const MsgResult answer = ctx_.Message(QStringLiteral("Exit?"), QStringLiteral("vbYesNo+vbquestion"));
+  const MsgResult answer = ctx_.Message(QStringLiteral("Exit?"), kMsgQuestion);
   ctx_.ProcessEvents();
   if (answer != MsgResult::Yes) return;
   SaveConfig();
@@ -162,7 +163,7 @@ void MainWindow::CloseAllWindows() {
   closingAll_ = true;
   if (!play_->KeepEntries())
     ctx_.Message(QStringLiteral("Could not keep the unfinished entries in:\n") + ctx_.paths.unfinishedFile,
-                 QStringLiteral("vbok+vbcritical"));
+                 kMsgError);
   for (QWidget* window : QApplication::topLevelWidgets())
     if (window != this && window->isVisible()) window->close();
   close();

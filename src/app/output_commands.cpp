@@ -9,6 +9,7 @@
 #include "app/scheme_styler.h"
 #include "output/printing.h"
 #include "ui/help_windows.h"
+#include "ui/msg_form.h"
 #include "ui/options_form.h"
 #include "ui/prnt_form.h"
 
@@ -43,14 +44,14 @@ void OutputCommands::PrintMenu() {
 
 void OutputCommands::PrintCurrentPuzzle() {
   if (creation_.Creating() || ctx_.state.PuzzleCount < 1) return;
-  if (ctx_.Message(QStringLiteral("Print current puzzle and its solution?"), QStringLiteral("vbYesNo+vbquestion")) !=
+  if (ctx_.Message(QStringLiteral("Print current puzzle and its solution?"), kMsgQuestion) !=
       MsgResult::Yes)
     return;
   if (!printer_.PrepareOutput(&window_)) return;
   const PrintOutcome outcome =
       kalvero::PrintCurrentPuzzle(printer_.Printer(), ctx_.state, ctx_.settings.PrinterLineSize);
   ctx_.Message(outcome.report,
-               outcome.printed ? QStringLiteral("vbinformation+vbok") : QStringLiteral("vbok+vbcritical"));
+               outcome.printed ? kMsgInformation : kMsgError);
 }
 
 void OutputCommands::PrintPuzzleRange(int first, int last) {
@@ -63,7 +64,7 @@ void OutputCommands::PrintPuzzleRange(int first, int last) {
   if (outcome.printed && lastRead != ctx_.state.PuzzleNumber)
     static_cast<void>(display_.ReadPuzzle(QString::fromStdString(ctx_.state.PuzzleFileName), lastRead));
   ctx_.Message(outcome.report,
-               outcome.printed ? QStringLiteral("vbinformation+vbok") : QStringLiteral("vbok+vbcritical"));
+               outcome.printed ? kMsgInformation : kMsgError);
   ctx_.ProcessEvents();
 }
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "ui/msg_form.h"
 #include "view/std_text.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
@@ -13,7 +14,7 @@ namespace kalvero {
 bool PuzzleDisplay::ReadPuzzle(const QString& fileName, std::int32_t n) {
   if (ctx_.state.PuzzleCount == 0) {
     ctx_.Message(fileName + QStringLiteral(" does not appear to have any puzzles...\nPlease check data format"),
-                 QStringLiteral("vbok+vbcritical"));
+                 kMsgError);
     ctx_.ProcessEvents();
     return false;
   }

@@ -30,7 +30,7 @@ void SchemeStyler::ApplyScheme(const std::string& name) {
   Settings& settings = ctx_.settings;
   if (!LoadScheme(Std(ctx_.paths.schemeList), name, ctx_.scheme)) {
     ctx_.Message(QStringLiteral("Colour Scheme: ") + QStr(name) + QStringLiteral(" not found"),
-                 QStringLiteral("vbok+vbexclamation"));
+                 kMsgWarning);
     ctx_.ProcessEvents();
     ctx_.ProcessEvents();
     settings.SchemeFile = "xp.col";

@@ -182,7 +182,7 @@ void CreateOptionsForm::Prepare(const QString& defaultOutputFile, const QString&
 QString CreateOptionsForm::OutputFile() const { return text1_->text(); }
 QString CreateOptionsForm::PuzzleCountText() const { return text2_->text(); }
 
-int CreateOptionsForm::Message(const QString& text) { return MsgboxA(this, text, QStringLiteral("vbcritical+vbok")); }
+int CreateOptionsForm::Message(const QString& text) { return MsgboxA(this, text, kMsgError); }
 
 void CreateOptionsForm::ClearGrid() {
   flags_ = {};
@@ -218,14 +218,8 @@ void CreateOptionsForm::SetPattern() {
 }
 
 void CreateOptionsForm::ChooseOutputFile() {
-  gf1_->SetFileTypes(QStringLiteral("*.txt"));
-  gf1_->SetFileTypesName(QStringLiteral("Kalvero Files"));
-  gf1_->SetTitle(QStringLiteral("Kalvero"));
-  gf1_->SetDefaultDir(appFolder_);
-  QString name = gf1_->GetFileName(QStringLiteral("SAVE"));
-  if (name.isEmpty()) return;
-  if (!name.contains(QLatin1Char('.'))) name += QStringLiteral(".txt");
-  text1_->setText(name);
+  const QString name = gf1_->ChoosePuzzleFile(QStringLiteral("SAVE"), appFolder_);
+  if (!name.isEmpty()) text1_->setText(name);
 }
 
 void CreateOptionsForm::AcceptOptions() {

@@ -39,4 +39,14 @@ QString FNDialog::GetFileName(const QString& mode, const QString& defaultName) {
   return chosen;
 }
 
+QString FNDialog::ChoosePuzzleFile(const QString& mode, const QString& folder) {
+  SetTitle(QStringLiteral("Kalvero"));
+  SetFileTypes(QStringLiteral("*.txt"));
+  SetFileTypesName(QStringLiteral("Kalvero Files"));
+  SetDefaultDir(folder);
+  QString path = GetFileName(mode);
+  if (!path.isEmpty() && !path.contains(QLatin1Char('.'))) path += QStringLiteral(".txt");
+  return path;
+}
+
 }  // namespace kalvero

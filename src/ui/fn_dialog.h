@@ -45,6 +45,12 @@ class FNDialog : public BoxControl {
   // open. Returns the chosen path trimmed, or "" when cancelled.
   QString GetFileName(const QString& mode, const QString& defaultName = {});
 
+  // The program's puzzle-file question: "Kalvero Files (*.txt)" starting in
+  // `folder`, for opening or for saving (mode as GetFileName). A chosen name
+  // with no "." anywhere is a puzzle file named without its extension and
+  // gets ".txt". "" when cancelled.
+  QString ChoosePuzzleFile(const QString& mode, const QString& folder);
+
  private:
   QString fileTypes_;
   QString fileTypesName_;

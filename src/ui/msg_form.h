@@ -93,6 +93,12 @@ class MsgForm : public QDialog {
   QFont font_;
 };
 
+// The message styles the windows use, each spelled once.
+inline const QString kMsgError = QStringLiteral("vbok+vbcritical");
+inline const QString kMsgWarning = QStringLiteral("vbok+vbexclamation");
+inline const QString kMsgInformation = QStringLiteral("vbok+vbinformation");
+inline const QString kMsgQuestion = QStringLiteral("vbYesNo+vbquestion");
+
 // The program's one MsgForm, owned by the top-level window above
 // anyWidget, created on first use. The main window styles it through this.
 MsgForm& MessageForm(QWidget& anyWidget);

@@ -168,7 +168,7 @@ void OptionsForm::ChooseScheme(const QString& name) {
   const Colour defaultBackground = FromQColor(QApplication::palette().color(QPalette::Base));
   if (!PreviewScheme(schemeListPath_, file, defaultBackground, colours_)) {
     MsgboxA(this, QStringLiteral("Color Scheme: ") + QStr(file) + QStringLiteral(" not found"),
-            QStringLiteral("vbok+vbinformation"));
+            kMsgInformation);
     settings_.SchemeFile = "default.col";
   }
   if (controlColourIndex_ < kSchemeEntryCount) {

@@ -98,7 +98,7 @@ void PrntForm::PrintPressed() {
   if (!CurrentPuzzleChosen()) {
     const PrintRange range = CheckPrintRange(text1_->text(), puzzleCount_);
     if (range.check != RangeCheck::Accepted) {
-      MsgboxA(this, range.Message(), QStringLiteral("vbcritical+vbok"));
+      MsgboxA(this, range.Message(), kMsgError);
       return;
     }
     range_ = range;
