@@ -14,50 +14,11 @@
 #include "model/config.h"
 #include "model/host.h"
 #include "model/puzzle_state.h"
+#include "play/play_result.h"
 #include "play/selection.h"
 #include "play/undo_list.h"
 
 namespace kalvero {
-
-// What the board picture needs after an action.
-enum class BoardDrawing {
-  None,
-  Cell,         // the entry of `cell` in the numbers colour
-  Full,         // clear and draw everything; no cell stays in pencil-mark mode
-  AllEntries,   // every given, entry or computed mark, the grid lines over them
-  AreaMarks,    // the computed marks of the three cells of sum area `area`
-  Solution,     // the stored solution, small, in every cell
-  PlayerBoard,  // givens and entries back after the solution, without marks
-};
-
-// A message box to show after the status text is set.
-struct Notice {
-  std::string text;
-  std::string style;
-};
-
-struct PlayResult {
-  BoardDrawing drawing = BoardDrawing::None;
-  int cell = 0;  // for Cell
-  int area = 0;  // for AreaMarks
-  bool overlayChanged = false;  // selection frame, area frame, pencil tip or pencil value
-  bool startTimer = false;      // (re)start the two-second timer that hides the area frame
-  std::optional<std::string> status;
-  std::optional<Notice> notice;
-};
-
-// Everything drawn on top of the board picture besides the selection frame,
-// which shows at (SelRow, SelCol) whenever a cell is selected.
-struct Overlay {
-  int areaFrame = 0;  // sum area outlined, 0 for none
-  bool tipShown = false;
-  std::string tipText = " ? ";
-  int tipCell = 0;  // the tip sits 84 right and a third of a cell down from this cell's corner
-  std::string pencilValue;  // the read-only pencil value field beside the board
-  std::vector<int> hintCells;  // the cells a shown hint rests on or changes, outlined
-  std::vector<int> hintArea;   // the unit, lines or sum area it uses, outlined more lightly
-  bool operator==(const Overlay&) const = default;
-};
 
 // Key codes the board reacts to on release.
 enum class PlayKey { F2, F3, F4, Home, Delete, Escape, Up, Down, Left, Right, Other };

@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 
 #include "ui/box_control.h"
+#include "view/mouse_buttons.h"
 
 namespace kalvero {
 namespace {
@@ -40,9 +41,9 @@ class BoxControlAccessible : public QAccessibleWidget {
   void doAction(const QString& actionName) override {
     if (!Control()->isEnabled()) return;
     if (actionName == pressAction())
-      Control()->Click(1);
+      Control()->Click(kLeftMouseButton);
     else if (actionName == showMenuAction())
-      Control()->Click(2);
+      Control()->Click(kRightMouseButton);
     else
       QAccessibleWidget::doAction(actionName);
   }

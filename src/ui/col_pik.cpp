@@ -35,6 +35,8 @@ constexpr int kComponentTop = 1940, kComponentBottom = 2100;
 
 const char* const kSliderNames[3] = {"hsrRed", "hsrGreen", "hsrBlue"};
 const char* const kLabelNames[3] = {"lblRedDegree", "lblGreenDegree", "lblBlueDegree"};
+// What assistive tools call each slider.
+const char* const kChannelNames[3] = {"Red", "Green", "Blue"};
 
 bool Contains(const TwipBox& box, QPointF p) {
   return p.x() >= box.left && p.x() <= box.right && p.y() >= box.top && p.y() <= box.bottom;
@@ -52,6 +54,7 @@ ColPik::ColPik(QWidget* parent) : QWidget(parent), backColor_(palette().color(QP
   for (int k = 0; k < 3; ++k) {
     auto* slider = new QSlider(Qt::Vertical, this);
     slider->setObjectName(QLatin1String(kSliderNames[k]));
+    slider->setAccessibleName(QLatin1String(kChannelNames[k]));
     slider->setRange(0, 255);
     sliders_[k] = slider;
     connect(slider, &QSlider::valueChanged, this, &ColPik::SliderChanged);

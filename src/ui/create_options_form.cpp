@@ -32,6 +32,7 @@ constexpr int kGridTwips = 9 * PatternGrid::kCellTwips;
 
 PatternGrid::PatternGrid(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Picture1"));
+  setAccessibleName(QStringLiteral("Fixed cells pattern"));
   setMinimumSize(sizeHint());
 }
 
@@ -102,6 +103,7 @@ CreateOptionsForm::CreateOptionsForm(RandomSource& random, QWidget* parent) : QD
   label1->setObjectName(QStringLiteral("Label1"));
   text3_ = new QLineEdit(fixedFrame);
   text3_->setObjectName(QStringLiteral("Text3"));
+  text3_->setAccessibleName(QStringLiteral("Number of fixed cells"));
   text3_->setMaximumWidth(60);
   fixedLayout->addWidget(label1, 4, 0);
   fixedLayout->addWidget(text3_, 4, 1);
@@ -117,14 +119,17 @@ CreateOptionsForm::CreateOptionsForm(RandomSource& random, QWidget* parent) : QD
   auto* countFrame = new QGroupBox(QStringLiteral("# of Puzzles"), this);
   text2_ = new QLineEdit(QStringLiteral("10"), countFrame);
   text2_->setObjectName(QStringLiteral("Text2"));
+  text2_->setAccessibleName(QStringLiteral("Number of puzzles"));
   auto* countLayout = new QHBoxLayout(countFrame);
   countLayout->addWidget(text2_);
 
   auto* fileFrame = new QGroupBox(QStringLiteral("Puzzle Output File"), this);
   text1_ = new QLineEdit(fileFrame);
   text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setAccessibleName(QStringLiteral("Puzzle output file"));
   gf1_ = new FNDialog(fileFrame);
   gf1_->setObjectName(QStringLiteral("gf1"));
+  gf1_->setAccessibleName(QStringLiteral("Choose output file"));
   auto* fileLayout = new QHBoxLayout(fileFrame);
   fileLayout->addWidget(text1_, 1);
   fileLayout->addWidget(gf1_);

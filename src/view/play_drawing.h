@@ -3,7 +3,7 @@
 // marks, the marks of one sum area, the solution, and the player's board
 // after the solution. All go through the board's surface and geometry.
 #include "model/puzzle_state.h"
-#include "play/play_session.h"
+#include "play/play_result.h"
 #include "view/board_painter.h"
 
 namespace kalvero {

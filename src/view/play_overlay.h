@@ -3,7 +3,7 @@
 // the sum-area frame and the pencil tip. Drawn in twips through a surface
 // after the board picture, so it scales with the board.
 #include "model/puzzle_state.h"
-#include "play/play_session.h"
+#include "play/play_result.h"
 #include "view/board_painter.h"
 
 namespace kalvero {

@@ -1,21 +1,25 @@
 // The print window's answers, the options window's "+-", "Apply" and
 // "Exit", the help page and the three ways to close the About window.
+#include <QAbstractSlider>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTextBrowser>
 #include <QPrintDialog>
+#include <QTextBrowser>
 #include <QtTest>
 
+#include "generator/random_source.h"
 #include "message_answerer.h"
 #include "model/config.h"
 #include "model/scheme_file.h"
 #include "output/printer_choice.h"
 #include "ui/box_control.h"
 #include "ui/col_pik.h"
+#include "ui/create_options_form.h"
 #include "ui/help_windows.h"
 #include "ui/options_form.h"
 #include "ui/prnt_form.h"
@@ -86,6 +90,24 @@ class OutputFormsTest : public QObject {
       QCOMPARE(QStringLiteral("%1-%2").arg(form.Range().first).arg(form.Range().last), text);
     QCOMPARE(answerer.seen, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(form.isVisible(), tag == QLatin1String("X"));
+  }
+
+  // Assistive tools announce the fields, sliders, buttons and the pattern
+  // grid of the options and create-options windows by what they are, not by
+  // a bare "...".
+  void everyControlIsNamed() {
+    OptionsFixture options;
+    PseudoRandom random(1);
+    CreateOptionsForm create(random);
+    for (QWidget* window : {static_cast<QWidget*>(&options.form), static_cast<QWidget*>(&create)}) {
+      for (QWidget* control : window->findChildren<QWidget*>()) {
+        const bool isControl = qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractSlider*>(control) ||
+                               qobject_cast<BoxControl*>(control) || qobject_cast<PatternGrid*>(control);
+        if (!isControl || control->isHidden()) continue;
+        const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty() && name != QLatin1String("..."), qPrintable(control->objectName()));
+      }
+    }
   }
 
   // A file chosen in the print dialog ("Print to file") is used as it is:
