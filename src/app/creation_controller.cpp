@@ -106,7 +106,7 @@ void CreationController::CreateMany() {
   form->Prepare(ctx_.paths.folder + QStringLiteral("newpuzmulti.txt"), ctx_.paths.folder);
   form->exec();
   ctx_.ProcessEvents();
-  if (form->Tag().isEmpty()) return;
+  if (!form->Accepted()) return;
 
   const Grid<int> pattern = form->Pattern();
   if (PatternCount(pattern) == 0) {

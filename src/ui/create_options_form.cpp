@@ -1,6 +1,5 @@
 #include "ui/create_options_form.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,11 +24,6 @@
 
 namespace kalvero {
 
-namespace {
-constexpr int kGridTwips = 9 * PatternGrid::kCellTwips;
-}  // namespace
-
-
 PatternGrid::PatternGrid(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Picture1"));
   setAccessibleName(QStringLiteral("Fixed cells pattern"));
@@ -42,10 +36,12 @@ QSize PatternGrid::sizeHint() const {
   return {side, side};
 }
 
-double PatternGrid::Scale() const { return std::min(width(), height()) / static_cast<double>(kGridTwips + 30); }
+double PatternGrid::Scale() const {
+  return std::min(width(), height()) / static_cast<double>(kGridTwips + 2 * kMarginTwips);
+}
 
 std::pair<int, int> PatternGrid::CellAt(const QPointF& pixel) const {
-  const QPointF twips = pixel / Scale() - QPointF(15, 15);
+  const QPointF twips = pixel / Scale() - QPointF(kMarginTwips, kMarginTwips);
   if (twips.x() < 0 || twips.y() < 0) return {0, 0};
   const int r = static_cast<int>(twips.y() / kCellTwips) + 1;
   const int c = static_cast<int>(twips.x() / kCellTwips) + 1;
@@ -58,7 +54,7 @@ void PatternGrid::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), ToQColor(background_));
   p.setRenderHint(QPainter::Antialiasing, true);
   p.scale(Scale(), Scale());
-  p.translate(15, 15);  // room for the outer box lines
+  p.translate(kMarginTwips, kMarginTwips);
   PainterSurface surface(p, kGridTwips, kGridTwips);
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c) {
@@ -69,7 +65,7 @@ void PatternGrid::paintEvent(QPaintEvent*) {
     }
   surface.SetLineWidth(2);
   for (int r = 0; r < 3; ++r)
-    for (int c = 0; c < 3; ++c) surface.Box({c * 600, r * 600, 600, 600}, grid_, false);
+    for (int c = 0; c < 3; ++c) surface.Box({c * kBoxTwips, r * kBoxTwips, kBoxTwips, kBoxTwips}, grid_, false);
 }
 
 void PatternGrid::mouseReleaseEvent(QMouseEvent* event) {
@@ -77,88 +73,102 @@ void PatternGrid::mouseReleaseEvent(QMouseEvent* event) {
   if (r > 0) emit cellReleased(r, c);
 }
 
+namespace {
+
+// A text field with the object name tests and assistive tools know it by
+// and the name a screen reader announces.
+QLineEdit* MakeField(const char* objectName, const char* accessibleName, QWidget* parent) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QLatin1String(objectName));
+  field->setAccessibleName(QLatin1String(accessibleName));
+  return field;
+}
+
+}  // namespace
+
 CreateOptionsForm::CreateOptionsForm(RandomSource& random, QWidget* parent) : QDialog(parent), random_(random) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("Kalvero Create Options"));
   setModal(true);
 
-  auto* gridFrame = new QGroupBox(QStringLiteral("Grid"), this);
-  grid_ = new PatternGrid(gridFrame);
-  grid_->SetFlags(&flags_);
-  auto* gridLayout = new QVBoxLayout(gridFrame);
-  gridLayout->addWidget(grid_);
-  connect(grid_, &PatternGrid::cellReleased, this, &CreateOptionsForm::ToggleCell);
-
-  auto* fixedFrame = new QGroupBox(QStringLiteral("Fixed Cells"), this);
-  auto* fixedLayout = new QGridLayout(fixedFrame);
-  for (int i = 0; i < 4; ++i) {
-    const char* text = i < static_cast<int>(kCreateLevels.size()) ? kCreateLevels[i].menuText : "Random";
-    option1_[i] = new QRadioButton(QLatin1String(text), fixedFrame);
-    option1_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-    fixedLayout->addWidget(option1_[i], i, 0, 1, 2);
-    connect(option1_[i], &QRadioButton::clicked, this,
-            [this, i] { SelectOption(static_cast<PatternOption>(i)); });
-  }
-  auto* label1 = new QLabel(QStringLiteral("# of Fixed Cells"), fixedFrame);
-  label1->setObjectName(QStringLiteral("Label1"));
-  text3_ = new QLineEdit(fixedFrame);
-  text3_->setObjectName(QStringLiteral("Text3"));
-  text3_->setAccessibleName(QStringLiteral("Number of fixed cells"));
-  text3_->setMaximumWidth(60);
-  fixedLayout->addWidget(label1, 4, 0);
-  fixedLayout->addWidget(text3_, 4, 1);
-  set_ = new BoxControl(QStringLiteral("Set"), fixedFrame);
-  set_->setObjectName(QStringLiteral("command1"));
-  clear_ = new BoxControl(QStringLiteral("Clear"), fixedFrame);
-  clear_->setObjectName(QStringLiteral("BoxControl1"));
-  fixedLayout->addWidget(set_, 5, 0);
-  fixedLayout->addWidget(clear_, 5, 1);
-  connect(set_, &BoxControl::mouseUp, this, [this] { SetPattern(); });
-  connect(clear_, &BoxControl::mouseUp, this, [this] { ClearGrid(); });
-
-  auto* countFrame = new QGroupBox(QStringLiteral("# of Puzzles"), this);
-  text2_ = new QLineEdit(QStringLiteral("10"), countFrame);
-  text2_->setObjectName(QStringLiteral("Text2"));
-  text2_->setAccessibleName(QStringLiteral("Number of puzzles"));
-  auto* countLayout = new QHBoxLayout(countFrame);
-  countLayout->addWidget(text2_);
-
-  auto* fileFrame = new QGroupBox(QStringLiteral("Puzzle Output File"), this);
-  text1_ = new QLineEdit(fileFrame);
-  text1_->setObjectName(QStringLiteral("Text1"));
-  text1_->setAccessibleName(QStringLiteral("Puzzle output file"));
-  gf1_ = new FNDialog(fileFrame);
-  gf1_->setObjectName(QStringLiteral("gf1"));
-  gf1_->setAccessibleName(QStringLiteral("Choose output file"));
-  auto* fileLayout = new QHBoxLayout(fileFrame);
-  fileLayout->addWidget(text1_, 1);
-  fileLayout->addWidget(gf1_);
-  connect(gf1_, &BoxControl::mouseUp, this, [this] { ChooseOutputFile(); });
-
-  create_ = new BoxControl(QStringLiteral("Create"), this);
-  create_->setObjectName(QStringLiteral("BoxControl2"));
-  exit_ = new BoxControl(QStringLiteral("Exit"), this);
-  exit_->setObjectName(QStringLiteral("BoxControl3"));
-  connect(create_, &BoxControl::mouseUp, this, [this] { AcceptOptions(); });
-  connect(exit_, &BoxControl::mouseUp, this, [this] { ExitWindow(); });
-
   auto* right = new QVBoxLayout;
-  right->addWidget(fixedFrame);
-  right->addWidget(countFrame);
+  right->addWidget(MakePatternFrame());
+  right->addWidget(MakeCountFrame());
   right->addStretch(1);
   auto* top = new QHBoxLayout;
-  top->addWidget(gridFrame);
+  top->addWidget(MakeGridFrame());
   top->addLayout(right);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(create_);
-  buttons->addWidget(exit_);
+  buttons->addWidget(MakeButton("Create", "BoxControl2", this, &CreateOptionsForm::AcceptOptions));
+  buttons->addWidget(MakeButton("Exit", "BoxControl3", this, &CreateOptionsForm::ExitWindow));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(fileFrame);
+  layout->addWidget(MakeFileFrame());
   layout->addLayout(buttons);
 
   ClearGrid();
+}
+
+BoxControl* CreateOptionsForm::MakeButton(const char* caption, const char* objectName, QWidget* parent,
+                                          void (CreateOptionsForm::*action)()) {
+  auto* button = new BoxControl(QLatin1String(caption), parent);
+  button->setObjectName(QLatin1String(objectName));
+  connect(button, &BoxControl::mouseUp, this, [this, action] { (this->*action)(); });
+  buttons_.push_back(button);
+  return button;
+}
+
+QWidget* CreateOptionsForm::MakeGridFrame() {
+  auto* frame = new QGroupBox(QStringLiteral("Grid"), this);
+  grid_ = new PatternGrid(frame);
+  grid_->SetFlags(&flags_);
+  connect(grid_, &PatternGrid::cellReleased, this, &CreateOptionsForm::ToggleCell);
+  (new QVBoxLayout(frame))->addWidget(grid_);
+  return frame;
+}
+
+QWidget* CreateOptionsForm::MakePatternFrame() {
+  auto* frame = new QGroupBox(QStringLiteral("Fixed Cells"), this);
+  auto* layout = new QGridLayout(frame);
+  for (int i = 0; i < kPatternOptionCount; ++i) {
+    const char* caption = i < static_cast<int>(kCreateLevels.size()) ? kCreateLevels[i].menuText : "Random";
+    QRadioButton* option = patternOptions_[i] = new QRadioButton(QLatin1String(caption), frame);
+    option->setObjectName(QStringLiteral("Option1_%1").arg(i));
+    layout->addWidget(option, i, 0, 1, 2);
+    connect(option, &QRadioButton::clicked, this, [this, i] { SelectOption(static_cast<PatternOption>(i)); });
+  }
+  auto* countLabel = new QLabel(QStringLiteral("# of Fixed Cells"), frame);
+  countLabel->setObjectName(QStringLiteral("Label1"));
+  randomCellCount_ = MakeField("Text3", "Number of fixed cells", frame);
+  randomCellCount_->setMaximumWidth(60);
+  layout->addWidget(countLabel, kPatternOptionCount, 0);
+  layout->addWidget(randomCellCount_, kPatternOptionCount, 1);
+  layout->addWidget(MakeButton("Set", "command1", frame, &CreateOptionsForm::SetPattern), kPatternOptionCount + 1, 0);
+  layout->addWidget(MakeButton("Clear", "BoxControl1", frame, &CreateOptionsForm::ClearGrid), kPatternOptionCount + 1, 1);
+  return frame;
+}
+
+QWidget* CreateOptionsForm::MakeCountFrame() {
+  auto* frame = new QGroupBox(QStringLiteral("# of Puzzles"), this);
+  puzzleCount_ = MakeField("Text2", "Number of puzzles", frame);
+  puzzleCount_->setText(QStringLiteral("10"));
+  (new QHBoxLayout(frame))->addWidget(puzzleCount_);
+  return frame;
+}
+
+QWidget* CreateOptionsForm::MakeFileFrame() {
+  auto* frame = new QGroupBox(QStringLiteral("Puzzle Output File"), this);
+  outputFile_ = MakeField("Text1", "Puzzle output file", frame);
+  outputChooser_ = new FNDialog(frame);
+  outputChooser_->setObjectName(QStringLiteral("gf1"));
+  outputChooser_->setAccessibleName(QStringLiteral("Choose output file"));
+  connect(outputChooser_, &BoxControl::mouseUp, this, [this] { ChooseOutputFile(); });
+  buttons_.push_back(outputChooser_);
+  auto* layout = new QHBoxLayout(frame);
+  layout->addWidget(outputFile_, 1);
+  layout->addWidget(outputChooser_);
+  return frame;
 }
 
 void CreateOptionsForm::SetColours(Colour background, Colour control, Colour grid) {
@@ -167,7 +177,7 @@ void CreateOptionsForm::SetColours(Colour background, Colour control, Colour gri
   window.setColor(QPalette::Base, ToQColor(control));
   window.setColor(QPalette::Button, ToQColor(control));
   setPalette(window);
-  for (BoxControl* b : {set_, clear_, create_, exit_, static_cast<BoxControl*>(gf1_)}) b->SetBackColor(ToQColor(control));
+  for (BoxControl* b : buttons_) b->SetBackColor(ToQColor(control));
   grid_->SetColours(grid, background);
 }
 
@@ -175,19 +185,23 @@ void CreateOptionsForm::Prepare(const QString& defaultOutputFile, const QString&
   appFolder_ = appFolder;
   // A relative output name is written inside the application folder, so
   // that is where it must exist.
-  const QString current = text1_->text().trimmed();
+  const QString current = outputFile_->text().trimmed();
   if (current.isEmpty() || !FileExists(QDir(appFolder).absoluteFilePath(current).toStdString()))
-    text1_->setText(defaultOutputFile);
-  tag_.clear();
-  text3_->setText(QStringLiteral("9"));
-  option1_[0]->setChecked(true);
+    outputFile_->setText(defaultOutputFile);
+  setResult(QDialog::Rejected);
+  randomCellCount_->setText(QString::number(kCreateLevels[0].fixedCount));
+  patternOptions_[0]->setChecked(true);
   ClearGrid();
 }
 
-QString CreateOptionsForm::OutputFile() const { return text1_->text(); }
-QString CreateOptionsForm::PuzzleCountText() const { return text2_->text(); }
+QString CreateOptionsForm::OutputFile() const { return outputFile_->text(); }
+QString CreateOptionsForm::PuzzleCountText() const { return puzzleCount_->text(); }
 
 int CreateOptionsForm::Message(const QString& text) { return MsgboxA(this, text, kMsgError); }
+
+bool CreateOptionsForm::Chosen(PatternOption option) const {
+  return patternOptions_[static_cast<int>(option)]->isChecked();
+}
 
 void CreateOptionsForm::ClearGrid() {
   flags_ = {};
@@ -201,30 +215,31 @@ void CreateOptionsForm::ToggleCell(int row, int column) {
 }
 
 void CreateOptionsForm::SelectOption(PatternOption option) {
-  option1_[static_cast<int>(option)]->setChecked(true);
+  patternOptions_[static_cast<int>(option)]->setChecked(true);
   if (option != PatternOption::Random)
-    text3_->setText(QString::number(kCreateLevels[static_cast<int>(option)].fixedCount));
+    randomCellCount_->setText(QString::number(kCreateLevels[static_cast<int>(option)].fixedCount));
 }
 
 void CreateOptionsForm::SetPattern() {
-  if (option1_[static_cast<int>(PatternOption::Random)]->isChecked()) {
-    const int m = WholeNumber(text3_->text().toStdString(), Rounding::HalfEven);
-    if (m < 1 || m > kRandomPatternMax) {
-      Message(QStringLiteral("Fixed cells must be 1 to 49"));
+  if (Chosen(PatternOption::Random)) {
+    constexpr int kFewest = 1;
+    const int m = WholeNumber(randomCellCount_->text().toStdString(), Rounding::HalfEven);
+    if (m < kFewest || m > kRandomPatternMax) {
+      Message(QStringLiteral("Fixed cells must be %1 to %2").arg(kFewest).arg(kRandomPatternMax));
       return;
     }
     flags_ = {};
     for (int cell : RandomPatternCells(random_, m)) flags_[kTables.RowOf[cell]][kTables.ColOf[cell]] = 1;
   } else {
-    for (int i = 0; i < 3; ++i)
-      if (option1_[i]->isChecked()) SetPresetPattern(flags_, kCreateLevels[i].fixedCount);
+    for (std::size_t i = 0; i < kCreateLevels.size(); ++i)
+      if (Chosen(static_cast<PatternOption>(i))) SetPresetPattern(flags_, kCreateLevels[i].fixedCount);
   }
   grid_->update();
 }
 
 void CreateOptionsForm::ChooseOutputFile() {
-  const QString name = gf1_->ChoosePuzzleFile(QStringLiteral("SAVE"), appFolder_);
-  if (!name.isEmpty()) text1_->setText(name);
+  const QString name = outputChooser_->ChoosePuzzleFile(QStringLiteral("SAVE"), appFolder_);
+  if (!name.isEmpty()) outputFile_->setText(name);
 }
 
 void CreateOptionsForm::AcceptOptions() {
@@ -232,26 +247,17 @@ void CreateOptionsForm::AcceptOptions() {
     Message(QStringLiteral("There must be at least one fixed cell"));
     return;
   }
-  if (WholeNumber(text2_->text().toStdString(), Rounding::HalfEven) <= 0) {
+  if (WholeNumber(puzzleCount_->text().toStdString(), Rounding::HalfEven) <= 0) {
     Message(QStringLiteral("Set number of puzzles to create"));
     return;
   }
-  if (text1_->text().trimmed().isEmpty()) {
+  if (outputFile_->text().trimmed().isEmpty()) {
     Message(QStringLiteral("Specify the puzzle output file name"));
     return;
   }
-  tag_ = QStringLiteral("Y");
   accept();
 }
 
-void CreateOptionsForm::ExitWindow() {
-  tag_.clear();
-  reject();
-}
-
-void CreateOptionsForm::closeEvent(QCloseEvent* event) {
-  tag_.clear();
-  QDialog::closeEvent(event);
-}
+void CreateOptionsForm::ExitWindow() { reject(); }
 
 }  // namespace kalvero

@@ -2,10 +2,11 @@
 // Form3, "Kalvero Create Options": the pattern of fixed cells for a batch,
 // drawn on a 9 x 9 grid of 200-twip cells (click to toggle, level presets or
 // a random set), the number of puzzles and the output file. "Create" accepts
-// (tag "Y"), "Exit" or the close box cancel (tag "").
+// the dialog; "Exit" and the close box reject it.
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "model/colour.h"
 #include "model/puzzle_state.h"
@@ -25,6 +26,9 @@ class PatternGrid : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kCellTwips = 200;
+  static constexpr int kBoxTwips = 3 * kCellTwips;   // a 3 x 3 box, outlined more heavily
+  static constexpr int kGridTwips = 9 * kCellTwips;
+  static constexpr int kMarginTwips = 15;            // room for the outer box lines on every side
   explicit PatternGrid(QWidget* parent = nullptr);
 
   void SetFlags(const Grid<int>* flags) { flags_ = flags; update(); }
@@ -50,7 +54,9 @@ class PatternGrid : public QWidget {
 class CreateOptionsForm : public QDialog {
   Q_OBJECT
  public:
+  // The pattern choices: the three levels' presets, then a random set.
   enum class PatternOption { VeryEasy = 0, Easy = 1, Hard = 2, Random = 3 };
+  static constexpr int kPatternOptionCount = 4;
 
   CreateOptionsForm(RandomSource& random, QWidget* parent = nullptr);
 
@@ -60,11 +66,12 @@ class CreateOptionsForm : public QDialog {
   void SetColours(Colour background, Colour control, Colour grid);
 
   // Prepares the window for a new batch as CreateMany does: default output
-  // file when the current one does not exist, tag empty, "9" fixed cells,
-  // "Very Easy" selected, pattern cleared.
+  // file when the current one does not exist, not accepted, "9" fixed
+  // cells, "Very Easy" selected, pattern cleared.
   void Prepare(const QString& defaultOutputFile, const QString& appFolder);
 
-  QString Tag() const { return tag_; }
+  // True when the window was left with "Create" and its checks passed.
+  bool Accepted() const { return result() == QDialog::Accepted; }
   const Grid<int>& Pattern() const { return flags_; }
   QString OutputFile() const;
   QString PuzzleCountText() const;
@@ -78,26 +85,26 @@ class CreateOptionsForm : public QDialog {
   void AcceptOptions();
   void ExitWindow();
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
  private:
+  QWidget* MakeGridFrame();
+  QWidget* MakePatternFrame();
+  QWidget* MakeCountFrame();
+  QWidget* MakeFileFrame();
+  // A button of the window, its mouse-up connected to `action`.
+  BoxControl* MakeButton(const char* caption, const char* objectName, QWidget* parent, void (CreateOptionsForm::*action)());
   int Message(const QString& text);
+  bool Chosen(PatternOption option) const;
 
   RandomSource& random_;
   Grid<int> flags_{};
-  QString tag_;
   QString appFolder_;
-  PatternGrid* grid_;
-  std::array<QRadioButton*, 4> option1_{};
-  QLineEdit* text3_;  // number of cells for "Random"
-  QLineEdit* text2_;  // number of puzzles
-  QLineEdit* text1_;  // output file
-  FNDialog* gf1_;
-  BoxControl* set_;
-  BoxControl* clear_;
-  BoxControl* create_;
-  BoxControl* exit_;
+  PatternGrid* grid_ = nullptr;
+  std::array<QRadioButton*, kPatternOptionCount> patternOptions_{};
+  QLineEdit* randomCellCount_ = nullptr;  // fixed cells of a random pattern
+  QLineEdit* puzzleCount_ = nullptr;
+  QLineEdit* outputFile_ = nullptr;
+  FNDialog* outputChooser_ = nullptr;
+  std::vector<BoxControl*> buttons_;      // every button, for the control colour
 };
 
 }  // namespace kalvero
