@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "model/text.h"
 #include "ui/box_control.h"
@@ -25,7 +26,6 @@ namespace {
 constexpr int kAdjustStep = 10;
 constexpr int kChannelFloor = 10;
 
-
 // The scheme name shown in the list: the file name up to its first ".".
 QString SchemeTitle(const std::string& schemeFile) { return QStr(schemeFile).section(QLatin1Char('.'), 0, 0); }
 
@@ -34,6 +34,30 @@ void SetBackground(QWidget* widget, QPalette::ColorRole role, Colour colour) {
   p.setColor(role, ToQColor(colour));
   widget->setPalette(p);
 }
+
+// The colour swatches: caption (also their accessible name), object name
+// and the setting each one edits, in Swatch order.
+struct SwatchRow {
+  const char* caption;
+  const char* objectName;
+  Colour Settings::*setting;
+};
+constexpr std::array<SwatchRow, 3> kSwatchRows = {{
+    {"Grid Colour", "Label2", &Settings::GridColour},
+    {"Numbers Colour", "Label5", &Settings::NumbersColour},
+    {"Pencilmark Colour", "Label7", &Settings::PencilColour},
+}};
+
+// The two tooltip switches and the setting each one edits (1 on, 0 off).
+struct SwitchRow {
+  const char* caption;
+  const char* objectName;
+  std::int32_t Settings::*setting;
+};
+constexpr std::array<SwitchRow, 2> kSwitchRows = {{
+    {"Show Pencil Marks as Tooltip", "Check1", &Settings::PencilTooltip},
+    {"Show Sum Areas as Tooltip", "Check2", &Settings::SumAreaTooltip},
+}};
 
 }  // namespace
 
@@ -47,84 +71,100 @@ OptionsForm::OptionsForm(Settings& settings, SchemeColours& colours, const int& 
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Kalvero options"));
 
-  frame1_ = new QGroupBox(this);
-  frame1_->setObjectName(QStringLiteral("Frame1"));
-  combo1_ = new QComboBox(frame1_);
-  combo1_->setObjectName(QStringLiteral("Combo1"));
-  combo1_->setAccessibleName(QStringLiteral("Colour Scheme"));
-  for (const std::string& name : schemeNames) combo1_->addItem(QStr(name));
-  auto* schemeLayout = new QVBoxLayout(frame1_);
-  schemeLayout->addWidget(combo1_);
-  connect(combo1_, &QComboBox::activated, this, [this](int index) { ChooseScheme(combo1_->itemText(index)); });
-
-  auto* pickFrame = new QGroupBox(QStringLiteral("Select Colour"), this);
-  colPik1_ = new ColPik(pickFrame);
-  colPik1_->setObjectName(QStringLiteral("ColPik1"));
-  auto* pickLayout = new QVBoxLayout(pickFrame);
-  pickLayout->addWidget(colPik1_);
-
-  auto* colourFrame = new QGroupBox(QStringLiteral("Colours"), this);
-  auto* colourLayout = new QGridLayout(colourFrame);
-  const char* captions[] = {"Grid Colour", "Numbers Colour", "Pencilmark Colour"};
-  const char* names[] = {"Label2", "Label5", "Label7"};
-  for (int i = 0; i < 3; ++i) {
-    auto* caption = new QLabel(QLatin1String(captions[i]), colourFrame);
-    swatches_[i] = new BoxControl(colourFrame);
-    swatches_[i]->setObjectName(QLatin1String(names[i]));
-    swatches_[i]->SetBorderStyle(BoxControl::Border::None);
-    // The three swatches share one tooltip.
-    swatches_[i]->setToolTip(QStringLiteral("Click to set Grid Colour; select colour first"));
-    swatches_[i]->setAccessibleName(QLatin1String(captions[i]));
-    swatches_[i]->setMinimumSize(40, 20);
-    colourLayout->addWidget(caption, i, 0);
-    colourLayout->addWidget(swatches_[i], i, 1);
-    connect(swatches_[i], &BoxControl::mouseUp, this, [this, i] { ClickSwatch(static_cast<Swatch>(i)); });
-  }
-  auto* lineSizeLabel = new QLabel(QStringLiteral("Printer Line Size"), colourFrame);
-  text1_ = new QLineEdit(colourFrame);
-  text1_->setObjectName(QStringLiteral("Text1"));
-  text1_->setAccessibleName(QStringLiteral("Printer Line Size"));
-  text1_->setMaximumWidth(60);
-  lineSizeLabel->setBuddy(text1_);
-  colourLayout->addWidget(lineSizeLabel, 3, 0);
-  colourLayout->addWidget(text1_, 3, 1);
-
-  check1_ = new QCheckBox(QStringLiteral("Show Pencil Marks as Tooltip"), this);
-  check1_->setObjectName(QStringLiteral("Check1"));
-  check2_ = new QCheckBox(QStringLiteral("Show Sum Areas as Tooltip"), this);
-  check2_->setObjectName(QStringLiteral("Check2"));
-
-  adjust_ = new BoxControl(QStringLiteral("+-"), this);
-  adjust_->setObjectName(QStringLiteral("cmdadjust4"));
-  adjust_->setToolTip(QStringLiteral("Darken the button colour; rightclick to brighten it"));
-  apply_ = new BoxControl(QStringLiteral("Apply"), this);
-  apply_->setObjectName(QStringLiteral("Command1"));
-  exit_ = new BoxControl(QStringLiteral("Exit"), this);
-  exit_->setObjectName(QStringLiteral("Command2"));
-  connect(adjust_, &BoxControl::mouseUp, this, [this](int button) { AdjustControlColour(button); });
-  connect(apply_, &BoxControl::mouseUp, this, [this] { Apply(); });
-  connect(exit_, &BoxControl::mouseUp, this, [this] { ExitWindow(); });
-
+  QWidget* schemes = MakeSchemeFrame();
+  for (const std::string& name : schemeNames) schemeList_->addItem(QStr(name));
   auto* left = new QVBoxLayout;
-  left->addWidget(frame1_);
-  left->addWidget(pickFrame);
+  left->addWidget(schemes);
+  left->addWidget(MakePickerFrame());
   auto* right = new QVBoxLayout;
-  right->addWidget(colourFrame);
-  right->addWidget(check1_);
-  right->addWidget(check2_);
+  right->addWidget(MakeColourFrame());
+  for (std::size_t i = 0; i < kSwitchRows.size(); ++i) {
+    tooltipSwitches_[i] = new QCheckBox(QLatin1String(kSwitchRows[i].caption), this);
+    tooltipSwitches_[i]->setObjectName(QLatin1String(kSwitchRows[i].objectName));
+    right->addWidget(tooltipSwitches_[i]);
+  }
   right->addStretch(1);
   auto* columns = new QHBoxLayout;
   columns->addLayout(left);
   columns->addLayout(right);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(adjust_);
-  buttons->addStretch(1);
-  buttons->addWidget(apply_);
-  buttons->addWidget(exit_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
-  layout->addLayout(buttons);
+  layout->addLayout(MakeButtonRow());
   ShowSettings();
+}
+
+QWidget* OptionsForm::MakeSchemeFrame() {
+  schemeFrame_ = new QGroupBox(this);
+  schemeFrame_->setObjectName(QStringLiteral("Frame1"));
+  schemeList_ = new QComboBox(schemeFrame_);
+  schemeList_->setObjectName(QStringLiteral("Combo1"));
+  schemeList_->setAccessibleName(QStringLiteral("Colour Scheme"));
+  (new QVBoxLayout(schemeFrame_))->addWidget(schemeList_);
+  connect(schemeList_, &QComboBox::activated, this, [this](int index) { ChooseScheme(schemeList_->itemText(index)); });
+  return schemeFrame_;
+}
+
+QWidget* OptionsForm::MakePickerFrame() {
+  auto* frame = new QGroupBox(QStringLiteral("Select Colour"), this);
+  colourPicker_ = new ColPik(frame);
+  colourPicker_->setObjectName(QStringLiteral("ColPik1"));
+  (new QVBoxLayout(frame))->addWidget(colourPicker_);
+  return frame;
+}
+
+QWidget* OptionsForm::MakeColourFrame() {
+  auto* frame = new QGroupBox(QStringLiteral("Colours"), this);
+  auto* layout = new QGridLayout(frame);
+  for (std::size_t i = 0; i < kSwatchRows.size(); ++i) {
+    const QString caption = QLatin1String(kSwatchRows[i].caption);
+    BoxControl* swatch = swatches_[i] = new BoxControl(frame);
+    swatch->setObjectName(QLatin1String(kSwatchRows[i].objectName));
+    swatch->SetBorderStyle(BoxControl::Border::None);
+    // The three swatches share one tooltip.
+    swatch->setToolTip(QStringLiteral("Click to set Grid Colour; select colour first"));
+    swatch->setAccessibleName(caption);
+    swatch->setMinimumSize(40, 20);
+    layout->addWidget(new QLabel(caption, frame), static_cast<int>(i), 0);
+    layout->addWidget(swatch, static_cast<int>(i), 1);
+    connect(swatch, &BoxControl::mouseUp, this, [this, i] { ClickSwatch(static_cast<Swatch>(i)); });
+  }
+  auto* lineSizeLabel = new QLabel(QStringLiteral("Printer Line Size"), frame);
+  printerLineSize_ = new QLineEdit(frame);
+  printerLineSize_->setObjectName(QStringLiteral("Text1"));
+  printerLineSize_->setAccessibleName(QStringLiteral("Printer Line Size"));
+  printerLineSize_->setMaximumWidth(60);
+  lineSizeLabel->setBuddy(printerLineSize_);
+  const int row = static_cast<int>(kSwatchRows.size());
+  layout->addWidget(lineSizeLabel, row, 0);
+  layout->addWidget(printerLineSize_, row, 1);
+  return frame;
+}
+
+QLayout* OptionsForm::MakeButtonRow() {
+  struct ButtonRow {
+    const char* caption;
+    const char* objectName;
+    const char* toolTip;
+    std::function<void(int)> action;  // gets the mouse button
+  };
+  const ButtonRow rows[] = {
+      {"+-", "cmdadjust4", "Darken the button colour; rightclick to brighten it",
+       [this](int button) { AdjustControlColour(button); }},
+      {"Apply", "Command1", "", [this](int) { Apply(); }},
+      {"Exit", "Command2", "", [this](int) { ExitWindow(); }},
+  };
+  auto* row = new QHBoxLayout;
+  for (const ButtonRow& r : rows) {
+    auto* button = new BoxControl(QLatin1String(r.caption), this);
+    button->setObjectName(QLatin1String(r.objectName));
+    if (*r.toolTip) button->setToolTip(QLatin1String(r.toolTip));
+    connect(button, &BoxControl::mouseUp, this, [action = r.action](int mouse) { action(mouse); });
+    buttons_.push_back(button);
+    row->addWidget(button);
+    // "+-" stands apart at the left, the window's own buttons at the right.
+    if (buttons_.size() == 1) row->addStretch(1);
+  }
+  return row;
 }
 
 void OptionsForm::showEvent(QShowEvent* event) {
@@ -132,15 +172,17 @@ void OptionsForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
+void OptionsForm::ShowSchemeTitle() {
+  schemeFrame_->setTitle(QStringLiteral("Colour Scheme: ") + QStr(settings_.SchemeFile));
+}
+
 void OptionsForm::ShowSettings() {
-  combo1_->setCurrentIndex(combo1_->findText(SchemeTitle(settings_.SchemeFile)));
-  frame1_->setTitle(QStringLiteral("Colour Scheme: ") + QStr(settings_.SchemeFile));
-  SetSwatch(0, settings_.GridColour);
-  SetSwatch(1, settings_.NumbersColour);
-  SetSwatch(2, settings_.PencilColour);
-  text1_->setText(QString::number(settings_.PrinterLineSize));
-  check1_->setChecked(settings_.PencilTooltip == 1);
-  check2_->setChecked(settings_.SumAreaTooltip == 1);
+  schemeList_->setCurrentIndex(schemeList_->findText(SchemeTitle(settings_.SchemeFile)));
+  ShowSchemeTitle();
+  for (std::size_t i = 0; i < kSwatchRows.size(); ++i) SetSwatch(static_cast<int>(i), settings_.*kSwatchRows[i].setting);
+  printerLineSize_->setText(QString::number(settings_.PrinterLineSize));
+  for (std::size_t i = 0; i < kSwitchRows.size(); ++i)
+    tooltipSwitches_[i]->setChecked(settings_.*kSwitchRows[i].setting == 1);
   RecolourOptions();
 }
 
@@ -152,15 +194,14 @@ void OptionsForm::SetSwatch(int index, Colour colour) {
 void OptionsForm::RecolourOptions() {
   SetBackground(this, QPalette::Window, colours_[kBackgroundEntry]);
   setAutoFillBackground(true);
-  for (QWidget* w : {static_cast<QWidget*>(check1_), static_cast<QWidget*>(check2_)})
-    SetBackground(w, QPalette::Window, colours_[kBackgroundEntry]);
-  SetBackground(combo1_, QPalette::Base, colours_[kBackgroundEntry]);
-  SetBackground(combo1_, QPalette::Button, colours_[kBackgroundEntry]);
-  colPik1_->SetBackColor(ToQColor(colours_[kBackgroundEntry]));
+  for (QCheckBox* toggle : tooltipSwitches_) SetBackground(toggle, QPalette::Window, colours_[kBackgroundEntry]);
+  SetBackground(schemeList_, QPalette::Base, colours_[kBackgroundEntry]);
+  SetBackground(schemeList_, QPalette::Button, colours_[kBackgroundEntry]);
+  colourPicker_->SetBackColor(ToQColor(colours_[kBackgroundEntry]));
   if (controlColourIndex_ >= kSchemeEntryCount) return;
   const Colour control = colours_[controlColourIndex_];
-  for (BoxControl* b : {adjust_, apply_, exit_}) b->SetBackColor(ToQColor(control));
-  SetBackground(text1_, QPalette::Base, control);
+  for (BoxControl* b : buttons_) b->SetBackColor(ToQColor(control));
+  SetBackground(printerLineSize_, QPalette::Base, control);
 }
 
 void OptionsForm::ChooseScheme(const QString& name) {
@@ -178,7 +219,7 @@ void OptionsForm::ChooseScheme(const QString& name) {
   RecolourOptions();
 }
 
-void OptionsForm::ClickSwatch(Swatch swatch) { SetSwatch(static_cast<int>(swatch), colPik1_->SchemeColor()); }
+void OptionsForm::ClickSwatch(Swatch swatch) { SetSwatch(static_cast<int>(swatch), colourPicker_->SchemeColor()); }
 
 void OptionsForm::AdjustControlColour(int button) {
   if (controlColourIndex_ >= kSchemeEntryCount || (button != kLeftMouseButton && button != kRightMouseButton)) return;
@@ -193,14 +234,12 @@ void OptionsForm::AdjustControlColour(int button) {
 }
 
 void OptionsForm::Apply() {
-  if (!combo1_->currentText().isEmpty()) settings_.SchemeFile = combo1_->currentText().toStdString() + ".col";
-  settings_.PrinterLineSize = WholeNumber(text1_->text().toStdString(), Rounding::HalfEven);
-  settings_.GridColour = swatchColours_[0];
-  settings_.NumbersColour = swatchColours_[1];
-  settings_.PencilColour = swatchColours_[2];
-  settings_.PencilTooltip = check1_->isChecked() ? 1 : 0;
-  settings_.SumAreaTooltip = check2_->isChecked() ? 1 : 0;
-  frame1_->setTitle(QStringLiteral("Colour Scheme: ") + QStr(settings_.SchemeFile));
+  if (!schemeList_->currentText().isEmpty()) settings_.SchemeFile = schemeList_->currentText().toStdString() + ".col";
+  settings_.PrinterLineSize = WholeNumber(printerLineSize_->text().toStdString(), Rounding::HalfEven);
+  for (std::size_t i = 0; i < kSwatchRows.size(); ++i) settings_.*kSwatchRows[i].setting = swatchColours_[i];
+  for (std::size_t i = 0; i < kSwitchRows.size(); ++i)
+    settings_.*kSwitchRows[i].setting = tooltipSwitches_[i]->isChecked() ? 1 : 0;
+  ShowSchemeTitle();
   emit applied();
 }
 

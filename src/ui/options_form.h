@@ -16,6 +16,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLayout;
 class QLineEdit;
 
 namespace kalvero {
@@ -36,8 +37,8 @@ class OptionsForm : public QDialog {
   // The window's operations, also reachable by its controls.
   void ChooseScheme(const QString& name);
   void ClickSwatch(Swatch swatch);
-  // Left button (1) darkens by 10 per channel, right (2) brightens; each
-  // channel stays within 10..255.
+  // The left mouse button darkens by 10 per channel, the right one
+  // brightens; each channel stays within 10..255.
   void AdjustControlColour(int button);
   void Apply();
   void ExitWindow() { close(); }
@@ -53,7 +54,12 @@ class OptionsForm : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QWidget* MakeSchemeFrame();
+  QWidget* MakePickerFrame();
+  QWidget* MakeColourFrame();
+  QLayout* MakeButtonRow();
   void ShowSettings();
+  void ShowSchemeTitle();
   void SetSwatch(int index, Colour colour);
   void RecolourOptions();
 
@@ -63,16 +69,13 @@ class OptionsForm : public QDialog {
   std::string schemeListPath_;
   std::array<Colour, 3> swatchColours_{};
 
-  QGroupBox* frame1_;
-  QComboBox* combo1_;
-  ColPik* colPik1_;
-  std::array<BoxControl*, 3> swatches_{};  // Label2, Label5, Label7
-  QLineEdit* text1_;
-  QCheckBox* check1_;
-  QCheckBox* check2_;
-  BoxControl* adjust_;  // cmdadjust4
-  BoxControl* apply_;   // Command1
-  BoxControl* exit_;    // Command2
+  QGroupBox* schemeFrame_ = nullptr;     // titled with the scheme in force
+  QComboBox* schemeList_ = nullptr;
+  ColPik* colourPicker_ = nullptr;
+  std::array<BoxControl*, 3> swatches_{};  // in Swatch order
+  QLineEdit* printerLineSize_ = nullptr;
+  std::array<QCheckBox*, 2> tooltipSwitches_{};  // pencil marks, sum areas
+  std::vector<BoxControl*> buttons_;             // take the control colour
 };
 
 }  // namespace kalvero
