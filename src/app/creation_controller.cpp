@@ -26,7 +26,7 @@ CreationContext CreationController::MakeCreationContext() {
   return c;
 }
 
-void CreationController::RunCreation(const std::function<std::function<void()>()>& body) {
+void CreationController::RunCreation(const std::function<CreationReport()>& body) {
   creating_ = true;
   closeAfterCreation_ = false;
   control_.Reset();
@@ -35,7 +35,7 @@ void CreationController::RunCreation(const std::function<std::function<void()>()
   QApplication::setOverrideCursor(Qt::BusyCursor);
   qApp->installEventFilter(this);
 
-  const std::function<void()> report = body();
+  const CreationReport report = body();
 
   qApp->removeEventFilter(this);
   QApplication::restoreOverrideCursor();
@@ -45,7 +45,9 @@ void CreationController::RunCreation(const std::function<std::function<void()>()
     window_.close();
     return;
   }
-  if (report) report();
+  if (report.text.isEmpty()) return;
+  ctx_.Message(report.text, report.style);
+  ctx_.ProcessEvents();
 }
 
 bool CreationController::eventFilter(QObject* watched, QEvent* event) {
@@ -75,7 +77,7 @@ void CreationController::ShowAfterCreation(bool hadPuzzle) {
 void CreationController::CreatePuzzle(int levelIndex) {
   if (levelIndex < 0 || levelIndex >= static_cast<int>(kCreateLevels.size())) return;
   if (creating_ || !createEntry_->isEnabled()) return;
-  RunCreation([&]() -> std::function<void()> {
+  RunCreation([&]() -> CreationReport {
     CreationContext c = MakeCreationContext();
     const CreateResult result = CreateLevelPuzzle(c, FixedCountOfLevel(levelIndex));
     if (result.ok()) return {};
@@ -87,17 +89,14 @@ void CreationController::CreatePuzzle(int levelIndex) {
       return {};
     }
     if (hadPuzzle) display_.SetStatus(QString());
-    return [this] {
-      ctx_.Message(QStringLiteral("Could not write the temporary puzzle file:\n") + ctx_.paths.tempPuzzles,
-                   kMsgError);
-    };
+    return {QStringLiteral("Could not write the temporary puzzle file:\n") + ctx_.paths.tempPuzzles, kMsgError};
   });
 }
 
 CreateOptionsForm* CreationController::CreateOptions() {
-  if (!form3_) form3_ = new CreateOptionsForm(ctx_.random, &window_);
-  form3_->SetColours(ctx_.scheme[kBackgroundEntry], ctx_.ControlColour(), ctx_.settings.GridColour);
-  return form3_;
+  if (!optionsForm_) optionsForm_ = new CreateOptionsForm(ctx_.random, &window_);
+  optionsForm_->SetColours(ctx_.scheme[kBackgroundEntry], ctx_.ControlColour(), ctx_.settings.GridColour);
+  return optionsForm_;
 }
 
 void CreationController::CreateMany() {
@@ -116,28 +115,19 @@ void CreationController::CreateMany() {
   }
   const std::string outFile = Std(ctx_.paths.Resolve(form->OutputFile().trimmed()));
   const int n = WholeNumber(Std(form->PuzzleCountText()), Rounding::HalfEven);
-  if (n > 1 && ctx_.Message(QStr(BatchQuestionText(n)), QStringLiteral("vbquestion+vbyesno")) != MsgResult::Yes)
+  if (n > 1 && ctx_.Message(QStr(BatchQuestionText(n)), kMsgQuestion) != MsgResult::Yes)
     return;
 
-  RunCreation([&]() -> std::function<void()> {
-    // The puzzle shown before the batch, with the player's entries, comes
-    // back afterwards; each attempt of the batch replaces the state.
-    const PuzzleState before = ctx_.state;
+  RunCreation([&]() -> CreationReport {
     CreationContext c = MakeCreationContext();
     const BatchResult result = CreatePuzzleBatch(c, pattern, n, outFile);
-    const bool hadPuzzle = before.PuzzleCount > 0;
-    if (hadPuzzle) {
-      ctx_.state = before;
-      // The batch may have appended to the shown file itself.
-      ctx_.state.PuzzleCount = CountPuzzles(ctx_.state.PuzzleFileName);
-    }
+    // The engine has put back the puzzle state of before the batch, the
+    // player's entries with it; the batch may have added to its file.
+    const bool hadPuzzle = ctx_.state.PuzzleCount > 0;
     ShowAfterCreation(hadPuzzle);
     switch (result.status) {
       case CreateStatus::Created:
-        return [this, n, outFile, total = result.total] {
-          ctx_.Message(QStr(BatchReportText(n, outFile, total)), kMsgInformation);
-          ctx_.ProcessEvents();
-        };
+        return {QStr(BatchReportText(n, outFile, result.total)), kMsgInformation};
       case CreateStatus::Cancelled:
         if (hadPuzzle)
           display_.SetStatus(QStringLiteral("Creation cancelled after") + QStr(NumberText(result.created)) +
@@ -146,10 +136,7 @@ void CreationController::CreateMany() {
       case CreateStatus::FileError:
         break;
     }
-    return [this, outFile] {
-      ctx_.Message(QStringLiteral("Could not write the puzzle file:\n") + QStr(outFile),
-                   kMsgError);
-    };
+    return {QStringLiteral("Could not write the puzzle file:\n") + QStr(outFile), kMsgError};
   });
 }
 

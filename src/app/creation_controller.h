@@ -7,6 +7,7 @@
 // the window asks Creating() before it acts.
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <functional>
 
 #include "app/app_context.h"
@@ -52,10 +53,15 @@ class CreationController : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A message to give once a creation has ended; none when the text is empty.
+  struct CreationReport {
+    QString text;
+    QString style;
+  };
   // Runs a creation with the Create entry disabled, the busy pointer shown
-  // and Escape cancelling it. The body returns the report to give once the
-  // window is back to normal (so Escape works in the report's message box).
-  void RunCreation(const std::function<std::function<void()>()>& body);
+  // and Escape cancelling it. The body's report is shown once the window is
+  // back to normal (so Escape works in the report's message box).
+  void RunCreation(const std::function<CreationReport()>& body);
   CreationContext MakeCreationContext();
   CreateOptionsForm* CreateOptions();
   // After a cancelled or failed creation: the puzzle shown before, or the
@@ -70,7 +76,7 @@ class CreationController : public QObject {
   QAction* createEntry_ = nullptr;
   bool creating_ = false;
   bool closeAfterCreation_ = false;
-  QPointer<CreateOptionsForm> form3_;
+  QPointer<CreateOptionsForm> optionsForm_;
 };
 
 }  // namespace kalvero

@@ -191,8 +191,7 @@ CreateResult CreatePatternPuzzle(CreationContext& ctx, const Grid<int>& pattern,
 }
 
 BatchResult CreatePuzzleBatch(CreationContext& ctx, const Grid<int>& pattern, int n, const std::string& outFile) {
-  const std::string shownFile = ctx.puzzle.PuzzleFileName;
-  const std::int32_t shownNumber = ctx.puzzle.PuzzleNumber;
+  const PuzzleState shown = ctx.puzzle;
   const TempFileKeeper temp(ctx.tempFile);
   BatchResult batch;
   for (int i = 1; i <= n; ++i) {
@@ -211,10 +210,8 @@ BatchResult CreatePuzzleBatch(CreationContext& ctx, const Grid<int>& pattern, in
   }
 
   temp.PutBack();
-  ctx.puzzle.PuzzleNumber = shownNumber;
-  ctx.puzzle.PuzzleFileName = shownFile;
-  ctx.puzzle.PuzzleCount = CountPuzzles(shownFile);
-  if (ctx.puzzle.PuzzleCount > 0) batch.previousShown = Read(ctx, shownFile, shownNumber);
+  ctx.puzzle = shown;
+  if (shown.PuzzleCount > 0) ctx.puzzle.PuzzleCount = CountPuzzles(shown.PuzzleFileName);
   batch.total = CountPuzzles(outFile);
   return batch;
 }

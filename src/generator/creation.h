@@ -112,7 +112,6 @@ struct BatchResult {
   CreateStatus status = CreateStatus::Created;
   int created = 0;          // puzzles appended to the output file
   std::int32_t total = 0;   // lines of the output file afterwards
-  bool previousShown = false;  // the puzzle shown before was read back
   int attempts = 0;
   int gaveUp = 0;
 };
@@ -121,8 +120,9 @@ struct BatchResult {
 // appended as one CR LF line to outFile, with the status "Created puzzle# i"
 // after each. A cancel or a file error stops the batch; puzzles already
 // appended stay, nothing of the interrupted one is written. Afterwards the
-// temporary file holds what it held before, and the puzzle shown before (its
-// file and number) is read back when its file still has puzzles.
+// temporary file holds what it held before, and the puzzle state is the one
+// of before the batch, the player's entries included; only its puzzle count
+// is counted again, since the batch may have appended to that very file.
 BatchResult CreatePuzzleBatch(CreationContext& ctx, const Grid<int>& pattern, int n, const std::string& outFile);
 
 // Number of fixed cells of a drawn pattern.
