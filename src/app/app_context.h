@@ -4,6 +4,14 @@
 // working state, the one random source and the host the engine reports
 // through. The main window owns one AppContext for the life of the program
 // and hands it to its parts by reference.
+//
+// Why shared rather than handed out piece by piece: every part reads or
+// changes the one puzzle state and shows messages through the one host; the
+// board's colours come from the settings and the scheme together, which
+// the display, play, output and styling parts all draw with; the solver and
+// the random source must be the same objects for creation and navigation,
+// so a creation's state is the one the window then plays on and the random
+// puzzle number and the created puzzles come from one seeded sequence.
 #include <string>
 #include <vector>
 
