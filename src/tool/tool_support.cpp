@@ -20,20 +20,23 @@ bool ParseNumber(const std::string& text, unsigned long long lo, unsigned long l
   return end == text.c_str() + text.size() && errno == 0 && value >= lo && value <= hi;
 }
 
-int ReadFailure(const std::string& path, int error, std::ostream& err) {
-  if (error == kNotRegularFile)
-    err << "error: " << path << " is not a regular file\n";
-  else
-    err << "error: cannot read " << path << ": " << FileErrorText(error) << '\n';
-  return kExitInput;
-}
+namespace {
 
-int WriteFailure(const std::string& what, int error, std::ostream& err) {
+// "error: cannot VERB WHAT: reason", or "error: WHAT is not a regular file".
+int FileFailure(const char* verb, const std::string& what, int error, std::ostream& err) {
   if (error == kNotRegularFile)
     err << "error: " << what << " is not a regular file\n";
   else
-    err << "error: cannot write " << what << ": " << FileErrorText(error) << '\n';
+    err << "error: cannot " << verb << ' ' << what << ": " << FileErrorText(error) << '\n';
   return kExitInput;
+}
+
+}  // namespace
+
+int ReadFailure(const std::string& path, int error, std::ostream& err) { return FileFailure("read", path, error, err); }
+
+int WriteFailure(const std::string& what, int error, std::ostream& err) {
+  return FileFailure("write", what, error, err);
 }
 
 int OutputFailure(std::ostream& err) { return WriteFailure("standard output", errno, err); }
