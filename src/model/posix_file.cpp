@@ -133,10 +133,6 @@ bool ReplacementFile::Commit(unsigned mode) {
   return true;
 }
 
-}  // namespace kalvero
-
-namespace kalvero {
-
 bool WriteFileAtomically(const std::string& path, const std::string& text) {
   if (!MayWriteFileAt(path)) return false;
   // A file replaced keeps its permissions; a new one is readable by all and

@@ -30,15 +30,6 @@ bool FileExists(const std::string& fileName) {
          ::access(fileName.c_str(), R_OK) == 0;
 }
 
-bool LacksFinalLineEnd(const std::string& fileName) {
-  int error = 0;
-  const FileDescriptor fd = OpenRegularFile(fileName, O_RDONLY, error);
-  struct stat info {};
-  char last = 0;
-  return fd.IsOpen() && ::fstat(fd.get(), &info) == 0 && info.st_size > 0 &&
-         ::pread(fd.get(), &last, 1, info.st_size - 1) == 1 && last != '\r' && last != '\n';
-}
-
 std::int32_t CountPuzzles(const std::string& fileName) {
   if (fileName.empty()) return 0;
   LineReader reader(fileName);

@@ -63,13 +63,8 @@ std::string PuzzleLineOf(const PuzzleState& state);
 
 // Writes the current puzzle as one CR LF line, replacing the file whole
 // (Overwrite, through WriteFileAtomically) or appending (AppendLine); false
-// when the file cannot be written. Appending to a file whose last line has no line end first ends
-// that line, so the new puzzle never joins it.
+// when the file cannot be written.
 bool WritePuzzle(const PuzzleState& state, const std::string& fileName, WriteMode mode);
-
-// True when the file exists, is not empty and its last byte is no line end:
-// whatever is appended must first end that line.
-bool LacksFinalLineEnd(const std::string& fileName);
 
 // Appends one line plus CR LF to a regular file, creating it when missing,
 // and first ends a last line that has no line end. The file is locked
