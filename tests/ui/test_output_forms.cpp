@@ -92,9 +92,9 @@ class OutputFormsTest : public QObject {
     QCOMPARE(form.isVisible(), tag == QLatin1String("X"));
   }
 
-  // Assistive tools announce the fields, sliders, buttons and the pattern
-  // grid of the options and create-options windows by what they are, not by
-  // a bare "...".
+  // Assistive tools announce every control of the options and create-options
+  // windows by what it is, not by a bare "...". A combo box's name on Linux
+  // is its current text, so the scheme list is labelled by its frame.
   void everyControlIsNamed() {
     OptionsFixture options;
     PseudoRandom random(1);
@@ -108,6 +108,10 @@ class OutputFormsTest : public QObject {
         QVERIFY2(!name.isEmpty() && name != QLatin1String("..."), qPrintable(control->objectName()));
       }
     }
+    const auto labels = QAccessible::queryAccessibleInterface(options.form.findChild<QComboBox*>())
+                            ->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QVERIFY(labels.first().first->text(QAccessible::Name).startsWith(QStringLiteral("Colour Scheme")));
   }
 
   // A file chosen in the print dialog ("Print to file") is used as it is:
