@@ -1,6 +1,5 @@
 #include "ui/msg_form.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -271,13 +270,9 @@ QWidget* TopOwner(QWidget* widget) {
   return widget;
 }
 
-MsgForm* ExistingForm(QWidget* owner) {
-  if (owner != nullptr) return owner->findChild<MsgForm*>(QString(), Qt::FindDirectChildrenOnly);
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* form = qobject_cast<MsgForm*>(widget)) return form;
-  }
-  return nullptr;
-}
+// A window's form is its own direct child: the window owns it and deletes it
+// with itself.
+MsgForm* OwnForm(QWidget& owner) { return owner.findChild<MsgForm*>(QString(), Qt::FindDirectChildrenOnly); }
 
 template <typename Call>
 auto WithForm(QWidget* parent, Call call) {
@@ -289,7 +284,7 @@ auto WithForm(QWidget* parent, Call call) {
     if (owner->isVisible()) owner->activateWindow();
     return answer;
   }
-  if (MsgForm* form = ExistingForm(nullptr)) return call(*form);
+  // Asked from no window at all: a form of its own for this one call.
   MsgForm temporary;
   return call(temporary);
 }
@@ -298,8 +293,8 @@ auto WithForm(QWidget* parent, Call call) {
 
 MsgForm& MessageForm(QWidget& anyWidget) {
   QWidget* owner = TopOwner(&anyWidget);
-  if (MsgForm* form = ExistingForm(owner)) return *form;
-  return *new MsgForm(owner);  // owned by the top-level window
+  if (MsgForm* form = OwnForm(*owner)) return *form;
+  return *new MsgForm(owner);
 }
 
 int MsgboxA(QWidget* parent, const QString& message, const QString& style) {

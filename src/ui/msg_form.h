@@ -104,7 +104,7 @@ inline const QString kMsgQuestion = QStringLiteral("vbYesNo+vbquestion");
 MsgForm& MessageForm(QWidget& anyWidget);
 
 // MsgboxA and Inputbox on the one form of parent's top-level window. With no
-// parent they use a form that exists already, or a temporary one.
+// parent they use a temporary form.
 int MsgboxA(QWidget* parent, const QString& message, const QString& style);
 QString Inputbox(QWidget* parent, const QString& prompt, const QString& defaultText = {}, bool digitsOnly = false);
 
