@@ -82,8 +82,7 @@ bool FileCommands::OpenPuzzleFile(const QString& path) {
   state.PuzzleCount = CountPuzzles(Std(path));
   // The file opens at its first readable puzzle, so one bad line at its
   // head does not hide the rest.
-  const std::int32_t first = state.PuzzleCount > 0 ? NearestReadablePuzzle(Std(path), 1) : 1;
-  const bool failed = !display_.ReadPuzzle(path, first == 0 ? 1 : first);
+  const bool failed = display_.ReadNearestPuzzle(path, 1) == 0;
   // A file with no puzzles has had the reader's message. Either way the
   // board, the player's entries and the undo list stay as they were; only
   // the count, which the read above changed, and the labels come back.
@@ -97,14 +96,13 @@ bool FileCommands::OpenPuzzleFile(const QString& path) {
   }
   QApplication::restoreOverrideCursor();
   ctx_.solver.Generating = false;
-  if (first > 1) display_.SetStatus(QStringLiteral("Puzzle 1 could not be read: puzzle %1 is shown").arg(first));
   if (AddRecentFile(ctx_.settings.recent, Std(path))) ShowRecentFiles(window_, ctx_.settings.recent);
   w_.board->setFocus();
   return true;
 }
 
 void FileCommands::ShowReadError(const QString& path) {
-  ShowFailure(QStringLiteral("Error in reading File:\n") + path + QStringLiteral("\nPlease check data format"));
+  ShowFailure(ReadErrorText(path));
 }
 
 void FileCommands::ShowFailure(const QString& text) {
@@ -227,18 +225,16 @@ void FileCommands::Delete() {
   }
   state.PuzzleCount = CountPuzzles(state.PuzzleFileName);
   if (n > state.PuzzleCount) n = state.PuzzleCount;
+  // When the puzzle that took its place cannot be read, the nearest one that
+  // can is shown instead, or none, so the board never shows a puzzle the
+  // file no longer holds at that number.
   QString deleted = QStringLiteral("Puzzle deleted");
-  if (!display_.ReadPuzzle(path, n)) {
-    // The puzzle that took its place cannot be read: the nearest one that
-    // can is shown instead, or none, so the board never shows a puzzle the
-    // file no longer holds at that number.
-    const std::int32_t nearest = NearestReadablePuzzle(state.PuzzleFileName, n);
-    if (nearest != 0 && display_.ReadPuzzle(path, nearest)) {
-      deleted += QStringLiteral("\nPuzzle %1 could not be read: puzzle %2 is shown").arg(n).arg(nearest);
-    } else {
-      display_.ShowNoPuzzle();
-      deleted += QStringLiteral("\nNo puzzle of the file could be read");
-    }
+  const std::int32_t shown = display_.ReadNearestPuzzle(path, n);
+  if (shown == 0) {
+    display_.ShowNoPuzzle();
+    deleted += QStringLiteral("\nNo puzzle of the file could be read");
+  } else if (shown != n) {
+    deleted += QStringLiteral("\nPuzzle %1 could not be read: puzzle %2 is shown").arg(n).arg(shown);
   }
   ctx_.Message(deleted, kMsgInformation);
   ctx_.ProcessEvents();

@@ -54,21 +54,13 @@ void MainWindow::Start() {
     display_->ShowNoPuzzle();
     return;
   }
-  if (display_->ReadPuzzle(QStr(state.PuzzleFileName), state.PuzzleNumber)) {
-    play_->ResumeEntries();
-    return;
-  }
   // A line that cannot be read (or a file that changed since the last run)
   // gives way to the nearest puzzle of the file that can.
   const std::int32_t wanted = state.PuzzleNumber;
-  const std::int32_t nearest = NearestReadablePuzzle(state.PuzzleFileName, wanted);
-  if (nearest != 0 && display_->ReadPuzzle(QStr(state.PuzzleFileName), nearest)) {
-    display_->SetStatus(QStringLiteral("Puzzle %1 could not be read: puzzle %2 is shown").arg(wanted).arg(nearest));
-    return;
-  }
-  ctx_.Message(QStringLiteral("Error in reading File:\n") + QStr(state.PuzzleFileName) +
-                   QStringLiteral("\nPlease check data format"),
-               kMsgError);
+  const std::int32_t shown = display_->ReadNearestPuzzle(QStr(state.PuzzleFileName), wanted);
+  if (shown == wanted) play_->ResumeEntries();
+  if (shown != 0) return;
+  ctx_.Message(ReadErrorText(QStr(state.PuzzleFileName)), kMsgError);
   ctx_.ProcessEvents();
   display_->ShowNoPuzzle();
 }

@@ -36,6 +36,19 @@ bool PuzzleDisplay::ReadPuzzle(const QString& fileName, std::int32_t n) {
   return true;
 }
 
+QString ReadErrorText(const QString& fileName) {
+  return QStringLiteral("Error in reading File:\n") + fileName + QStringLiteral("\nPlease check data format");
+}
+
+std::int32_t PuzzleDisplay::ReadNearestPuzzle(const QString& fileName, std::int32_t n) {
+  if (ReadPuzzle(fileName, n)) return n;
+  if (ctx_.state.PuzzleCount == 0) return 0;
+  const std::int32_t nearest = NearestReadablePuzzle(Std(fileName), n);
+  if (nearest == 0 || !ReadPuzzle(fileName, nearest)) return 0;
+  SetStatus(QStringLiteral("Puzzle %1 could not be read: puzzle %2 is shown").arg(n).arg(nearest));
+  return nearest;
+}
+
 void PuzzleDisplay::ShowPuzzleLabels() {
   const PuzzleState& state = ctx_.state;
   w_.fileLabel->setText(QStr(std::string(BaseName(state.PuzzleFileName))));

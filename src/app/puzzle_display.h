@@ -10,6 +10,9 @@
 
 namespace kalvero {
 
+// The message for a puzzle file none of whose puzzles could be read.
+QString ReadErrorText(const QString& fileName);
+
 class PuzzleDisplay {
  public:
   PuzzleDisplay(AppContext& ctx, const MainWidgets& widgets) : ctx_(ctx), w_(widgets) {}
@@ -19,6 +22,12 @@ class PuzzleDisplay {
   // its labels stay and the status says which puzzle could not be read; with
   // a puzzle count of 0 a message says the file has no puzzles.
   [[nodiscard]] bool ReadPuzzle(const QString& fileName, std::int32_t n);
+
+  // ReadPuzzle of puzzle n or, when that line cannot be read, of the
+  // nearest puzzle of the file that can (NearestReadablePuzzle), with the
+  // status "Puzzle n could not be read: puzzle m is shown". Returns the
+  // number shown, 0 when none was.
+  std::int32_t ReadNearestPuzzle(const QString& fileName, std::int32_t n);
 
   // Clears the board and draws the current puzzle.
   void RedrawBoard();
