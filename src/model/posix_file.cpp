@@ -1,6 +1,7 @@
 #include "model/posix_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,13 @@ bool FileDescriptor::Close() {
   fd_ = -1;
   return result == 0;
 }
+
+FileLock::FileLock(int fd) : fd_(fd) {
+  while (::flock(fd_, LOCK_EX) != 0)
+    if (errno != EINTR) break;
+}
+
+FileLock::~FileLock() { ::flock(fd_, LOCK_UN); }
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {

@@ -35,6 +35,20 @@ class FileDescriptor {
   int fd_;
 };
 
+// An exclusive advisory lock (flock) on an open file, held while it lives,
+// so writers in other processes wait for each other. A file system without
+// locks is used without one, as a single writer would use it.
+class FileLock {
+ public:
+  explicit FileLock(int fd);
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+ private:
+  int fd_;
+};
+
 // Writes all of `bytes`; false on any failure (disk full, file too large).
 bool WriteAll(int fd, std::string_view bytes);
 

@@ -1,7 +1,6 @@
 #include "model/puzzle_file.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -110,30 +109,33 @@ std::string PuzzleLineOf(const PuzzleState& state) {
   return line;
 }
 
+int AppendLineTo(int fd, const std::string& line, bool readable) {
+  const FileLock lock(fd);
+  struct stat before {};
+  if (::fstat(fd, &before) != 0) return errno;
+  // A file removed by another writer meanwhile would take the line with it.
+  if (before.st_nlink == 0) return ENOENT;
+  char last = '\n';
+  const bool endLastLine =
+      readable && before.st_size > 0 && ::pread(fd, &last, 1, before.st_size - 1) == 1 && last != '\r' && last != '\n';
+  const std::string text = (endLastLine ? "\r\n" : "") + line + "\r\n";
+  if (WriteAll(fd, text)) return 0;
+  const int error = errno;
+  [[maybe_unused]] const int cut = ::ftruncate(fd, before.st_size);
+  return error ? error : EIO;
+}
+
 bool AppendLine(const std::string& fileName, const std::string& line) {
   int error = 0;
   const bool existed = ::access(fileName.c_str(), F_OK) == 0;
   FileDescriptor fd = OpenRegularFile(fileName, O_RDWR | O_APPEND | O_CREAT, error);
   if (!fd.IsOpen()) return false;
-  // Another program appending at the same time waits for this line, and the
-  // length read under the lock is where this line starts.
-  if (::flock(fd.get(), LOCK_EX) != 0) return false;
-  struct stat before {};
-  if (::fstat(fd.get(), &before) != 0) return false;
-  char last = '\n';
-  const bool needLineEnd =
-      before.st_size > 0 && ::pread(fd.get(), &last, 1, before.st_size - 1) == 1 && last != '\r' && last != '\n';
-  std::string text = needLineEnd ? "\r\n" : "";
-  text += line;
-  text += "\r\n";
-  if (WriteAll(fd.get(), text) && ::fsync(fd.get()) == 0) return fd.Close();
-  // A failed write (disk full, size limit) must not leave part of a line
-  // behind: cut off what this call wrote, or remove a file it created.
-  if (existed || before.st_size > 0) {
-    [[maybe_unused]] const int cut = ::ftruncate(fd.get(), before.st_size);
-  } else {
-    ::unlink(fileName.c_str());
-  }
+  // The window's appends are single lines a person asked for: each is made
+  // durable at once.
+  if (AppendLineTo(fd.get(), line, true) == 0 && ::fsync(fd.get()) == 0) return fd.Close();
+  // A file this call created and could not write to is removed again.
+  struct stat after {};
+  if (!existed && ::fstat(fd.get(), &after) == 0 && after.st_size == 0) ::unlink(fileName.c_str());
   return false;
 }
 

@@ -66,6 +66,15 @@ std::string PuzzleLineOf(const PuzzleState& state);
 // when the file cannot be written.
 bool WritePuzzle(const PuzzleState& state, const std::string& fileName, WriteMode mode);
 
+// Appends one line plus CR LF to an open regular file (opened with O_APPEND)
+// under a FileLock, so appends from several programs never mix: the file's
+// end is read afresh under the lock, a last line without its line end is
+// ended first (when `readable`: the descriptor may be read), and a write that
+// fails is cut back to that end, so only what this call added goes and the
+// file keeps only whole lines. Returns 0, or the errno value of the failure
+// (ENOENT when the file has been removed meanwhile).
+int AppendLineTo(int fd, const std::string& line, bool readable);
+
 // Appends one line plus CR LF to a regular file, creating it when missing,
 // and first ends a last line that has no line end. The file is locked
 // (flock) for the append, so appends from several programs never mix. False

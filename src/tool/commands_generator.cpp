@@ -1,7 +1,6 @@
 // Generator subcommands: seedgrid, create, and the "create" benchmark's
 // registration.
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -192,53 +191,24 @@ class LineSink {
       if (!out_) Fail(errno);
       return !Failed();
     }
-    Lock();
-    struct stat st {};
-    if (::fstat(fd_.get(), &st) != 0) {
-      Fail(errno);
-    } else if (st.st_nlink == 0) {
-      // Another run made this file, failed before its first line and
-      // removed it: lines written now would be lost with it.
-      Fail(ENOENT);
-    } else {
-      const std::string text = (EndsWithinLine(st.st_size) ? "\r\n" : "") + line + "\r\n";
-      if (WriteAll(fd_.get(), text)) {
-        ++lines_;
-      } else {
-        const int error = errno;
-        [[maybe_unused]] const int cut = ::ftruncate(fd_.get(), st.st_size);
-        Fail(error);
-      }
-    }
-    Unlock();
+    // Another run may have made this file, failed before its first line
+    // and removed it (ENOENT): lines written now would be lost with it.
+    if (const int error = AppendLineTo(fd_.get(), line, readable_))
+      Fail(error);
+    else
+      ++lines_;
     return !Failed();
   }
 
  private:
-  // A file system without locks (ENOLCK, say) still takes the lines, as
-  // it would from a single writer.
-  void Lock() {
-    while (::flock(fd_.get(), LOCK_EX) != 0)
-      if (errno != EINTR) return;
-  }
-  void Unlock() { ::flock(fd_.get(), LOCK_UN); }
-
-  // True when the file's last byte (at `size`) is no line end, so a new line
-  // must not join it. Unknown when the file cannot be read: taken as ended.
-  bool EndsWithinLine(off_t size) const {
-    char last = '\n';
-    return readable_ && size > 0 && ::pread(fd_.get(), &last, 1, size - 1) == 1 && last != '\r' && last != '\n';
-  }
-
   // Removes the file this sink created when it is still empty and still the
   // file the name stands for; another run may have written to it meanwhile.
   void RemoveEmptyFile() {
-    Lock();
+    const FileLock lock(fd_.get());
     struct stat mine {}, named {};
     if (::fstat(fd_.get(), &mine) == 0 && mine.st_size == 0 && mine.st_nlink > 0 &&
         ::lstat(fileName_.c_str(), &named) == 0 && named.st_dev == mine.st_dev && named.st_ino == mine.st_ino)
       ::unlink(fileName_.c_str());
-    Unlock();
   }
 
   void Fail(int error) {
