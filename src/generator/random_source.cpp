@@ -21,8 +21,8 @@ PseudoRandom::PseudoRandom(std::uint64_t seed) {
   for (auto& word : s_) word = SplitMix64(seed);
 }
 
-double PseudoRandom::Next() {
-  const std::uint64_t result = RotateLeft(s_[1] * 5, 7) * 9;
+// One step of the state, as every draw takes it.
+void PseudoRandom::Advance() {
   const std::uint64_t t = s_[1] << 17;
   s_[2] ^= s_[0];
   s_[3] ^= s_[1];
@@ -30,7 +30,25 @@ double PseudoRandom::Next() {
   s_[0] ^= s_[3];
   s_[2] ^= t;
   s_[3] = RotateLeft(s_[3], 45);
+}
+
+double PseudoRandom::Next() {
+  const std::uint64_t result = RotateLeft(s_[1] * 5, 7) * 9;
+  Advance();
   return static_cast<double>(result >> 11) * 0x1.0p-53;
+}
+
+void PseudoRandom::Jump() {
+  static constexpr std::array<std::uint64_t, 4> kJump = {0x180ec6d33cfd0abaull, 0xd5a61266f0c9392cull,
+                                                          0xa9582618e03fc9aaull, 0x39abdc4529b1661cull};
+  std::array<std::uint64_t, 4> jumped{};
+  for (const std::uint64_t word : kJump)
+    for (int bit = 0; bit < 64; ++bit) {
+      if (word & (std::uint64_t{1} << bit))
+        for (std::size_t i = 0; i < jumped.size(); ++i) jumped[i] ^= s_[i];
+      Advance();
+    }
+  s_ = jumped;
 }
 
 std::uint64_t ClockSeed() {

@@ -24,8 +24,13 @@ class PseudoRandom final : public RandomSource {
  public:
   explicit PseudoRandom(std::uint64_t seed);
   double Next() override;
+  // Advances the source by 2^128 draws at once (the generator's jump
+  // function): sources jumped 0, 1, 2 ... times from one seed give streams
+  // that never overlap, one per job.
+  void Jump();
 
  private:
+  void Advance();
   std::array<std::uint64_t, 4> s_{};
 };
 

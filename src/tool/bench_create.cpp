@@ -11,6 +11,8 @@
 #include <thread>
 
 #include "generator/patterns.h"
+#include "hint/rating.h"
+#include "model/puzzle_file.h"
 #include "tool/arguments.h"
 #include "tool/creation_jobs.h"
 #include "tool/tool_support.h"
@@ -22,7 +24,7 @@ namespace {
 // Options of `bench create`.
 struct BenchCreateOptions {
   long long count = 200;   // puzzles per level on one core, and per core on all cores
-  std::uint64_t seed = 1;  // job j of a run draws from seed + j
+  std::uint64_t seed = 1;  // job j of a run draws from the seed's source jumped j times
 };
 
 bool ParseOptions(const Args& args, BenchCreateOptions& opt, std::string& why) {
@@ -134,6 +136,41 @@ int BenchCreate(const Args& args, std::ostream& out, std::ostream& err) {
       << std::setprecision(2) << q.seconds << " s, " << std::setprecision(1) << qRate << " puzzles/s\n";
   out << "ratio Hard puzzles/s (" << cores << (cores == 1 ? " core" : " cores") << ") to qqwing expert puzzles/s: "
       << std::setprecision(1) << hardAllCores / qRate << '\n';
+  return kExitOk;
+}
+
+// Rating: `count` Hard puzzles are created on one engine first (not timed),
+// then each is read and rated as `rate` does, one at a time.
+int BenchRate(const Args& args, std::ostream& out, std::ostream& err) {
+  BenchCreateOptions opt;
+  opt.count = 4000;
+  std::string why;
+  if (!ParseOptions(args, opt, why)) return ArgumentError("bench", why, err);
+  CreationRequest request;
+  request.levelIndex = static_cast<int>(kCreateLevels.size()) - 1;
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(opt.count));
+  RunJobs(request, opt.count, 1, opt.seed, [&lines](const std::string& line) {
+    lines.push_back(line);
+    return true;
+  }, nullptr, 0.2);
+
+  std::vector<double> times;
+  times.reserve(lines.size());
+  int solved = 0;
+  const auto start = std::chrono::steady_clock::now();
+  for (const std::string& line : lines) {
+    const auto t0 = std::chrono::steady_clock::now();
+    PuzzleState puzzle;
+    if (LoadPuzzleLine(puzzle, line).ok() && RatePuzzle(puzzle).solved) ++solved;
+    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+  }
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  out << "rate benchmark: seed " << opt.seed << ", " << lines.size() << " Hard puzzles, " << solved
+      << " solved by hints\n";
+  out << std::fixed << std::setprecision(4) << "median_ms/puzzle " << Median(times) << "\nmean_ms/puzzle "
+      << (lines.empty() ? 0 : seconds * 1000 / static_cast<double>(lines.size())) << '\n' << std::setprecision(1)
+      << "puzzles/s " << PerSecond(static_cast<long long>(lines.size()), seconds) << '\n';
   return kExitOk;
 }
 

@@ -285,6 +285,8 @@ std::vector<Command> GeneratorCommands() {
   };
 }
 
-std::vector<BenchCommand> GeneratorBenches() { return {{"create", "[--count N] [--seed S]", BenchCreate}}; }
+std::vector<BenchCommand> GeneratorBenches() {
+  return {{"create", "[--count N] [--seed S]", BenchCreate}, {"rate", "[--count N] [--seed S]", BenchRate}};
+}
 
 }  // namespace kalvero::tool

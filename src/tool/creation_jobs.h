@@ -1,8 +1,8 @@
 #pragma once
 // Puzzle creation on several engines at once, for `create` and `bench
 // create`. Every job owns a whole engine (puzzle state, solver state,
-// generator and random source), so jobs share nothing but the handler that
-// takes their finished lines and a counter of finished puzzles.
+// generator and random source), so jobs share nothing but the order their
+// finished lines are written in and a counter of finished puzzles.
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -36,16 +36,9 @@ struct JobStats {
   void Add(const JobStats& other);
 };
 
-// Takes one finished puzzle line; called from the jobs' threads. False
-// stops the job (its output failed); every other job stops at its next line.
+// Takes one finished puzzle line, in the run's order; called from the jobs'
+// threads, one call at a time. False stops the run (its output failed).
 using LineHandler = std::function<bool(const std::string& line)>;
-
-// `count` puzzles on one engine whose source is seeded with `seed`. Each line
-// goes to onLine (when set) as soon as its puzzle is verified; `done` counts
-// the finished puzzles. Nothing is kept per puzzle unless the request keeps
-// times.
-JobStats RunJob(const CreationRequest& request, long long count, std::uint64_t seed, const LineHandler& onLine,
-                std::atomic<long long>& done);
 
 struct RunSummary {
   JobStats total;
@@ -54,16 +47,22 @@ struct RunSummary {
   std::string startFailure;  // why a thread could not start, when one could not
 };
 
-// `jobs` jobs on threads of their own: count is split evenly (the first
-// count % jobs jobs make one more) and job j draws from seed + j. While they
-// run, `tick` (when set) is called on the calling thread about every
+// `jobs` jobs, each an engine of its own: count is split evenly (the first
+// count % jobs jobs make one more) and job j draws from the source seeded
+// with `seed` and jumped j times, so job 0 makes what a one-job run makes
+// and no two jobs or seeds share a stream. Lines reach onLine in a fixed
+// order, whatever the threads' timing: every job's first puzzle in job
+// order, then every job's second, and so on. A line made ahead of its turn
+// waits in a small window, and a job that gets too far ahead waits for the
+// others, so memory stays the same whatever the count. While the jobs run,
+// `tick` (when set) is called on the calling thread about every
 // `tickSeconds` with the puzzles done so far and the time since the start.
 // When the system refuses a thread (too many threads, too little memory),
-// the threads that did start also run the remaining jobs, one after another,
-// so the run makes the same puzzles; with no thread at all the jobs run on
-// the calling thread, without ticks.
+// the threads that did start share all the jobs, so the run writes the same
+// file; with no thread at all the jobs run on the calling thread, without
+// ticks. A job that cannot go on (too many grids given up) or a refused line
+// ends the run: the lines written are those before the first missing one.
 RunSummary RunJobs(const CreationRequest& request, long long count, int jobs, std::uint64_t seed, const LineHandler& onLine,
                    const std::function<void(long long done, double seconds)>& tick, double tickSeconds);
-
 
 }  // namespace kalvero::tool
