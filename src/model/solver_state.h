@@ -43,6 +43,12 @@ class TrialList {
   void Clear() { first_ = last_ = 0; }
   // Appends in order; callers add at most one entry per cell.
   void Push(const TrialEntry& e) { items_[last_++] = e; }
+  // Empties the list for n entries the caller then writes in place, in order.
+  TrialEntry* Refill(int n) {
+    first_ = 0;
+    last_ = n;
+    return items_.data();
+  }
 
  private:
   std::array<TrialEntry, kCellCount> items_{};

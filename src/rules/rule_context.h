@@ -9,6 +9,7 @@
 // contradiction: empty candidate sets and repeated digits are left for the
 // solver's checks.
 #include <array>
+#include <bit>
 
 #include "model/board.h"
 #include "model/host.h"
@@ -62,10 +63,15 @@ inline constexpr std::array<UnitMask, 82> kCellUnits = BuildCellUnits();
 
 // The units holding a cell with two or more candidates. Rules that only act
 // through such cells skip the other units.
+// Written without a branch per cell, which the compiler turns into a few
+// vector steps: every rule but two starts with it.
 inline UnitMask OpenUnits(const PuzzleState& puzzle) {
   UnitMask open = 0;
-  for (int cell = 1; cell <= kCellCount; ++cell)
-    if (HasSeveral(puzzle.CellCandidates[cell])) open |= kCellUnits[cell];
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    const DigitSet t = puzzle.CellCandidates[cell];
+    const UnitMask several = (t & (t - 1)) != 0 ? ~UnitMask{0} : 0;
+    open |= kCellUnits[cell] & several;
+  }
   return open;
 }
 
@@ -75,8 +81,8 @@ template <typename PerUnit>
 int SumOverOpenUnits(UnitMask open, const std::array<UnitKind, 3>& order, PerUnit&& perUnit) {
   int sum = 0;
   for (const UnitKind kind : order)
-    for (int n = 1; n <= 9; ++n)
-      if (open & UnitBit(kind, n)) sum += perUnit(Unit(kind, n));
+    for (UnitMask units = (open / UnitBit(kind, 1)) & 0x1FF; units != 0; units &= units - 1)
+      sum += perUnit(Unit(kind, std::countr_zero(units) + 1));
   return sum;
 }
 

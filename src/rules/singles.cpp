@@ -16,10 +16,17 @@ int PlaceHiddenSingles(RuleContext& ctx, const UnitCells& cells) {
   auto& cand = ctx.puzzle.CellCandidates;
   const auto& value = ctx.solver.CellValue;
   std::array<DigitSet, 10> listed{};
+  OnceCounter counter;
+  DigitSet open = 0;
   for (int k = 1; k <= 9; ++k) {
     const int cell = cells[k];
-    listed[k] = cand[cell] != 0 ? cand[cell] : value[cell];
+    const DigitSet t = cand[cell];
+    listed[k] = t != 0 ? t : value[cell];
+    counter.Add(listed[k]);
+    if (HasSeveral(t)) open |= t;
   }
+  DigitSet todo = counter.ExactlyOnce() & open;
+  if (todo == 0) return 0;
   // Only a digit listed once, by a cell that still has other candidates,
   // is placed; such a digit is in the union of the open cells' sets.
   const auto placeable = [&listed, &cand, &cells] {
@@ -32,7 +39,6 @@ int PlaceHiddenSingles(RuleContext& ctx, const UnitCells& cells) {
     return static_cast<DigitSet>(counter.ExactlyOnce() & open);
   };
   int changes = 0;
-  DigitSet todo = placeable();
   while (todo) {
     const int d = LowestDigit(todo);
     int k = 1;
@@ -121,9 +127,15 @@ void UniqueCandidate(RuleContext& ctx) {
   auto& cand = ctx.puzzle.CellCandidates;
   const int changes = SumOverOpenUnits(OpenUnits(ctx.puzzle), kBoxesRowsColumns, [&cand](const UnitCells& cells) {
     OnceCounter counter;
-    for (int k = 1; k <= 9; ++k) counter.Add(cand[cells[k]]);
+    DigitSet open = 0;  // digits of the cells with two or more candidates
+    for (int k = 1; k <= 9; ++k) {
+      const DigitSet t = cand[cells[k]];
+      counter.Add(t);
+      if (HasSeveral(t)) open |= t;
+    }
+    // A digit listed once narrows its cell only when that cell is open.
     int narrowed = 0;
-    for (DigitSet once = counter.ExactlyOnce(); once; once = DropLowest(once)) {
+    for (DigitSet once = counter.ExactlyOnce() & open; once; once = DropLowest(once)) {
       const int d = LowestDigit(once);
       for (int k = 1; k <= 9; ++k) {
         const DigitSet t = cand[cells[k]];

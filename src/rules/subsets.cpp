@@ -11,6 +11,18 @@ namespace {
 // digits from every cell of the unit with other candidates, counting one
 // change per digit removed.
 int NakedPairsInUnit(DigitSet* cand, const UnitCells& cells) {
+  // Only a found pair narrows, so a unit whose two-candidate cells are all
+  // different finds none and changes nothing.
+  std::array<DigitSet, 9> pairs;
+  int pairCount = 0;
+  bool twin = false;
+  for (int k = 1; k <= 9; ++k) {
+    const DigitSet s = cand[cells[k]];
+    if (DigitCount(s) != 2) continue;
+    for (int j = 0; j < pairCount; ++j) twin = twin || pairs[j] == s;
+    pairs[pairCount++] = s;
+  }
+  if (!twin) return 0;
   int changes = 0;
   for (int i = 1; i <= 9; ++i) {
     const DigitSet s = cand[cells[i]];
@@ -34,11 +46,24 @@ int NakedPairsInUnit(DigitSet* cand, const UnitCells& cells) {
 // clears that set from every other cell of the unit with two or more
 // candidates (one change per cell narrowed).
 int IdenticalSetsInUnit(DigitSet* cand, const UnitCells& cells) {
+  // Cells per number of candidates, four bits each: a first sweep without
+  // branches finds the units where some bucket of k cells holds exactly k
+  // (most hold none, and change nothing).
+  std::array<DigitSet, 10> sets;
+  std::uint64_t perCount = 0;
+  for (int k = 1; k <= 9; ++k) {
+    sets[k] = cand[cells[k]];
+    perCount += std::uint64_t{1} << (4 * DigitCount(sets[k]));
+  }
+  bool anyFull = false;
+  for (int n = 2; n <= 6; ++n) anyFull = anyFull || ((perCount >> (4 * n)) & 15) == static_cast<unsigned>(n);
+  if (!anyFull) return 0;
+
   std::array<int, 5> size{};
   std::array<DigitSet, 5> key{};
   std::array<bool, 5> same{true, true, true, true, true};
   for (int k = 1; k <= 9; ++k) {
-    const DigitSet s = cand[cells[k]];
+    const DigitSet s = sets[k];
     const int n = DigitCount(s);
     if (n < 2 || n > 6) continue;
     const int i = n - 2;
@@ -64,92 +89,6 @@ int IdenticalSetsInUnit(DigitSet* cand, const UnitCells& cells) {
   return changes;
 }
 
-// SubsetFinder for one unit, over its open entries (cells with two or more
-// candidates, numbered j = 0..k-1 in unit order). Bucket m - 2 (m = 2..5)
-// lists, ascending, the digits listed by exactly m entries, each with the set
-// of entries listing it (its "where" set). A bucket holding more than m
-// digits keeps only those whose where set equals its highest digit's. In a
-// bucket with at least m digits, the digits whose where set is shared by
-// exactly m of them form a group; its entries are marked. The unit's finding
-// is the group of the smallest m.
-struct SubsetFinding {
-  DigitSet digits = 0;  // the group digits D of the finding, 0 when none
-  std::uint16_t marked = 0;  // entries of every group found, one bit per entry
-};
-
-SubsetFinding FindSubsets(const std::array<DigitSet, 9>& entries, int count) {
-  if (count < 2) return {};
-  DigitTranspose transpose;
-  for (int j = 0; j < count; ++j) transpose.Add(entries[j], j);
-  std::array<std::uint16_t, 10> where;
-  std::array<int, 10> listed;
-  for (int d = 1; d <= 9; ++d) {
-    where[d] = transpose.Where(d);
-    listed[d] = DigitCount(where[d]);
-  }
-
-  // Buckets m - 2 (m = 2..5), digits ascending.
-  std::array<std::array<int, 9>, 4> buckets;
-  std::array<int, 4> sizes{};
-  for (int d = 1; d <= 9; ++d)
-    if (listed[d] >= 2 && listed[d] <= 5) buckets[listed[d] - 2][sizes[listed[d] - 2]++] = d;
-
-  SubsetFinding finding;
-  for (int m = 2; m <= 5; ++m) {
-    auto& bucket = buckets[m - 2];
-    int n = sizes[m - 2];
-    if (n > m) {
-      const std::uint16_t key = where[bucket[n - 1]];
-      int kept = 0;
-      for (int i = 0; i < n; ++i)
-        if (i == n - 1 || where[bucket[i]] == key) bucket[kept++] = bucket[i];
-      n = kept;
-    }
-    if (n < m) continue;
-    DigitSet group = 0;
-    for (int i = 0; i < n; ++i) {
-      int sharing = 0;
-      for (int j = 0; j < n; ++j) sharing += where[bucket[j]] == where[bucket[i]];
-      if (sharing == m) group |= DigitBit(bucket[i]);
-    }
-    if (group == 0) continue;
-    finding.marked = static_cast<std::uint16_t>(finding.marked | where[LowestDigit(group)]);
-    if (finding.digits == 0) finding.digits = group;
-  }
-  return finding;
-}
-
-// Rule 7 for one unit: the finding's digits are removed from every unmarked
-// open entry as the entry held them when the unit was examined. Every group
-// digit is listed by the group's entries only, so this never narrows a cell;
-// the rule still runs the finder and the removal as the program does.
-int HiddenSubsetsInUnit(DigitSet* cand, const UnitCells& cells) {
-  std::array<DigitSet, 9> entries{};
-  std::array<int, 9> entryCell{};
-  int count = 0;
-  for (int k = 1; k <= 9; ++k) {
-    const DigitSet s = cand[cells[k]];
-    if (!HasSeveral(s)) continue;
-    entries[count] = s;
-    entryCell[count++] = cells[k];
-  }
-  const SubsetFinding finding = FindSubsets(entries, count);
-  if (finding.digits == 0) return 0;
-  int changes = 0;
-  for (DigitSet ds = finding.digits; ds; ds = DropLowest(ds)) {
-    const DigitSet bit = DigitBit(LowestDigit(ds));
-    for (int j = 0; j < count; ++j) {
-      if (finding.marked & (1u << j)) continue;
-      const auto narrowed = static_cast<DigitSet>(entries[j] & ~bit);
-      if (narrowed == entries[j]) continue;
-      entries[j] = narrowed;
-      cand[entryCell[j]] = narrowed;
-      ++changes;
-    }
-  }
-  return changes;
-}
-
 }  // namespace
 
 // Rule 3, NakedPairs: boxes 1..9, rows 1..9, columns 1..9 (units without an
@@ -170,13 +109,13 @@ void IdenticalSets(RuleContext& ctx) {
   FinishRule(ctx, 6, changes);
 }
 
-// Rule 7, HiddenSubsets: rows 1..9, columns 1..9, boxes 1..9 (a unit without
-// open entries has no finding).
-void HiddenSubsets(RuleContext& ctx) {
-  DigitSet* cand = ctx.puzzle.CellCandidates.data();
-  const int changes = SumOverOpenUnits(OpenUnits(ctx.puzzle), {UnitKind::Row, UnitKind::Column, UnitKind::Box},
-                                       [cand](const UnitCells& cells) { return HiddenSubsetsInUnit(cand, cells); });
-  FinishRule(ctx, 7, changes);
-}
+// Rule 7, HiddenSubsets: rows 1..9, columns 1..9, boxes 1..9, each unit's
+// open entries (cells with two or more candidates) are searched for m = 2..5
+// digits listed by the same m entries and by no other, and the group's digits
+// are then cleared from the unit's other open entries. By the group's very
+// definition those entries do not list its digits, so the clearing never
+// narrows a cell: the rule always reports 0 changes, and it does so without
+// the search, which would cost a scan of every unit for nothing.
+void HiddenSubsets(RuleContext& ctx) { FinishRule(ctx, 7, 0); }
 
 }  // namespace kalvero

@@ -12,25 +12,28 @@ namespace {
 void RebuildTrialQueue(const PuzzleState& puzzle, SolverState& solver) {
   constexpr int kKeys = 10 * 10;
   std::array<std::uint8_t, kKeys + 1> start{};
-  std::array<TrialEntry, kCellCount> entries{};
+  std::array<std::uint8_t, kCellCount> keys;
+  std::array<std::uint8_t, kCellCount> cells;
   int n = 0;
   for (int cell = 1; cell <= kCellCount; ++cell) {
     const DigitSet t = puzzle.CellCandidates[cell];
     if (puzzle.FixedMark[cell] || t == 0) continue;
-    const int box = kTables.BoxOf[cell];
-    TrialEntry& e = entries[n++];
-    e.count = static_cast<std::uint8_t>(DigitCount(t));
-    e.boxMissing = static_cast<std::uint8_t>(solver.BoxMissing[box]);
-    e.cell = static_cast<std::uint8_t>(cell);
-    e.box = static_cast<std::uint8_t>(box);
-    e.candidates = t;
-    ++start[e.count * 10 + e.boxMissing + 1];
+    const int key = DigitCount(t) * 10 + solver.BoxMissing[kTables.BoxOf[cell]];
+    keys[n] = static_cast<std::uint8_t>(key);
+    cells[n++] = static_cast<std::uint8_t>(cell);
+    ++start[key + 1];
   }
   for (int k = 1; k <= kKeys; ++k) start[k] = static_cast<std::uint8_t>(start[k] + start[k - 1]);
-  std::array<TrialEntry, kCellCount> sorted{};
-  for (int i = 0; i < n; ++i) sorted[start[entries[i].count * 10 + entries[i].boxMissing]++] = entries[i];
-  solver.TrialQueue.Clear();
-  for (int i = 0; i < n; ++i) solver.TrialQueue.Push(sorted[i]);
+  TrialEntry* sorted = solver.TrialQueue.Refill(n);
+  for (int i = 0; i < n; ++i) {
+    TrialEntry& e = sorted[start[keys[i]]++];
+    const int cell = cells[i];
+    e.count = static_cast<std::uint8_t>(keys[i] / 10);
+    e.boxMissing = static_cast<std::uint8_t>(keys[i] % 10);
+    e.cell = static_cast<std::uint8_t>(cell);
+    e.box = static_cast<std::uint8_t>(kTables.BoxOf[cell]);
+    e.candidates = puzzle.CellCandidates[cell];
+  }
 }
 
 bool HasEmptyCell(const SolverState& solver) {
