@@ -1,6 +1,7 @@
 // The ladder driver and the positions it works on.
 #include "hint/hint.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "hint/hint_board.h"
@@ -102,14 +103,22 @@ Hint FindHint(const HintPosition& position) {
   // On a solution that disagrees with the clues a wrong-value hint and a
   // logic step would undo each other for ever.
   if (!SolutionAgrees(position)) return {};
-  const hint::Board board = hint::MakeBoard(position);
+  return hint::FindStep(hint::MakeBoard(position));
+}
+
+namespace hint {
+
+Hint FindStep(const Board& board, StepKind from) {
   const auto& ladder = Ladder();
-  if (auto wrong = ladder[0](board)) return *wrong;
+  if (from == StepKind::WrongValue)
+    if (auto wrong = ladder[0](board)) return *wrong;
   if (Contradicts(board)) return {};
-  for (std::size_t i = 1; i < ladder.size(); ++i)
+  for (auto i = static_cast<std::size_t>(std::max(from, StepKind::NakedSingle)); i < ladder.size(); ++i)
     if (auto found = ladder[i](board)) return *found;
   return {};
 }
+
+}  // namespace hint
 
 void ApplyHint(HintPosition& position, const Hint& hint) {
   if (hint.kind == StepKind::WrongValue) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/board.h"
+#include "rules/rule_context.h"
 
 namespace kalvero::hint {
 
@@ -44,18 +45,50 @@ constexpr std::array<const char*, 10> kBoxNames = {
 
 const std::array<Unit, kUnitCount>& Units() { return kUnits; }
 
+void Board::TakePlaces(const Unit& unit) const {
+  const int u = IndexOf(unit);
+  DigitTranspose& t = places[static_cast<std::size_t>(u)];
+  t = {};
+  for (int k = 0; k < 9; ++k) t.Add(possible[unit.cells[k]], k);
+  placesTaken |= 1u << u;
+}
+
+namespace {
+
+// An open cell's possible digits: those it does not see, narrowed by the
+// player's marks unless the marks leave out the stored solution digit.
+DigitSet Possible(const HintPosition& position, int cell, DigitSet unseen) {
+  const DigitSet marks = position.marks[cell];
+  const int solution = position.solution[cell];
+  if (marks != 0 && (solution == 0 || HasDigit(marks, solution))) return static_cast<DigitSet>(unseen & marks);
+  return unseen;
+}
+
+}  // namespace
+
+void Board::AfterPlacing(int cell) {
+  const auto digit = static_cast<DigitSet>(~position.value[cell]);
+  unseen[cell] = possible[cell] = 0;
+  for (const int peer : kPeers.cells[cell]) {
+    if (!Open(peer)) continue;
+    unseen[peer] &= digit;
+    possible[peer] = Possible(position, peer, unseen[peer]);
+  }
+  placesTaken = 0;
+}
+
+void Board::AfterMarking(int cell) {
+  if (!Open(cell)) return;
+  possible[cell] = Possible(position, cell, unseen[cell]);
+  placesTaken = 0;
+}
+
 DigitSet Board::Placed(const Unit& unit) const {
   DigitSet placed = 0;
   for (const int cell : unit.cells) placed |= position.value[cell];
   return placed;
 }
 
-unsigned Board::Where(const Unit& unit, int d) const {
-  unsigned where = 0;
-  for (int k = 0; k < 9; ++k)
-    if (HasDigit(possible[unit.cells[k]], d)) where |= 1u << k;
-  return where;
-}
 
 Board MakeBoard(const HintPosition& position) {
   Board board{position};
@@ -70,10 +103,7 @@ Board MakeBoard(const HintPosition& position) {
     DigitSet possible = static_cast<DigitSet>(
         kAllDigits & ~(rowSeen[kTables.RowOf[cell]] | colSeen[kTables.ColOf[cell]] | boxSeen[kTables.BoxOf[cell]]));
     board.unseen[cell] = possible;
-    const DigitSet marks = position.marks[cell];
-    const int solution = position.solution[cell];
-    if (marks != 0 && (solution == 0 || HasDigit(marks, solution))) possible &= marks;
-    board.possible[cell] = possible;
+    board.possible[cell] = Possible(position, cell, possible);
   }
   return board;
 }

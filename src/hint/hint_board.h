@@ -25,21 +25,66 @@ inline const Unit& RowUnit(int r) { return Units()[r - 1]; }
 inline const Unit& ColumnUnit(int c) { return Units()[9 + c - 1]; }
 inline const Unit& BoxUnit(int b) { return Units()[18 + b - 1]; }
 
+// Sum areas whose clue, for the three sets last seen in them, rules out
+// nothing: the sum-area step passes over an area whose sets are the same
+// again. A rating keeps one for all the boards of a puzzle.
+struct QuietAreas {
+  std::array<std::array<DigitSet, 3>, 37> sets{};
+  std::array<bool, 37> known{};
+
+  bool Quiet(int area, const std::array<DigitSet, 3>& now) const { return known[area] && sets[area] == now; }
+  void Record(int area, const std::array<DigitSet, 3>& now) {
+    sets[area] = now;
+    known[area] = true;
+  }
+};
+
 struct Board {
   const HintPosition& position;
   CellList<DigitSet> possible{};  // digits still possible in an open cell, 0 for a placed one
   CellList<DigitSet> unseen{};    // the same from the placed digits alone, before the marks
+  // Whether hints found on the board get their sentence, cells and area. A
+  // rating needs only what a hint changes and turns this off.
+  bool explain = true;
+  QuietAreas* quietAreas = nullptr;  // when set, the sum-area step reads and fills it
+
+  // Per unit, where each digit is possible: one transposition of the unit's
+  // cells answers Where for all nine digits. Taken when first asked for, as
+  // many boards are only looked at cell by cell.
+  mutable std::array<DigitTranspose, kUnitCount> places{};
+  mutable std::uint32_t placesTaken = 0;
+  void TakePlaces(const Unit& unit) const;
+
+  // Keep the board in step with its position after the position changed:
+  // the digit just placed in a cell, or a cell's marks just rewritten. The
+  // board then reads as MakeBoard would make it.
+  void AfterPlacing(int cell);
+  void AfterMarking(int cell);
 
   bool Open(int cell) const { return position.value[cell] == 0; }
   // Digits placed in the unit.
   DigitSet Placed(const Unit& unit) const;
   // The unit's positions (bit k for its k-th cell) where the digit is possible.
-  unsigned Where(const Unit& unit, int d) const;
+  unsigned Where(const Unit& unit, int d) const {
+    const int u = IndexOf(unit);
+    if (!(placesTaken & (1u << u))) TakePlaces(unit);
+    return places[static_cast<std::size_t>(u)].Where(d);
+  }
+  // Units()'s index of a unit.
+  static int IndexOf(const Unit& unit) {
+    return (unit.kind == UnitKind::Row ? 0 : unit.kind == UnitKind::Column ? 9 : 18) + unit.number - 1;
+  }
 };
 
 // Possible digits from the placed digits and the marks the player kept.
 // Marks that leave out the stored solution digit are not trusted.
 Board MakeBoard(const HintPosition& position);
+
+// The ladder on a board whose position agrees with its solution
+// (SolutionAgrees), from rung `from` on: the caller knows the rungs before it
+// find nothing. A contradiction (an open cell without a possible digit)
+// gives a hint of kind None.
+Hint FindStep(const Board& board, StepKind from = StepKind::WrongValue);
 
 // Collects removals into a hint, skipping cells and digits already out.
 void AddRemoval(Hint& hint, const Board& board, int cell, DigitSet digits);

@@ -3,6 +3,7 @@
 
 #include <tuple>
 
+#include "hint/hint_board.h"
 #include "model/board.h"
 
 namespace kalvero {
@@ -15,6 +16,35 @@ bool Complete(const HintPosition& position) {
   return true;
 }
 
+// Places every naked single at once, one hint each, keeping the board in
+// step. On a position that agrees with its solution a naked single is the
+// cell's solution digit, and possible digits only shrink, so it stays one
+// until it is placed: hint after hint, the ladder would fill the same cells.
+int PlaceNakedSingles(hint::Board& board, HintPosition& position) {
+  int placed = 0;
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    const DigitSet possible = board.possible[cell];
+    if (position.value[cell] != 0 || !IsSingle(possible)) continue;
+    position.value[cell] = possible;
+    position.marks[cell] = 0;
+    board.AfterPlacing(cell);
+    ++placed;
+  }
+  return placed;
+}
+
+// ApplyHint, with the board kept in step.
+void Apply(hint::Board& board, HintPosition& position, const Hint& hint) {
+  ApplyHint(position, hint);
+  if (hint.digit != 0) board.AfterPlacing(hint.cell);
+  for (const Removal& r : hint.removals) board.AfterMarking(r.cell);
+}
+
+void Took(Rating& rating, StepKind kind, int hints) {
+  if (rating.hardest == StepKind::None || kind > rating.hardest) rating.hardest = kind;
+  rating.steps += hints;
+}
+
 }  // namespace
 
 bool CanRate(const HintPosition& position) {
@@ -23,6 +53,10 @@ bool CanRate(const HintPosition& position) {
   return SolutionAgrees(position);
 }
 
+// Naked singles go in as a run; the other steps come from the ladder one by
+// one, from the hidden-single rung on: a wrong value needs a player's digit,
+// which the givens of an agreeing puzzle and the hints placed after them
+// never are.
 Rating RatePuzzle(const PuzzleState& puzzle) {
   Rating rating;
   HintPosition position = GivensOf(puzzle);
@@ -30,14 +64,22 @@ Rating RatePuzzle(const PuzzleState& puzzle) {
     rating.agrees = false;
     return rating;
   }
-  while (!Complete(position)) {
-    const Hint hint = FindHint(position);
+  hint::Board board = hint::MakeBoard(position);
+  hint::QuietAreas quiet;
+  board.explain = false;
+  board.quietAreas = &quiet;
+  for (;;) {
+    if (const int naked = PlaceNakedSingles(board, position); naked > 0) {
+      Took(rating, StepKind::NakedSingle, naked);
+      continue;
+    }
+    if (Complete(position)) break;
+    const Hint hint = hint::FindStep(board, StepKind::HiddenSingle);
     if (hint.kind == StepKind::None) return rating;
     const HintPosition before = position;
-    ApplyHint(position, hint);
+    Apply(board, position, hint);
     if (position.value == before.value && position.marks == before.marks) return rating;
-    if (rating.hardest == StepKind::None || hint.kind > rating.hardest) rating.hardest = hint.kind;
-    ++rating.steps;
+    Took(rating, hint.kind, 1);
   }
   rating.solved = true;
   return rating;

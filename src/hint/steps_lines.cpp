@@ -19,6 +19,13 @@ std::vector<int> Positions(const Board& board, const Unit& unit, int d) {
   return cells;
 }
 
+// True when the positions lie inside one of the groups.
+bool WithinOneOf(unsigned where, std::initializer_list<unsigned> groups) {
+  for (const unsigned group : groups)
+    if ((where & ~group) == 0) return true;
+  return false;
+}
+
 std::vector<int> Joined(const Unit& a, const Unit& b) {
   std::vector<int> cells(a.cells.begin(), a.cells.end());
   cells.insert(cells.end(), b.cells.begin(), b.cells.end());
@@ -45,6 +52,7 @@ std::optional<Hint> Confined(const Board& board, StepKind kind, const Unit& from
     if (std::find(from.cells.begin(), from.cells.end(), cell) == from.cells.end())
       AddRemoval(hint, board, cell, DigitBit(d));
   if (hint.removals.empty()) return std::nullopt;
+  if (!board.explain) return hint;
   hint.cells = places;
   hint.area = Joined(from, to);
   const std::string digit = std::to_string(d);
@@ -59,13 +67,14 @@ std::optional<Hint> Confined(const Board& board, StepKind kind, const Unit& from
 std::optional<Hint> FindLineBox(const Board& board) {
   for (int u = 0; u < 18; ++u) {
     const Unit& line = Units()[u];
-    const DigitSet placed = board.Placed(line);
     for (int d = 1; d <= 9; ++d) {
-      if (HasDigit(placed, d)) continue;
+      // A line's cells k = 0..8 cross the boxes in threes; a placed digit
+      // has no place at all.
+      const unsigned where = board.Where(line, d);
+      if (where == 0 || !WithinOneOf(where, {0007u, 0070u, 0700u})) continue;
       const std::vector<int> places = Positions(board, line, d);
-      if (places.empty()) continue;
-      if (const Unit* box = CommonUnit(places, UnitKind::Box))
-        if (auto hint = Confined(board, StepKind::LineBox, line, *box, d, places)) return hint;
+      if (auto hint = Confined(board, StepKind::LineBox, line, *CommonUnit(places, UnitKind::Box), d, places))
+        return hint;
     }
   }
   return std::nullopt;
@@ -75,11 +84,11 @@ std::optional<Hint> FindLineBox(const Board& board) {
 std::optional<Hint> FindLockedCandidates(const Board& board) {
   for (int b = 1; b <= 9; ++b) {
     const Unit& box = BoxUnit(b);
-    const DigitSet placed = board.Placed(box);
     for (int d = 1; d <= 9; ++d) {
-      if (HasDigit(placed, d)) continue;
+      // A box's cells k = 0..8 lie row by row; a placed digit has no place.
+      const unsigned where = board.Where(box, d);
+      if (where == 0 || !WithinOneOf(where, {0007u, 0070u, 0700u, 0111u, 0222u, 0444u})) continue;
       const std::vector<int> places = Positions(board, box, d);
-      if (places.empty()) continue;
       for (const UnitKind kind : {UnitKind::Row, UnitKind::Column})
         if (const Unit* line = CommonUnit(places, kind))
           if (auto hint = Confined(board, StepKind::LockedCandidates, box, *line, d, places)) return hint;
@@ -128,6 +137,11 @@ std::optional<Hint> FindLinePattern(const Board& board, int size) {
         }
         if (hint.removals.empty()) continue;
         std::sort(hint.removals.begin(), hint.removals.end(), [](const Removal& a, const Removal& b) { return a.cell < b.cell; });
+        if (!board.explain) {
+          hint.cells.clear();
+          hint.area.clear();
+          return hint;
+        }
         std::sort(hint.cells.begin(), hint.cells.end());
         std::sort(hint.area.begin(), hint.area.end());
         const std::string baseWord = baseFirst == 0 ? "rows " : "columns ";

@@ -67,22 +67,23 @@ std::optional<Hint> FindHiddenSingle(const Board& board) {
   for (const int first : {18, 0, 9})
     for (int u = first; u < first + 9; ++u) {
       const Unit& unit = Units()[u];
-      const DigitSet placed = board.Placed(unit);
-      for (int d = 1; d <= 9; ++d) {
-        if (HasDigit(placed, d)) continue;
-        const unsigned where = board.Where(unit, d);
-        if (where == 0 || (where & (where - 1)) != 0) continue;
-        const int cell = unit.cells[std::countr_zero(where)];
-        Hint hint;
-        hint.kind = StepKind::HiddenSingle;
-        hint.cell = cell;
-        hint.digit = d;
-        hint.cells = {cell};
-        hint.area.assign(unit.cells.begin(), unit.cells.end());
-        hint.text = "In " + UnitName(unit) + ", the " + std::to_string(d) + " can only go in " +
-                    CellsInUnit(unit, {cell});
-        return hint;
-      }
+      // Placed digits are possible nowhere in the unit, so the digits
+      // possible in exactly one of its cells are its hidden singles.
+      OnceCounter counter;
+      for (const int cell : unit.cells) counter.Add(board.possible[cell]);
+      const DigitSet once = counter.ExactlyOnce();
+      if (once == 0) continue;
+      const int d = LowestDigit(once);
+      const int cell = unit.cells[std::countr_zero(board.Where(unit, d))];
+      Hint hint;
+      hint.kind = StepKind::HiddenSingle;
+      hint.cell = cell;
+      hint.digit = d;
+      if (!board.explain) return hint;
+      hint.cells = {cell};
+      hint.area.assign(unit.cells.begin(), unit.cells.end());
+      hint.text = "In " + UnitName(unit) + ", the " + std::to_string(d) + " can only go in " + CellsInUnit(unit, {cell});
+      return hint;
     }
   return std::nullopt;
 }

@@ -20,10 +20,13 @@ constexpr StepKind HiddenKind(int size) {
 
 // Calls visit(mask) for every 9-bit mask of `size` bits within `allowed`, in
 // ascending order, until visit returns true.
+// (mask - allowed) & allowed steps through the masks within `allowed` in
+// ascending order, so only those are visited, not all 511.
 template <typename Visit>
 bool ForEachCombination(unsigned allowed, int size, Visit visit) {
-  for (unsigned mask = 1; mask < 512; ++mask)
-    if ((mask & ~allowed) == 0 && std::popcount(mask) == size && visit(mask)) return true;
+  if (std::popcount(allowed) < size) return false;
+  for (unsigned mask = (0u - allowed) & allowed; mask != 0; mask = (mask - allowed) & allowed)
+    if (std::popcount(mask) == size && visit(mask)) return true;
   return false;
 }
 
@@ -52,11 +55,13 @@ std::optional<Hint> FindNakedSubset(const Board& board, int size) {
       for (int k = 0; k < 9; ++k)
         if (!(mask & (1u << k))) AddRemoval(hint, board, unit.cells[k], digits);
       if (hint.removals.empty()) return false;
-      hint.cells = CellsOf(unit, mask);
-      hint.area.assign(unit.cells.begin(), unit.cells.end());
-      hint.text = "In " + UnitName(unit) + ", " + CellsInUnit(unit, hint.cells) + " can only hold " +
-                  DigitList(digits, "and") + ", so no other cell of " + UnitName(unit) + " can be " +
-                  DigitList(digits, "or");
+      if (board.explain) {
+        hint.cells = CellsOf(unit, mask);
+        hint.area.assign(unit.cells.begin(), unit.cells.end());
+        hint.text = "In " + UnitName(unit) + ", " + CellsInUnit(unit, hint.cells) + " can only hold " +
+                    DigitList(digits, "and") + ", so no other cell of " + UnitName(unit) + " can be " +
+                    DigitList(digits, "or");
+      }
       found = std::move(hint);
       return true;
     });
@@ -88,10 +93,12 @@ std::optional<Hint> FindHiddenSubset(const Board& board, int size) {
       for (int k = 0; k < 9; ++k)
         if (cellsMask & (1u << k)) AddRemoval(hint, board, unit.cells[k], static_cast<DigitSet>(kAllDigits & ~digits));
       if (hint.removals.empty()) return false;
-      hint.cells = CellsOf(unit, cellsMask);
-      hint.area.assign(unit.cells.begin(), unit.cells.end());
-      hint.text = "In " + UnitName(unit) + ", the digits " + DigitList(digits, "and") + " can only go in " +
-                  CellsInUnit(unit, hint.cells) + ", so those cells cannot hold any other digit";
+      if (board.explain) {
+        hint.cells = CellsOf(unit, cellsMask);
+        hint.area.assign(unit.cells.begin(), unit.cells.end());
+        hint.text = "In " + UnitName(unit) + ", the digits " + DigitList(digits, "and") + " can only go in " +
+                    CellsInUnit(unit, hint.cells) + ", so those cells cannot hold any other digit";
+      }
       found = std::move(hint);
       return true;
     });

@@ -60,9 +60,16 @@ std::optional<Hint> FindSumArea(const Board& board) {
     std::array<DigitSet, 3> sets{};
     for (int k = 1; k <= 3; ++k)
       sets[k - 1] = board.Open(cells[k]) ? board.possible[cells[k]] : board.position.value[cells[k]];
+    if (board.quietAreas && board.quietAreas->Quiet(area, sets)) continue;
     const int sum = board.position.clueSum[area];
     const Triple kept = FilterTriple(sets[0], sets[1], sets[2], sum);
-    if (kept.a == 0 || kept.b == 0 || kept.c == 0) continue;  // a contradiction, not a step
+    const auto quiet = [&] {
+      if (board.quietAreas) board.quietAreas->Record(area, sets);
+    };
+    if (kept.a == 0 || kept.b == 0 || kept.c == 0) {  // a contradiction, not a step
+      quiet();
+      continue;
+    }
     const std::array<DigitSet, 3> keptSets = {kept.a, kept.b, kept.c};
     Hint hint;
     hint.kind = StepKind::SumArea;
@@ -71,10 +78,15 @@ std::optional<Hint> FindSumArea(const Board& board) {
       const DigitSet out = static_cast<DigitSet>(sets[k - 1] & ~keptSets[k - 1]);
       if (!board.Open(cells[k]) || out == 0) continue;
       AddRemoval(hint, board, cells[k], out);
+      if (!board.explain) continue;
       if (!consequence.empty()) consequence += " and ";
       consequence += std::string("the ") + PlaceInArea(area, k) + " cell cannot be " + DigitList(out, "or");
     }
-    if (hint.removals.empty()) continue;
+    if (hint.removals.empty()) {
+      quiet();
+      continue;
+    }
+    if (!board.explain) return hint;
     hint.cells = {cells[1], cells[2], cells[3]};
     hint.area = hint.cells;
     hint.text = Sentence(ClueName(area, sum)) + ": only " + FittingTriples(sets, sum) + ", so " + consequence;
