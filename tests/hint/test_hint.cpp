@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "hint/hint.h"
+#include "hint/rating.h"
 #include "model/line_reader.h"
 #include "model/puzzle_file.h"
 #include "temp_dir.h"
@@ -42,18 +43,26 @@ HintPosition Built(const std::string& picture) {
   return p;
 }
 
-// Solves from the givens by hints alone; returns what went wrong, or "".
+// Solves from the givens by hints alone, one hint at a time; returns what
+// went wrong, or "". The rating, which takes its shortcuts, must come to the
+// same hardest step and number of hints.
 std::string SolveByHints(const std::string& line) {
   PuzzleState puzzle;
   if (!LoadPuzzleLine(puzzle, line).ok()) return "unreadable";
   HintPosition p = GivensOf(puzzle);
+  StepKind hardest = StepKind::None;
   for (int steps = 0; steps < 2000; ++steps) {
     const Hint h = FindHint(p);
     if (h.kind == StepKind::None) {
       for (int cell = 1; cell <= kCellCount; ++cell)
         if (p.value[cell] == 0) return "stuck at step " + std::to_string(steps);
+      const Rating rating = RatePuzzle(puzzle);
+      if (!rating.solved || rating.hardest != hardest || rating.steps != steps)
+        return std::string("rated ") + StepName(rating.hardest) + " in " + std::to_string(rating.steps) + ", solved by " +
+               StepName(hardest) + " in " + std::to_string(steps);
       return "";
     }
+    if (hardest == StepKind::None || h.kind > hardest) hardest = h.kind;
     if (h.digit != 0 && h.digit != p.solution[h.cell]) return "wrong digit: " + h.text;
     for (const Removal& r : h.removals)
       if (HasDigit(r.removed, p.solution[r.cell]) || !HasDigit(r.left, p.solution[r.cell]))
