@@ -102,7 +102,7 @@ case "${1:-}" in
     install_missing
     install_missing qqwing
     build "$ROOT/build" -DCMAKE_BUILD_TYPE=Release
-    for what in files engine create; do "$ROOT/build/bin/kalvero-tool" bench "$what"; done
+    for what in files engine create rate; do "$ROOT/build/bin/kalvero-tool" bench "$what"; done
     ;;
   package)
     install_missing

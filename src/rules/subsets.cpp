@@ -6,6 +6,16 @@ namespace kalvero {
 
 namespace {
 
+// Each two-digit set's own bit among the 36 such sets; 0 for any other set.
+constexpr std::array<std::uint64_t, 512> BuildPairBits() {
+  std::array<std::uint64_t, 512> t{};
+  int next = 0;
+  for (unsigned s = 0; s < 512; ++s)
+    if (DigitCount(static_cast<DigitSet>(s)) == 2) t[s] = std::uint64_t{1} << next++;
+  return t;
+}
+constexpr std::array<std::uint64_t, 512> kPairBits = BuildPairBits();
+
 // Rule 3 for one unit: each cell in unit order whose candidates are a pair,
 // shared by exactly one other cell of the unit at that moment, clears both
 // digits from every cell of the unit with other candidates, counting one
@@ -13,16 +23,14 @@ namespace {
 int NakedPairsInUnit(DigitSet* cand, const UnitCells& cells) {
   // Only a found pair narrows, so a unit whose two-candidate cells are all
   // different finds none and changes nothing.
-  std::array<DigitSet, 9> pairs;
-  int pairCount = 0;
-  bool twin = false;
+  std::uint64_t seen = 0;
+  std::uint64_t twins = 0;
   for (int k = 1; k <= 9; ++k) {
-    const DigitSet s = cand[cells[k]];
-    if (DigitCount(s) != 2) continue;
-    for (int j = 0; j < pairCount; ++j) twin = twin || pairs[j] == s;
-    pairs[pairCount++] = s;
+    const std::uint64_t pair = kPairBits[cand[cells[k]] & kAllDigits];
+    twins |= seen & pair;
+    seen |= pair;
   }
-  if (!twin) return 0;
+  if (twins == 0) return 0;
   int changes = 0;
   for (int i = 1; i <= 9; ++i) {
     const DigitSet s = cand[cells[i]];

@@ -20,12 +20,12 @@ struct Segments {
 
 Segments CollectSegments(const DigitSet* cand) {
   Segments s;
-  for (int r = 1; r <= 9; ++r)
-    for (int c = 1; c <= 9; ++c) {
-      const DigitSet t = cand[CellNum(r, c)];
-      s.rowSeg[r][(c - 1) / 3] |= t;
-      s.colSeg[c][(r - 1) / 3] |= t;
-    }
+  for (int r = 1; r <= 9; ++r) {
+    const DigitSet* row = cand + RowFirstCell(r);
+    const int band = (r - 1) / 3;
+    for (int i = 0; i < 3; ++i) s.rowSeg[r][i] = row[3 * i] | row[3 * i + 1] | row[3 * i + 2];
+    for (int c = 1; c <= 9; ++c) s.colSeg[c][band] |= row[c - 1];
+  }
   return s;
 }
 
@@ -92,7 +92,8 @@ void LockedCandidates(RuleContext& ctx) {
       changes += PointAlongLine(cand, c, true, rowThird, static_cast<DigitSet>(oneCol & pointing.colSeg[c][rowThird]));
   }
 
-  const Segments claiming = CollectSegments(cand);
+  // Pointing that removed nothing leaves the tables as they were.
+  const Segments claiming = changes != 0 ? CollectSegments(cand) : pointing;
   for (int r = 1; r <= 9; ++r) changes += ClaimAlongLine(cand, r, false, claiming.rowSeg[r]);
   for (int c = 1; c <= 9; ++c) changes += ClaimAlongLine(cand, c, true, claiming.colSeg[c]);
   FinishRule(ctx, 8, changes);
