@@ -59,6 +59,7 @@ AppPaths AppPaths::In(const QString& folder) {
   p.tempPuzzles = p.folder + QStringLiteral("temporarypuzzlefile.txt");
   p.helpPage = p.folder + QStringLiteral("kalvero.htm");
   p.unfinishedFile = p.folder + QStringLiteral("unfinished.dat");
+  p.userSettingsFile = p.folder + QStringLiteral("kalvero.ini");
   return p;
 }
 
@@ -89,6 +90,7 @@ AppPaths ChooseAppPaths(const ShippedFiles& shipped, const QString& dataFolder) 
     p.configFile = data + QStringLiteral("kalvero.cfg");
     p.tempPuzzles = data + QStringLiteral("temporarypuzzlefile.txt");
     p.unfinishedFile = data + QStringLiteral("unfinished.dat");
+    p.userSettingsFile = data + QStringLiteral("kalvero.ini");
   } else {
     p.settingsWritable = false;
   }

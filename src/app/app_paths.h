@@ -32,6 +32,7 @@ struct AppPaths {
   QString tempPuzzles;   // folder + "temporarypuzzlefile.txt"
   QString helpPage;      // shipped "kalvero.htm"
   QString unfinishedFile;  // folder + "unfinished.dat": entries kept when the program ends
+  QString userSettingsFile;  // folder + "kalvero.ini": settings kalvero.cfg does not hold
   // False when neither the program's folder nor the data folder can be
   // written: the settings are read but cannot be saved.
   bool settingsWritable = true;

@@ -8,6 +8,7 @@
 #include "ui/msg_form.h"
 #include "view/std_text.h"
 #include "generator/patterns.h"
+#include "hint/rating.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
 #include "ui/create_options_form.h"
@@ -15,15 +16,43 @@
 namespace kalvero {
 
 CreationController::CreationController(AppContext& ctx, PuzzleDisplay& display, QMainWindow& window)
-    : QObject(&window), ctx_(ctx), display_(display), window_(window), generator_(ctx.random) {}
+    : QObject(&window),
+      ctx_(ctx),
+      display_(display),
+      window_(window),
+      generator_(ctx.random),
+      userSettings_(ctx.paths.userSettingsFile) {}
 
 CreationController::~CreationController() = default;
 
-CreationContext CreationController::MakeCreationContext() {
+CreationContext CreationController::MakeCreationContext(std::optional<Grade> grade) {
   CreationContext c{ctx_.state, ctx_.solver, generator_, ctx_.host, control_, Std(ctx_.paths.tempPuzzles), {}};
   c.hooks.status = [this](const std::string& text) { display_.SetStatus(QStr(text)); };
   c.hooks.read = [this](const std::string& fileName, std::int32_t n) { return display_.ReadPuzzle(QStr(fileName), n); };
+  tried_ = 0;
+  if (!grade) return c;
+  c.hooks.keep = [this, grade](const PuzzleState& puzzle) {
+    ++tried_;
+    return GradeOf(RatePuzzle(puzzle)) == grade;
+  };
+  // While it searches, a graded creation says what it looks for and how
+  // many puzzles it has tried; the engine's other texts pass through.
+  c.hooks.status = [this, grade](const std::string& text) {
+    if (text.starts_with("Creating") || text.starts_with("Verifying"))
+      display_.SetStatus(GradedStatus(*grade));
+    else
+      display_.SetStatus(QStr(text));
+  };
   return c;
+}
+
+QString CreationController::GradedStatus(Grade grade) const {
+  const int fixed = ctx_.state.FixedCount;
+  QString text = QStringLiteral("Creating a %1 %2 puzzle \u2026 %3 tried")
+                     .arg(QLatin1String(InfoOf(grade).name), QLatin1String(LevelName(fixed)))
+                     .arg(tried_);
+  if (GradeIsRare(grade, fixed)) text += QStringLiteral("; ") + QStr(RareGradeText(grade, fixed));
+  return text;
 }
 
 void CreationController::RunCreation(const std::function<CreationReport()>& body) {
@@ -78,7 +107,7 @@ void CreationController::CreatePuzzle(int levelIndex) {
   if (levelIndex < 0 || levelIndex >= static_cast<int>(kCreateLevels.size())) return;
   if (creating_ || !createEntry_->isEnabled()) return;
   RunCreation([&]() -> CreationReport {
-    CreationContext c = MakeCreationContext();
+    CreationContext c = MakeCreationContext(userSettings_.CreationGrade());
     const CreateResult result = CreateLevelPuzzle(c, FixedCountOfLevel(levelIndex));
     if (result.ok()) return {};
     // The engine has put back the puzzle state of before the creation.
@@ -103,8 +132,16 @@ void CreationController::CreateMany() {
   if (creating_ || !createEntry_->isEnabled()) return;
   CreateOptionsForm* form = CreateOptions();
   form->Prepare(ctx_.paths.folder + QStringLiteral("newpuzmulti.txt"), ctx_.paths.folder);
+  form->SetGrade(userSettings_.CreationGrade());
   form->exec();
   ctx_.ProcessEvents();
+  // The grade is the player's choice for every later creation, whichever
+  // way the window was left.
+  const std::optional<Grade> grade = form->ChosenGrade();
+  if (grade != userSettings_.CreationGrade() && !userSettings_.SetCreationGrade(grade)) {
+    ctx_.Message(QStringLiteral("Could not save the grade in:\n") + ctx_.paths.userSettingsFile, kMsgWarning);
+    ctx_.ProcessEvents();
+  }
   if (!form->Accepted()) return;
 
   const Grid<int> pattern = form->Pattern();
@@ -119,15 +156,18 @@ void CreationController::CreateMany() {
     return;
 
   RunCreation([&]() -> CreationReport {
-    CreationContext c = MakeCreationContext();
+    CreationContext c = MakeCreationContext(grade);
     const BatchResult result = CreatePuzzleBatch(c, pattern, n, outFile);
     // The engine has put back the puzzle state of before the batch, the
     // player's entries with it; the batch may have added to its file.
     const bool hadPuzzle = ctx_.state.PuzzleCount > 0;
     ShowAfterCreation(hadPuzzle);
     switch (result.status) {
-      case CreateStatus::Created:
-        return {QStr(BatchReportText(n, outFile, result.total)), kMsgInformation};
+      case CreateStatus::Created: {
+        QString report = QStr(BatchReportText(n, outFile, result.total));
+        if (grade) report += QStringLiteral("\r\nPuzzles tried: ") + QString::number(tried_);
+        return {report, kMsgInformation};
+      }
       case CreateStatus::Cancelled:
         if (hadPuzzle)
           display_.SetStatus(QStringLiteral("Creation cancelled after") + QStr(NumberText(result.created)) +

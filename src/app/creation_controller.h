@@ -12,6 +12,7 @@
 
 #include "app/app_context.h"
 #include "app/puzzle_display.h"
+#include "app/user_settings.h"
 #include "generator/creation.h"
 #include "generator/generator.h"
 
@@ -62,7 +63,11 @@ class CreationController : public QObject {
   // and Escape cancelling it. The body's report is shown once the window is
   // back to normal (so Escape works in the report's message box).
   void RunCreation(const std::function<CreationReport()>& body);
-  CreationContext MakeCreationContext();
+  // The context of a creation keeping only puzzles of `grade`, when set.
+  CreationContext MakeCreationContext(std::optional<Grade> grade);
+  // "Creating a Tough Hard puzzle … 312 tried", with a note when the grade
+  // is very rare at the level.
+  QString GradedStatus(Grade grade) const;
   CreateOptionsForm* CreateOptions();
   // After a cancelled or failed creation: the puzzle shown before, or the
   // empty board when there was none.
@@ -77,6 +82,8 @@ class CreationController : public QObject {
   bool creating_ = false;
   bool closeAfterCreation_ = false;
   QPointer<CreateOptionsForm> optionsForm_;
+  UserSettings userSettings_;
+  int tried_ = 0;  // puzzles the running graded creation has rated
 };
 
 }  // namespace kalvero

@@ -5,6 +5,7 @@
 
 #include "ui/msg_form.h"
 #include "view/std_text.h"
+#include "hint/grade.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
 #include "view/board_view.h"
@@ -56,6 +57,11 @@ void PuzzleDisplay::ShowPuzzleLabels() {
   w_.numberLabel->setText(QStringLiteral("p#") + QStr(NumberText(state.PuzzleNumber)) + QStringLiteral(" of") +
                           QStr(NumberText(state.PuzzleCount)));
   ShowLevel(state.FixedCount);
+  // The grade takes a fraction of a millisecond to find, so it is found
+  // here, with the puzzle.
+  const QString grade = QStr(GradeDescription(RatePuzzle(state)));
+  w_.levelLabel->setToolTip(grade);
+  w_.levelLabel->setAccessibleDescription(grade);
 }
 
 void PuzzleDisplay::ShowLevel(int fixedCount) {
@@ -86,8 +92,11 @@ void PuzzleDisplay::ShowCurrent() {
 void PuzzleDisplay::ShowNoPuzzle() {
   ctx_.state.PuzzleCount = 0;
   DrawEmptyGrid();
-  for (QLabel* label : {w_.fileLabel, w_.numberLabel, w_.levelLabel}) label->clear();
-  w_.fileLabel->setToolTip(QString());
+  for (QLabel* label : {w_.fileLabel, w_.numberLabel, w_.levelLabel}) {
+    label->clear();
+    label->setToolTip(QString());
+  }
+  w_.levelLabel->setAccessibleDescription(QString());
   SetStatus(QStringLiteral("Click Create for a new puzzle ..."));
   PuzzleChanged();
 }

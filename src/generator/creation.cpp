@@ -91,7 +91,9 @@ CreateStatus CreateUntilVerified(CreationContext& ctx, const FixedCells& fixed, 
     Status(ctx, "Verifying ...");
     const VerifyResult verdict = VerifyPuzzle(ctx.puzzle, ctx.solver, ctx.host);
     if (ctx.control.Cancelled()) return CreateStatus::Cancelled;
-    if (verdict == VerifyResult::Verified) return CreateStatus::Created;
+    if (verdict != VerifyResult::Verified) continue;
+    if (!ctx.hooks.keep || ctx.hooks.keep(ctx.puzzle)) return CreateStatus::Created;
+    ++result.rejected;
   }
 }
 
@@ -198,6 +200,7 @@ BatchResult CreatePuzzleBatch(CreationContext& ctx, const Grid<int>& pattern, in
     const CreateResult one = CreatePatternPuzzle(ctx, pattern, i);
     batch.attempts += one.attempts;
     batch.gaveUp += one.gaveUp;
+    batch.rejected += one.rejected;
     batch.status = one.status;
     if (!one.ok()) break;
     if (!WritePuzzle(ctx.puzzle, outFile, WriteMode::Append)) {

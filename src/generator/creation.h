@@ -71,6 +71,10 @@ struct CreationHooks {
   std::function<bool(const std::string& fileName, std::int32_t n)> read;
   // A batch appended its i-th puzzle to the output file.
   std::function<void(int i)> appended;
+  // Whether a verified puzzle (the current one) is kept, as a grade chooses;
+  // a puzzle not kept counts as rejected and the creation goes on. Without
+  // it every verified puzzle is kept.
+  std::function<bool(const PuzzleState&)> keep;
 };
 
 struct CreationContext {
@@ -90,6 +94,7 @@ struct CreateResult {
   CreateStatus status = CreateStatus::Created;
   int attempts = 0;  // grids made or given up, verified or not
   int gaveUp = 0;    // attempts whose MakeSolution gave up
+  int rejected = 0;  // verified puzzles the keep hook turned down
   bool tooManyGiveUps = false;  // cancelled after kGiveUpsInARowLimit give-ups in a row
   bool ok() const { return status == CreateStatus::Created; }
 };
@@ -114,6 +119,7 @@ struct BatchResult {
   std::int32_t total = 0;   // lines of the output file afterwards
   int attempts = 0;
   int gaveUp = 0;
+  int rejected = 0;
 };
 
 // Batch creation: n puzzles with the drawn pattern, each verified and then

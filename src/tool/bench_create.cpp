@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include <thread>
 
 #include "generator/patterns.h"
+#include "hint/grade.h"
 #include "hint/rating.h"
 #include "model/puzzle_file.h"
 #include "tool/arguments.h"
@@ -89,6 +91,32 @@ QqwingRun RunQqwing(int count) {
 
 double PerSecond(long long n, double seconds) { return seconds > 0 ? static_cast<double>(n) / seconds : 0; }
 
+// Per level and grade: puzzles of that grade per second on one job and on
+// all cores. Combinations that take minutes per puzzle (GradeIsRare) are
+// named, not run.
+void BenchGrades(const BenchCreateOptions& opt, int cores, std::ostream& out) {
+  const long long count = std::max(1LL, opt.count / 40);
+  out << "by grade: " << count << " puzzles per level and grade on one core, " << count * cores << " on " << cores
+      << (cores == 1 ? " core\n" : " cores\n");
+  out << std::left << std::setw(10) << "level" << std::setw(10) << "grade" << std::right << std::setw(20)
+      << "puzzles/s(1 core)" << std::setw(21) << "puzzles/s(" + std::to_string(cores) + " cores)" << '\n';
+  for (int level = 0; level < static_cast<int>(kCreateLevels.size()); ++level)
+    for (const GradeInfo& info : kGrades) {
+      CreationRequest request;
+      request.levelIndex = level;
+      request.grade = info.grade;
+      out << std::left << std::setw(10) << request.Name() << std::setw(10) << info.name << std::right;
+      if (GradeIsRare(info.grade, request.FixedCount())) {
+        out << std::setw(41) << "rare: minutes per puzzle" << '\n';
+        continue;
+      }
+      const RunSummary one = RunJobs(request, count, 1, opt.seed, nullptr, nullptr, 0.2);
+      const RunSummary all = RunJobs(request, count * cores, cores, opt.seed, nullptr, nullptr, 0.2);
+      out << std::fixed << std::setprecision(1) << std::setw(20) << PerSecond(one.total.puzzles, one.seconds)
+          << std::setw(21) << PerSecond(all.total.puzzles, all.seconds) << '\n';
+    }
+}
+
 }  // namespace
 
 // Per level: one run of `count` puzzles on one engine, then count per core on
@@ -124,6 +152,8 @@ int BenchCreate(const Args& args, std::ostream& out, std::ostream& err) {
         << std::setw(17) << Median(t.puzzleMs) << std::setprecision(1) << std::setw(20)
         << PerSecond(t.puzzles, one.seconds) << std::setw(21) << allRate << '\n';
   }
+
+  BenchGrades(opt, cores, out);
 
   constexpr int kQqwingCount = 200;
   const QqwingRun q = RunQqwing(kQqwingCount);

@@ -18,6 +18,7 @@
 #include "generator/creation.h"
 #include "generator/generator.h"
 #include "generator/patterns.h"
+#include "hint/grade.h"
 #include "model/line_reader.h"
 #include "model/posix_file.h"
 #include "model/puzzle_file.h"
@@ -63,7 +64,7 @@ struct CreateOptions {
   bool havePattern = false;   // one of the two was given
   long long count = 0;     // --count: puzzles to create
   std::string outFile;     // --out: file the lines are appended to; "" = standard output
-  std::uint64_t seed = 0;  // --seed: job j draws from seed + j
+  std::uint64_t seed = 0;  // --seed: job j draws from the seed's stream jumped j times
   bool seeded = false;     // --seed was given; otherwise the clock seeds
   int jobs = 1;            // --jobs: engines running side by side
 };
@@ -76,7 +77,7 @@ bool ParseCreateOptions(const Args& args, CreateOptions& opt, std::string& why) 
   for (std::size_t i = 0; i < args.size(); i += 2) {
     const std::string& name = args[i];
     const bool known = name == "--level" || name == "--fixed" || name == "--count" || name == "--out" ||
-                       name == "--seed" || name == "--jobs";
+                       name == "--seed" || name == "--jobs" || name == "--grade";
     if (!known) {
       why = "unknown option \"" + name + "\"";
       return false;
@@ -112,6 +113,12 @@ bool ParseCreateOptions(const Args& args, CreateOptions& opt, std::string& why) 
         return false;
       }
       opt.outFile = value;
+    } else if (name == "--grade") {
+      opt.request.grade = GradeNamed(value);
+      if (!opt.request.grade) {
+        why = "--grade must be gentle, moderate, tough or fiendish";
+        return false;
+      }
     } else if (name == "--seed") {
       if (!ParseNumberArgument(name, value, 0, UINT64_MAX, v, why)) return false;
       opt.seed = v;
@@ -243,7 +250,7 @@ int CreateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string target = opt.outFile.empty() ? "standard output" : opt.outFile;
   LineSink sink(out, opt.outFile);
   if (!sink.IsOpen() || sink.Failed()) return WriteFailure(target, sink.Error(), err);
-  const std::string what = std::to_string(opt.count) + " (" + opt.request.Name() + ")";
+  const std::string what = std::to_string(opt.count) + " (" + opt.request.Description() + ")";
   const bool terminal = isatty(STDERR_FILENO) == 1;
   int ticks = 0;
   const auto progress = [&](long long done, double seconds) {
@@ -265,8 +272,9 @@ int CreateCommand(const Args& args, std::ostream& out, std::ostream& err) {
   err << (terminal ? "\r" : "") << "created " << t.puzzles << " of " << what << " in " << Fixed(run.seconds, 2)
       << " s, " << Fixed(rate, 1) << " puzzles/s, "
       << Fixed(t.puzzles ? static_cast<double>(t.attempts) / static_cast<double>(t.puzzles) : 0, 2)
-      << " attempts per puzzle, " << t.gaveUp << " grids given up, seed " << opt.seed << ", " << opt.jobs
-      << " jobs\n";
+      << " attempts per puzzle, " << t.gaveUp << " grids given up, "
+      << (opt.request.grade ? std::to_string(t.rejected) + " puzzles of other grades passed over, " : "") << "seed "
+      << opt.seed << ", " << opt.jobs << " jobs\n";
   if (sink.Failed()) return WriteFailure(target, sink.Error(), err);
   if (t.tooManyGiveUps) {
     err << "error: creation stopped: " << kGiveUpsInARowLimit << " grids in a row were given up\n";
@@ -280,7 +288,9 @@ int CreateCommand(const Args& args, std::ostream& out, std::ostream& err) {
 std::vector<Command> GeneratorCommands() {
   return {
       {"seedgrid", "P1 P2 P3 P4 P5 P6 P7 P8 P9", SeedGridCommand},
-      {"create", "(--level very-easy|easy|hard | --fixed \"r,c r,c ...\") --count N [--out FILE] [--seed S] [--jobs J]",
+      {"create",
+       "(--level very-easy|easy|hard | --fixed \"r,c r,c ...\") --count N [--grade G] [--out FILE] [--seed S] "
+       "[--jobs J]",
        CreateCommand},
   };
 }

@@ -2,12 +2,14 @@
 #include <algorithm>
 #include <chrono>
 #include <iomanip>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "generator/patterns.h"
+#include "hint/grade.h"
 #include "hint/rating.h"
 #include "model/line_reader.h"
 #include "model/puzzle_file.h"
@@ -77,15 +79,43 @@ bool ParseFileAndFlags(const Args& args, std::size_t first, const std::vector<st
   return false;
 }
 
-// rate FILE [--sort]: "N LEVEL STEP COUNT", "N unsolved STEP COUNT" or
-// "N error: REASON" per line; with --sort the puzzle lines themselves (their
-// 81 cells), easiest first, ties and unrated lines (last) in file order.
-int Rate(const Args& args, std::ostream& out, std::ostream& err) {
+// Takes "--grade G" out of the arguments; false with the reason in `why`
+// when it is wrong.
+bool TakeGrade(Args& args, std::optional<Grade>& grade, std::string& why) {
+  const auto at = std::find(args.begin(), args.end(), "--grade");
+  if (at == args.end()) return true;
+  if (at + 1 == args.end()) {
+    why = "--grade needs a value";
+    return false;
+  }
+  grade = GradeNamed(*(at + 1));
+  if (!grade) {
+    why = "--grade must be gentle, moderate, tough or fiendish";
+    return false;
+  }
+  args.erase(at, at + 2);
+  return true;
+}
+
+// rate FILE [--sort] [--grade G]: "N LEVEL STEP COUNT", "N unsolved STEP
+// COUNT" or "N error: REASON" per line; with --sort or --grade the puzzle
+// lines themselves (their 81 cells), with --grade only those of that grade,
+// with --sort easiest first, ties and unrated lines (last) in file order.
+int Rate(const Args& given, std::ostream& out, std::ostream& err) {
+  Args args = given;
   bool sort = false;
+  std::optional<Grade> grade;
   std::string file, why;
-  if (!ParseFileAndFlags(args, 0, {{"--sort", &sort}}, file, why)) return ArgumentError("rate", why, err);
+  if (!TakeGrade(args, grade, why) || !ParseFileAndFlags(args, 0, {{"--sort", &sort}}, file, why))
+    return ArgumentError("rate", why, err);
   std::vector<RatedLine> lines;
   if (!ReadRated(file, lines, err)) return kExitInput;
+  if (grade)
+    std::erase_if(lines, [&grade](const RatedLine& l) { return !l.error.empty() || GradeOf(l.rating) != grade; });
+  if (grade && !sort) {
+    for (const RatedLine& l : lines) out << l.line << '\n';
+    return kExitOk;
+  }
   if (sort) {
     std::stable_sort(lines.begin(), lines.end(), [](const RatedLine& a, const RatedLine& b) {
       if (a.error.empty() != b.error.empty()) return a.error.empty();
@@ -154,7 +184,7 @@ int Bench(const Args& args, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-std::vector<Command> HintCommands() { return {{"rate", "FILE [--sort]", Rate}}; }
+std::vector<Command> HintCommands() { return {{"rate", "FILE [--sort] [--grade G]", Rate}}; }
 
 std::vector<BenchCommand> HintBenches() { return {{"hint", "FILE", Bench}}; }
 

@@ -28,10 +28,15 @@ int CreationRequest::FixedCount() const {
   return levelIndex >= 0 ? FixedCountOfLevel(levelIndex) : PatternCount(pattern);
 }
 
+std::string CreationRequest::Description() const {
+  return grade ? std::string(InfoOf(*grade).name) + " " + Name() : std::string(Name());
+}
+
 void JobStats::Add(const JobStats& other) {
   puzzles += other.puzzles;
   attempts += other.attempts;
   gaveUp += other.gaveUp;
+  rejected += other.rejected;
   tooManyGiveUps = tooManyGiveUps || other.tooManyGiveUps;
   puzzleMs.insert(puzzleMs.end(), other.puzzleMs.begin(), other.puzzleMs.end());
 }
@@ -45,7 +50,10 @@ namespace {
 class Job {
  public:
   Job(const CreationRequest& request, const PseudoRandom& source, long long share)
-      : request_(request), random_(source), share_(share) {}
+      : request_(request), random_(source), share_(share) {
+    if (request.grade)
+      ctx_.hooks.keep = [grade = *request.grade](const PuzzleState& p) { return GradeOf(RatePuzzle(p)) == grade; };
+  }
   Job(const Job&) = delete;
   Job& operator=(const Job&) = delete;
 
@@ -62,6 +70,7 @@ class Job {
     if (request_.keepTimes) stats_.puzzleMs.push_back(SecondsSince(start) * 1000);
     stats_.attempts += r.attempts;
     stats_.gaveUp += r.gaveUp;
+    stats_.rejected += r.rejected;
     stats_.tooManyGiveUps = stats_.tooManyGiveUps || r.tooManyGiveUps;
     if (!r.ok()) return std::nullopt;
     return PuzzleLineOf(puzzle_);

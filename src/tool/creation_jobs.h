@@ -6,9 +6,11 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "hint/grade.h"
 #include "model/puzzle_state.h"
 
 namespace kalvero::tool {
@@ -22,14 +24,20 @@ struct CreationRequest {
   // the same whatever the count.
   bool keepTimes = false;
 
+  // Only puzzles of this grade are kept, when set.
+  std::optional<Grade> grade;
+
   int FixedCount() const;
   const char* Name() const { return LevelName(FixedCount()); }
+  // "Hard", or "Tough Hard" with a grade.
+  std::string Description() const;
 };
 
 struct JobStats {
   long long puzzles = 0;
   long long attempts = 0;         // grids made, verified or not
   long long gaveUp = 0;           // attempts whose grid was given up
+  long long rejected = 0;         // verified puzzles of another grade than the one asked for
   std::vector<double> puzzleMs;   // time of every puzzle in milliseconds, when kept
   bool tooManyGiveUps = false;    // a creation ended after too many grids given up in a row
 

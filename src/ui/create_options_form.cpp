@@ -1,5 +1,6 @@
 #include "ui/create_options_form.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -94,6 +95,7 @@ CreateOptionsForm::CreateOptionsForm(RandomSource& random, QWidget* parent) : QD
   auto* right = new QVBoxLayout;
   right->addWidget(MakePatternFrame());
   right->addWidget(MakeCountFrame());
+  right->addWidget(MakeGradeFrame());
   right->addStretch(1);
   auto* top = new QHBoxLayout;
   top->addWidget(MakeGridFrame());
@@ -157,6 +159,24 @@ QWidget* CreateOptionsForm::MakeCountFrame() {
   return frame;
 }
 
+QWidget* CreateOptionsForm::MakeGradeFrame() {
+  auto* frame = new QGroupBox(QStringLiteral("Grade"), this);
+  grade_ = new QComboBox(frame);
+  grade_->setObjectName(QStringLiteral("cboGrade"));
+  grade_->setAccessibleName(QStringLiteral("Grade"));
+  grade_->addItem(QStringLiteral("Any"));
+  for (const GradeInfo& info : kGrades) grade_->addItem(QLatin1String(info.name));
+  gradeNote_ = new QLabel(frame);
+  gradeNote_->setObjectName(QStringLiteral("lblGradeNote"));
+  gradeNote_->setWordWrap(true);
+  gradeNote_->hide();
+  connect(grade_, &QComboBox::currentIndexChanged, this, [this] { UpdateGradeNote(); });
+  auto* layout = new QVBoxLayout(frame);
+  layout->addWidget(grade_);
+  layout->addWidget(gradeNote_);
+  return frame;
+}
+
 QWidget* CreateOptionsForm::MakeFileFrame() {
   auto* frame = new QGroupBox(QStringLiteral("Puzzle Output File"), this);
   outputFile_ = MakeField("Text1", "Puzzle output file", frame);
@@ -197,6 +217,31 @@ void CreateOptionsForm::Prepare(const QString& defaultOutputFile, const QString&
 QString CreateOptionsForm::OutputFile() const { return outputFile_->text(); }
 QString CreateOptionsForm::PuzzleCountText() const { return puzzleCount_->text(); }
 
+std::optional<Grade> CreateOptionsForm::ChosenGrade() const {
+  const int index = grade_->currentIndex();
+  if (index < 1) return std::nullopt;
+  return kGrades[static_cast<std::size_t>(index - 1)].grade;
+}
+
+void CreateOptionsForm::SetGrade(std::optional<Grade> grade) {
+  grade_->setCurrentIndex(grade ? static_cast<int>(*grade) + 1 : 0);
+}
+
+void CreateOptionsForm::PatternChanged() {
+  grid_->update();
+  UpdateGradeNote();
+}
+
+// A grade that is very rare with the pattern's number of given cells is
+// said at once, not left to a long wait.
+void CreateOptionsForm::UpdateGradeNote() {
+  const std::optional<Grade> grade = ChosenGrade();
+  const int fixed = PatternCount(flags_);
+  const bool rare = grade && fixed > 0 && GradeIsRare(*grade, fixed);
+  gradeNote_->setText(rare ? QString::fromStdString(RareGradeText(*grade, fixed)) : QString());
+  gradeNote_->setVisible(rare);
+}
+
 int CreateOptionsForm::Message(const QString& text) { return MsgboxA(this, text, kMsgError); }
 
 bool CreateOptionsForm::Chosen(PatternOption option) const {
@@ -205,13 +250,13 @@ bool CreateOptionsForm::Chosen(PatternOption option) const {
 
 void CreateOptionsForm::ClearGrid() {
   flags_ = {};
-  grid_->update();
+  PatternChanged();
 }
 
 void CreateOptionsForm::ToggleCell(int row, int column) {
   if (row < 1 || row > 9 || column < 1 || column > 9) return;
   flags_[row][column] = flags_[row][column] == 1 ? 0 : 1;
-  grid_->update();
+  PatternChanged();
 }
 
 void CreateOptionsForm::SelectOption(PatternOption option) {
@@ -234,7 +279,7 @@ void CreateOptionsForm::SetPattern() {
     for (std::size_t i = 0; i < kCreateLevels.size(); ++i)
       if (Chosen(static_cast<PatternOption>(i))) SetPresetPattern(flags_, kCreateLevels[i].fixedCount);
   }
-  grid_->update();
+  PatternChanged();
 }
 
 void CreateOptionsForm::ChooseOutputFile() {

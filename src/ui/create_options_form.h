@@ -1,16 +1,21 @@
 #pragma once
 // Form3, "Kalvero Create Options": the pattern of fixed cells for a batch,
 // drawn on a 9 x 9 grid of 200-twip cells (click to toggle, level presets or
-// a random set), the number of puzzles and the output file. "Create" accepts
-// the dialog; "Exit" and the close box reject it.
+// a random set), the number of puzzles, the grade the puzzles must have and
+// the output file. "Create" accepts the dialog; "Exit" and the close box
+// reject it.
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
+#include "hint/grade.h"
 #include "model/colour.h"
 #include "model/puzzle_state.h"
 
+class QComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -73,6 +78,9 @@ class CreateOptionsForm : public QDialog {
   // True when the window was left with "Create" and its checks passed.
   bool Accepted() const { return result() == QDialog::Accepted; }
   const Grid<int>& Pattern() const { return flags_; }
+  // The grade the created puzzles must have; none for any grade.
+  std::optional<Grade> ChosenGrade() const;
+  void SetGrade(std::optional<Grade> grade);
   QString OutputFile() const;
   QString PuzzleCountText() const;
 
@@ -89,7 +97,10 @@ class CreateOptionsForm : public QDialog {
   QWidget* MakeGridFrame();
   QWidget* MakePatternFrame();
   QWidget* MakeCountFrame();
+  QWidget* MakeGradeFrame();
   QWidget* MakeFileFrame();
+  void PatternChanged();
+  void UpdateGradeNote();
   // A button of the window, its mouse-up connected to `action`.
   BoxControl* MakeButton(const char* caption, const char* objectName, QWidget* parent, void (CreateOptionsForm::*action)());
   int Message(const QString& text);
@@ -104,6 +115,8 @@ class CreateOptionsForm : public QDialog {
   QLineEdit* puzzleCount_ = nullptr;
   QLineEdit* outputFile_ = nullptr;
   FNDialog* outputChooser_ = nullptr;
+  QComboBox* grade_ = nullptr;
+  QLabel* gradeNote_ = nullptr;           // says when the grade is very rare with the pattern
   std::vector<BoxControl*> buttons_;      // every button, for the control colour
 };
 

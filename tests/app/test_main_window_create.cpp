@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "app/main_window.h"
+#include "app/user_settings.h"
 #include "app_folder.h"
 #include "window_probe.h"
 #include "message_answerer.h"
@@ -109,6 +110,40 @@ class MainWindowCreateTest : public QObject {
     QCOMPARE(s.folder.Read("temporarypuzzlefile.txt"), QByteArray::fromStdString(state.PuzzleLine) + "\r\n");
   }
 
+  // The grade chosen in the create-options window is kept in the per-user
+  // settings, not in kalvero.cfg, comes back in the window, applies to the
+  // Create menu and shows in the level label's tooltip.
+  void gradeIsKeptAndApplied() {
+    Started s;
+    s.window.show();
+    const auto saved = [&s] {
+      Action(s.window, "mnuoptsave")->trigger();
+      return s.folder.Read("kalvero.cfg");
+    };
+    const QByteArray config = saved();
+    QString shown;
+    const auto openOptions = [&](int chooseIndex) {
+      QTimer::singleShot(0, &s.window, [&, chooseIndex] {
+        auto* grade = s.window.findChild<CreateOptionsForm*>()->findChild<QComboBox*>(QStringLiteral("cboGrade"));
+        shown = grade->currentText();
+        if (chooseIndex >= 0) grade->setCurrentIndex(chooseIndex);
+        s.window.findChild<CreateOptionsForm*>()->ExitWindow();
+      });
+      Click(s.window, "cmdcreate", Qt::RightButton);
+    };
+    openOptions(1 + static_cast<int>(Grade::Tough));
+    QCOMPARE(shown, QStringLiteral("Any"));
+    QCOMPARE(UserSettings(s.folder.path("kalvero.ini")).CreationGrade(), std::optional<Grade>(Grade::Tough));
+    openOptions(-1);
+    QCOMPARE(shown, QStringLiteral("Tough"));
+    QCOMPARE(saved(), config);
+
+    Action(s.window, "mnucreatex_2")->trigger();
+    QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Puzzle created (Hard)"));
+    QCOMPARE(GradeOf(RatePuzzle(s.window.Context().state)), std::optional<Grade>(Grade::Tough));
+    QVERIFY(s.window.findChild<QLabel*>(QStringLiteral("lbllevel"))->toolTip().startsWith(QStringLiteral("Tough: ")));
+  }
+
   // A folder where the temporary file goes is reported and nothing aborts;
   // the puzzle shown before stays.
   void temporaryFileIsAFolder() {
@@ -132,12 +167,20 @@ class MainWindowCreateTest : public QObject {
   }
 
   // A second creation and the navigation buttons used from a yield of the
-  // first are refused, and Escape cancels the running one: the puzzle shown
-  // before comes back.
+  // first are refused, and Escape cancels the running one, graded or not:
+  // the puzzle shown before comes back and the temporary file is as it was.
+  void escapeCancelsAndSecondCreateIsRefused_data() {
+    QTest::addColumn<bool>("graded");
+    QTest::newRow("any grade") << false;
+    QTest::newRow("Fiendish") << true;
+  }
   void escapeCancelsAndSecondCreateIsRefused() {
+    QFETCH(bool, graded);
     Started s;
+    if (graded) QVERIFY(UserSettings(s.folder.path("kalvero.ini")).SetCreationGrade(Grade::Fiendish));
     s.window.show();
     const std::string before = s.window.Context().state.PuzzleLine;
+    const QByteArray temporary = s.folder.Read("temporarypuzzlefile.txt");
     int nested = 0;
     QTimer poke;
     poke.setInterval(0);
@@ -161,6 +204,7 @@ class MainWindowCreateTest : public QObject {
     QCOMPARE(LabelText(s.window, "lblstatus"), QStringLiteral("Creation cancelled"));
     QCOMPARE(s.window.Context().state.PuzzleLine, before);
     QCOMPARE(LabelText(s.window, "lblpuznum"), s.folder.NumberLabel(1));
+    QCOMPARE(s.folder.Read("temporarypuzzlefile.txt"), temporary);
   }
 
   // Batches from the create-options window into "newpuzmulti.txt": the

@@ -6,6 +6,7 @@
 
 #include "generator/patterns.h"
 #include "generator_support.h"
+#include "hint/grade.h"
 #include "temp_dir.h"
 
 using namespace kalvero;
@@ -160,6 +161,29 @@ class CreationTest : public QObject {
     QCOMPARE(r.gaveUp, 0);
     QVERIFY(e.host.messages.empty());
     QCOMPARE(e.solver.PlacementLimit, stored);
+  }
+
+  // A grade keeps only puzzles that rate to it; the others are counted as
+  // passed over, and the kept one is the current puzzle.
+  void keepsOnlyTheGrade_data() {
+    QTest::addColumn<int>("fixedCount");
+    QTest::addColumn<int>("grade");
+    QTest::newRow("Gentle, 9 givens") << 9 << static_cast<int>(Grade::Gentle);
+    QTest::newRow("Moderate, 3 givens") << 3 << static_cast<int>(Grade::Moderate);
+    QTest::newRow("Tough, 3 givens") << 3 << static_cast<int>(Grade::Tough);
+  }
+  void keepsOnlyTheGrade() {
+    QFETCH(int, fixedCount);
+    QFETCH(int, grade);
+    for (const std::uint64_t seed : {1u, 2u}) {
+      Engine e(seed);
+      CreationContext ctx = e.Creation("");
+      ctx.hooks.keep = [grade](const PuzzleState& p) { return GradeOf(RatePuzzle(p)) == static_cast<Grade>(grade); };
+      const CreateResult r = CreateLevelPuzzle(ctx, fixedCount);
+      QVERIFY(r.ok());
+      QCOMPARE(GradeOf(RatePuzzle(e.puzzle)), std::optional<Grade>(static_cast<Grade>(grade)));
+      if (static_cast<Grade>(grade) == Grade::Tough) QVERIFY(r.rejected > 0);
+    }
   }
 
   // Every grid is given up: the creation ends by itself after twenty in a

@@ -110,6 +110,20 @@ class ToolGeneratorTest : public QObject {
     QCOMPARE(Tool(args).out, r.out);
   }
 
+  // A graded collection: `create --grade` writes only puzzles of the grade,
+  // which `rate --grade` then picks out again (and no others).
+  void gradedCollection() {
+    TempDir dir;
+    const QString file = QString::fromStdString(dir.Path("tough.txt"));
+    const Run made = Tool({"create", "--level", "hard", "--grade", "tough", "--count", "2", "--seed", "4", "--out", file});
+    QCOMPARE(made.exitCode, 0);
+    QVERIFY2(made.err.contains("(Tough Hard)") && made.err.contains("puzzles of other grades passed over"),
+             made.err.constData());
+    const QByteArray lines = TempDir::Read(file.toStdString()).replace("\r", "");
+    QCOMPARE(Tool({"rate", file, "--grade", "tough"}).out, lines);
+    QCOMPARE(Tool({"rate", "--grade", "gentle", file}).out, QByteArray());
+  }
+
   // Appending to a file whose last line has no line end: that line is ended,
   // then whole CR LF lines follow, with the drawn pattern's letters.
   void createFixedCellsIntoAFile() {
@@ -147,6 +161,11 @@ class ToolGeneratorTest : public QObject {
                                          << QByteArray("kalvero-tool: --count is missing");
     QTest::newRow("create unknown level") << QStringList{"create", "--level", "medium", "--count", "1"} << 2
                                          << QByteArray("kalvero-tool: --level must be very-easy, easy or hard");
+    QTest::newRow("create unknown grade") << QStringList{"create", "--level", "hard", "--count", "1", "--grade", "hard"}
+                                         << 2
+                                         << QByteArray("kalvero-tool: --grade must be gentle, moderate, tough or fiendish");
+    QTest::newRow("rate grade without value") << QStringList{"rate", "x.txt", "--grade"} << 2
+                                             << QByteArray("kalvero-tool: --grade needs a value");
     QTest::newRow("create level and cells")
         << QStringList{"create", "--level", "hard", "--fixed", "1,1", "--count", "1"} << 2
         << QByteArray("kalvero-tool: --fixed: give one --level or one --fixed");

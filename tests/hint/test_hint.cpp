@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "hint/grade.h"
 #include "hint/hint.h"
 #include "hint/rating.h"
 #include "model/line_reader.h"
@@ -137,6 +138,36 @@ class HintTest : public QObject {
     QCOMPARE(QString::fromStdString(h.text), text);
     QCOMPARE(static_cast<int>(h.kind), kind);
     QCOMPARE(static_cast<int>(h.removals.size()) + (h.digit != 0 ? 1 : 0), changed);
+  }
+
+  // The grade cuts the ladder where the grades table says, and names the
+  // hardest step.
+  void grades_data() {
+    QTest::addColumn<int>("hardest");
+    QTest::addColumn<bool>("solved");
+    QTest::addColumn<QString>("description");
+    const auto row = [](const char* name, StepKind kind, bool solved, const char* text) {
+      QTest::newRow(name) << static_cast<int>(kind) << solved << QString::fromLatin1(text);
+    };
+    row("singles", StepKind::HiddenSingle, true, "Gentle: needs only singles");
+    row("sum areas", StepKind::SumArea, true, "Gentle: needs the sum areas");
+    row("naked pair", StepKind::NakedPair, true, "Moderate: needs a naked pair");
+    row("line-box", StepKind::LineBox, true, "Moderate: needs a line-box reduction");
+    row("locked candidates", StepKind::LockedCandidates, true, "Tough: needs locked candidates");
+    row("naked triple", StepKind::NakedTriple, true, "Tough: needs a naked triple");
+    row("hidden triple", StepKind::HiddenTriple, true, "Fiendish: needs a hidden triple");
+    row("unsolved", StepKind::SumArea, false, "Fiendish: needs more than the hints know");
+  }
+  void grades() {
+    QFETCH(int, hardest);
+    QFETCH(bool, solved);
+    QFETCH(QString, description);
+    Rating rating;
+    rating.solved = solved;
+    rating.hardest = static_cast<StepKind>(hardest);
+    QCOMPARE(QString::fromStdString(GradeDescription(rating)), description);
+    rating.agrees = false;
+    QCOMPARE(GradeOf(rating), std::nullopt);
   }
 
   // Every shipped puzzle and a few hundred created ones, solved from their
