@@ -51,7 +51,9 @@ QString CreationController::GradedStatus(Grade grade) const {
   QString text = QStringLiteral("Creating a %1 %2 puzzle \u2026 %3 tried")
                      .arg(QLatin1String(InfoOf(grade).name), QLatin1String(LevelName(fixed)))
                      .arg(tried_);
-  if (GradeIsRare(grade, fixed)) text += QStringLiteral("; ") + QStr(RareGradeText(grade, fixed));
+  // The status label has room for three short lines: the full note is in
+  // the create-options window.
+  if (GradeIsRare(grade, fixed)) text += QStringLiteral(" (very rare: may take minutes)");
   return text;
 }
 

@@ -65,8 +65,8 @@ class CreationController : public QObject {
   void RunCreation(const std::function<CreationReport()>& body);
   // The context of a creation keeping only puzzles of `grade`, when set.
   CreationContext MakeCreationContext(std::optional<Grade> grade);
-  // "Creating a Tough Hard puzzle … 312 tried", with a note when the grade
-  // is very rare at the level.
+  // "Creating a Tough Hard puzzle … 312 tried", with a short note when the
+  // grade is very rare at the level.
   QString GradedStatus(Grade grade) const;
   CreateOptionsForm* CreateOptions();
   // After a cancelled or failed creation: the puzzle shown before, or the

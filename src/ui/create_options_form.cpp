@@ -104,8 +104,14 @@ CreateOptionsForm::CreateOptionsForm(RandomSource& random, QWidget* parent) : QD
   buttons->addStretch(1);
   buttons->addWidget(MakeButton("Create", "BoxControl2", this, &CreateOptionsForm::AcceptOptions));
   buttons->addWidget(MakeButton("Exit", "BoxControl3", this, &CreateOptionsForm::ExitWindow));
+  // The note on a very rare grade spans the window, under the grid.
+  gradeNote_ = new QLabel(this);
+  gradeNote_->setObjectName(QStringLiteral("lblGradeNote"));
+  gradeNote_->setWordWrap(true);
+  gradeNote_->hide();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addWidget(gradeNote_);
   layout->addWidget(MakeFileFrame());
   layout->addLayout(buttons);
 
@@ -166,14 +172,8 @@ QWidget* CreateOptionsForm::MakeGradeFrame() {
   grade_->setAccessibleName(QStringLiteral("Grade"));
   grade_->addItem(QStringLiteral("Any"));
   for (const GradeInfo& info : kGrades) grade_->addItem(QLatin1String(info.name));
-  gradeNote_ = new QLabel(frame);
-  gradeNote_->setObjectName(QStringLiteral("lblGradeNote"));
-  gradeNote_->setWordWrap(true);
-  gradeNote_->hide();
   connect(grade_, &QComboBox::currentIndexChanged, this, [this] { UpdateGradeNote(); });
-  auto* layout = new QVBoxLayout(frame);
-  layout->addWidget(grade_);
-  layout->addWidget(gradeNote_);
+  (new QVBoxLayout(frame))->addWidget(grade_);
   return frame;
 }
 
@@ -239,7 +239,13 @@ void CreateOptionsForm::UpdateGradeNote() {
   const int fixed = PatternCount(flags_);
   const bool rare = grade && fixed > 0 && GradeIsRare(*grade, fixed);
   gradeNote_->setText(rare ? QString::fromStdString(RareGradeText(*grade, fixed)) : QString());
+  if (gradeNote_->isVisibleTo(this) == rare) return;
   gradeNote_->setVisible(rare);
+  // Grow (or shrink back) rather than squeeze the frames above.
+  if (isVisible()) {
+    layout()->activate();
+    resize(width(), sizeHint().height());
+  }
 }
 
 int CreateOptionsForm::Message(const QString& text) { return MsgboxA(this, text, kMsgError); }
