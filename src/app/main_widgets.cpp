@@ -7,6 +7,7 @@
 #include "app/client_area.h"
 #include "generator/patterns.h"
 #include "ui/box_control.h"
+#include "ui/fitted_label.h"
 #include "ui/button_pictures.h"
 #include "view/board_view.h"
 
@@ -42,8 +43,9 @@ constexpr int kButtonHeight = 320;
 constexpr int kLabelTop = 6815;
 constexpr int kLabelHeight = 400;
 
-QLabel* MakeLabel(const char* objectName, ClientArea* client, const TwipRect& rect, double fontPoints = 8.0) {
-  auto* label = new QLabel(client);
+template <typename Label = QLabel, typename... Args>
+Label* MakeLabel(const char* objectName, ClientArea* client, const TwipRect& rect, double fontPoints, Args... args) {
+  auto* label = new Label(args..., client);
   label->setObjectName(QLatin1String(objectName));
   label->setAutoFillBackground(true);
   client->Place(label, rect, fontPoints);
@@ -82,10 +84,13 @@ MainWidgets BuildMainWidgets() {
   w.board = new BoardView(w.client);
   w.client->Place(w.board, {30, 360, w.board->Geometry().SurfaceSize, w.board->Geometry().SurfaceSize}, 0);
 
-  w.fileLabel = MakeLabel("lblfile", w.client, {30, kLabelTop, 2150, kLabelHeight});
-  w.numberLabel = MakeLabel("lblpuznum", w.client, {2200, kLabelTop, 1250, kLabelHeight});
-  w.levelLabel = MakeLabel("lbllevel", w.client, {3470, kLabelTop, 850, kLabelHeight});
-  w.statusLabel = MakeLabel("lblstatus", w.client, {4340, kLabelTop - 20, 2140, kLabelHeight + 20}, 7.5);
+  using Telling = FittedLabel::Telling;
+  w.fileLabel = MakeLabel<FittedLabel>("lblfile", w.client, {30, kLabelTop, 2150, kLabelHeight}, 8.0, Telling::Nothing);
+  w.numberLabel = MakeLabel<FittedLabel>("lblpuznum", w.client, {2200, kLabelTop, 1250, kLabelHeight}, 8.0,
+                                         Telling::CutTextAsToolTip);
+  w.levelLabel = MakeLabel("lbllevel", w.client, {3470, kLabelTop, 850, kLabelHeight}, 8.0);
+  w.statusLabel = MakeLabel<FittedLabel>("lblstatus", w.client, {4340, kLabelTop - 20, 2140, kLabelHeight + 20}, 7.5,
+                                         Telling::WholeTextEverywhere);
   w.statusLabel->setWordWrap(true);
   return w;
 }

@@ -13,6 +13,7 @@ namespace kalvero {
 
 class BoardView;
 class BoxControl;
+class FittedLabel;
 class ClientArea;
 
 // The buttons beside the board, in the order they stand.
@@ -24,10 +25,10 @@ struct MainWidgets {
   std::array<BoxControl*, static_cast<int>(ButtonId::Count)> buttons{};
   QComboBox* levelList = nullptr;   // Combo1
   QLineEdit* pencilValue = nullptr;  // Label5
-  QLabel* fileLabel = nullptr;
-  QLabel* numberLabel = nullptr;
+  FittedLabel* fileLabel = nullptr;    // its tooltip is the file's whole name
+  FittedLabel* numberLabel = nullptr;
   QLabel* levelLabel = nullptr;
-  QLabel* statusLabel = nullptr;
+  FittedLabel* statusLabel = nullptr;  // the whole status in its tooltip and accessible description
 
   BoxControl* Button(ButtonId id) const { return buttons[static_cast<int>(id)]; }
 };

@@ -13,6 +13,7 @@
 #include "app/puzzle_display.h"
 #include "app/recent_menu.h"
 #include "app/scheme_styler.h"
+#include "ui/fitted_label.h"
 #include "ui/msg_form.h"
 #include "view/std_text.h"
 #include "model/puzzle_file.h"
@@ -40,7 +41,7 @@ void MainWindow::Start() {
 
   state.PuzzleFileName = Std(ctx_.paths.Resolve(QStr(ctx_.settings.PuzzleFileName)));
   state.PuzzleNumber = ctx_.settings.PuzzleNumber;
-  widgets_.fileLabel->clear();
+  widgets_.fileLabel->SetFullText(QString());
   widgets_.fileLabel->setToolTip(QString());
   if (!FileExists(state.PuzzleFileName)) {
     state.PuzzleFileName = Std(ctx_.paths.Resolve(QStringLiteral("puzzles.txt")));
@@ -105,7 +106,7 @@ void MainWindow::LoadConfiguration() {
     ctx_.Message(
         QStringLiteral("Settings cannot be saved ...\nNeither the program folder nor the data folder can be written"),
         kMsgWarning);
-  widgets_.fileLabel->setText(QStr(settings.PuzzleFileName));
+  widgets_.fileLabel->SetFullText(QStr(settings.PuzzleFileName));
   ShowRecentFiles(*this, settings.recent);
 }
 

@@ -8,6 +8,7 @@
 #include "app/puzzle_display.h"
 #include "app/scheme_styler.h"
 #include "output/printing.h"
+#include "ui/fitted_label.h"
 #include "ui/help_windows.h"
 #include "ui/msg_form.h"
 #include "ui/options_form.h"
@@ -30,7 +31,7 @@ OutputCommands::~OutputCommands() = default;
 void OutputCommands::PrintMenu() {
   if (creation_.Creating() || ctx_.state.PuzzleCount < 1) return;
   if (!printForm_) printForm_ = new PrntForm(printer_, &window_);
-  printForm_->Prepare(w_.fileLabel->text(), QString::fromStdString(ctx_.state.PuzzleFileName),
+  printForm_->Prepare(w_.fileLabel->FullText(), QString::fromStdString(ctx_.state.PuzzleFileName),
                       ctx_.state.PuzzleCount);
   printForm_->exec();
   ctx_.ProcessEvents();

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "ui/fitted_label.h"
 #include "ui/msg_form.h"
 #include "view/std_text.h"
 #include "hint/grade.h"
@@ -52,9 +53,9 @@ std::int32_t PuzzleDisplay::ReadNearestPuzzle(const QString& fileName, std::int3
 
 void PuzzleDisplay::ShowPuzzleLabels() {
   const PuzzleState& state = ctx_.state;
-  w_.fileLabel->setText(QStr(std::string(BaseName(state.PuzzleFileName))));
+  w_.fileLabel->SetFullText(QStr(std::string(BaseName(state.PuzzleFileName))));
   w_.fileLabel->setToolTip(QStr(state.PuzzleFileName));
-  w_.numberLabel->setText(QStringLiteral("p#") + QStr(NumberText(state.PuzzleNumber)) + QStringLiteral(" of") +
+  w_.numberLabel->SetFullText(QStringLiteral("p#") + QStr(NumberText(state.PuzzleNumber)) + QStringLiteral(" of") +
                           QStr(NumberText(state.PuzzleCount)));
   ShowLevel(state.FixedCount);
   // The grade takes a fraction of a millisecond to find, so it is found
@@ -70,7 +71,7 @@ void PuzzleDisplay::ShowLevel(int fixedCount) {
   w_.levelLabel->setText(name);
 }
 
-void PuzzleDisplay::SetStatus(const QString& text) { w_.statusLabel->setText(text); }
+void PuzzleDisplay::SetStatus(const QString& text) { w_.statusLabel->SetFullText(text); }
 
 void PuzzleDisplay::RedrawBoard() {
   kalvero::RedrawBoard(w_.board->Surface(), w_.board->Geometry(), ctx_.state, ctx_.Colours());
@@ -92,10 +93,10 @@ void PuzzleDisplay::ShowCurrent() {
 void PuzzleDisplay::ShowNoPuzzle() {
   ctx_.state.PuzzleCount = 0;
   DrawEmptyGrid();
-  for (QLabel* label : {w_.fileLabel, w_.numberLabel, w_.levelLabel}) {
-    label->clear();
-    label->setToolTip(QString());
-  }
+  for (FittedLabel* label : {w_.fileLabel, w_.numberLabel}) label->SetFullText(QString());
+  w_.fileLabel->setToolTip(QString());
+  w_.levelLabel->clear();
+  w_.levelLabel->setToolTip(QString());
   w_.levelLabel->setAccessibleDescription(QString());
   SetStatus(QStringLiteral("Click Create for a new puzzle ..."));
   PuzzleChanged();

@@ -9,6 +9,7 @@
 
 #include "app/client_area.h"
 #include "view/std_text.h"
+#include "ui/fitted_label.h"
 #include "ui/box_control.h"
 #include "ui/msg_form.h"
 #include "view/qt_colour.h"
@@ -63,7 +64,7 @@ void SchemeStyler::ApplyScheme(const std::string& name) {
   QPalette windowPalette = window_.palette();
   windowPalette.setColor(QPalette::Window, background);
   w_.client->setPalette(windowPalette);
-  for (QLabel* label : {w_.fileLabel, w_.numberLabel, w_.levelLabel, w_.statusLabel}) {
+  for (QLabel* label : std::initializer_list<QLabel*>{w_.fileLabel, w_.numberLabel, w_.levelLabel, w_.statusLabel}) {
     QPalette p = label->palette();
     p.setColor(QPalette::Window, background);
     label->setPalette(p);

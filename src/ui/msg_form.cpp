@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -84,7 +85,7 @@ MsgForm::MsgForm(QWidget* parent)
   label_->setObjectName(QStringLiteral("Label1"));
   label_->setTextFormat(Qt::PlainText);
   label_->setWordWrap(false);
-  label_->setMinimumWidth(160);
+  label_->setMinimumWidth(kLabelMinWidth);
   label_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   field_->setObjectName(QStringLiteral("Text1"));
   icons_->setObjectName(QStringLiteral("icons"));
@@ -186,8 +187,31 @@ void MsgForm::ApplyAppearance() {
   }
 }
 
+int MsgForm::WidestBox() const {
+  const QWidget* owner = parentWidget();
+  const int window = owner ? owner->window()->width() : 0;
+  const QScreen* shown = screen();
+  const int twoThirds = shown ? shown->availableGeometry().width() * 2 / 3 : 0;
+  return std::max(window, twoThirds);
+}
+
+// A text wider than the widest box wraps at word boundaries, in a label
+// narrowed by what the box is too wide; shorter texts keep their own lines.
+void MsgForm::FitText() {
+  label_->setWordWrap(false);
+  label_->setMinimumWidth(kLabelMinWidth);
+  label_->setMaximumWidth(QWIDGETSIZE_MAX);
+  layout()->activate();
+  const int unwrapped = label_->sizeHint().width();
+  const int tooWide = sizeHint().width() - WidestBox();
+  if (WidestBox() <= 0 || tooWide <= 0) return;
+  label_->setWordWrap(true);
+  label_->setFixedWidth(std::max(kLabelMinWidth, unwrapped - tooWide));
+}
+
 void MsgForm::Run() {
   ApplyAppearance();
+  FitText();
   adjustSize();
   exec();
 }

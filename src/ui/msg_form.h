@@ -72,6 +72,11 @@ class MsgForm : public QDialog {
   MsgResult DismissResult() const;
   void ApplyAppearance();
   void Run();
+  // The widest the box may be: its window or two thirds of the screen,
+  // whichever is wider.
+  int WidestBox() const;
+  void FitText();
+  static constexpr int kLabelMinWidth = 160;
   void ButtonChosen(int index);
 
   QLabel* label_;       // Label1

@@ -6,11 +6,15 @@
 #include <QtTest>
 
 #include "ui/box_control.h"
+#include "ui/fitted_label.h"
 
 namespace kalvero::test {
 
+// A label's whole text: what a fitted label shows may be cut to its box.
 inline QString LabelText(const QWidget& window, const char* name) {
-  return window.findChild<QLabel*>(QLatin1String(name))->text();
+  const auto* label = window.findChild<QLabel*>(QLatin1String(name));
+  if (const auto* fitted = qobject_cast<const FittedLabel*>(label)) return fitted->FullText();
+  return label->text();
 }
 inline QAction* Action(const QWidget& window, const QString& name) { return window.findChild<QAction*>(name); }
 inline QAction* Action(const QWidget& window, const char* name) { return Action(window, QLatin1String(name)); }

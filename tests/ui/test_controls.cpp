@@ -1,4 +1,5 @@
-// BoxControl's mouse-button reporting and FNDialog's file-dialog contract.
+// BoxControl's mouse-button reporting, FNDialog's file-dialog contract and
+// FittedLabel's cutting.
 #include <QDir>
 #include <QFileDialog>
 #include <QSignalSpy>
@@ -6,6 +7,7 @@
 #include <QtTest>
 
 #include "ui/box_control.h"
+#include "ui/fitted_label.h"
 #include "ui/fn_dialog.h"
 
 using kalvero::BoxControl;
@@ -16,6 +18,35 @@ class TestControls : public QObject {
   Q_OBJECT
 
  private slots:
+  // A text too long for the label is cut with "…" and whole in the tooltip
+  // (and the accessible description, when the label tells everywhere); a
+  // wider label shows it whole again.
+  void fittedLabel_data() {
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("one line, fits") << false << "p# 1 of 90" << false;
+    QTest::newRow("one line, too long") << false << "p# 1 of 1000080 and more" << true;
+    QTest::newRow("wrapped, fits") << true << "Puzzle read" << false;
+    QTest::newRow("wrapped, too long") << true << QString("Clue 10 above column 1: only 1+2+7 fits ").repeated(6) << true;
+  }
+  void fittedLabel() {
+    QFETCH(bool, wrap);
+    QFETCH(QString, text);
+    QFETCH(bool, cut);
+    kalvero::FittedLabel label(kalvero::FittedLabel::Telling::WholeTextEverywhere);
+    label.setWordWrap(wrap);
+    label.show();
+    label.resize(label.fontMetrics().horizontalAdvance(QStringLiteral("p# 1 of 90 ")), 3 * label.fontMetrics().height());
+    label.SetFullText(text);
+    QCOMPARE(label.Cut(), cut);
+    QCOMPARE(label.text().endsWith(QStringLiteral("\u2026")), cut);
+    QCOMPARE(label.toolTip(), cut ? text : QString());
+    QCOMPARE(label.accessibleDescription(), text);
+    label.resize(label.fontMetrics().horizontalAdvance(text) + 10, 3 * label.fontMetrics().height());
+    QCOMPARE(label.text(), text);
+  }
+
   void mouseButtons_data() {
     QTest::addColumn<Qt::MouseButton>("mouse");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+#include <QScreen>
 #include <QtTest>
 #include <functional>
 
@@ -212,6 +213,32 @@ class TestMsgForm : public QObject {
     QCOMPARE(shown, (QStringList{"Enter", "Default", "Cancel"}));
     QVERIFY(fieldVisible);
     if (steps.contains(QStringLiteral("default"))) QCOMPARE(afterDefault, (QStringList{"5", "1", "1"}));
+  }
+
+  // A long text wraps at word boundaries, so the box is no wider than its
+  // window or two thirds of the screen, whichever is wider; a short one
+  // keeps its line after it.
+  void longTextWraps() {
+    QWidget top;
+    top.resize(300, 200);
+    top.show();
+    MsgForm& form = kalvero::MessageForm(top);
+    auto* label = form.findChild<QLabel*>(QStringLiteral("Label1"));
+    const auto shownWidth = [&](const QString& text, bool& wrapped) {
+      int width = 0;
+      WhenShown(form, [&] {
+        width = form.width();
+        wrapped = label->wordWrap();
+      });
+      form.MsgboxA(text, QStringLiteral("vbok"));
+      return width;
+    };
+    bool wrapped = false;
+    const int widest = std::max(300, top.screen()->availableGeometry().width() * 2 / 3);
+    QVERIFY(shownWidth(QStringLiteral("word ").repeated(150).trimmed(), wrapped) <= widest);
+    QVERIFY(wrapped);
+    shownWidth(QStringLiteral("Short"), wrapped);
+    QVERIFY(!wrapped);
   }
 
   // The free functions find the one form of the top-level window, whichever
