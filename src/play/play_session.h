@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "hint/hint.h"
+#include "hint/lead.h"
 #include "model/config.h"
 #include "model/host.h"
 #include "model/puzzle_state.h"
@@ -72,9 +73,12 @@ class PlaySession {
   // Ctrl+Y and Ctrl+Shift+Z: puts back the change undo took back last.
   PlayResult Redo();
 
-  // Puzzle > Hint, Ctrl+H and F4: shows the next step (status, message and
-  // outline, until the next change); asked again on the unchanged board,
-  // carries it out as entries recorded for undo.
+  // Puzzle > Hint, Ctrl+H and F4, in three asks on an unchanged board: the
+  // first outlines the cell whose digit can be found next and says where to
+  // look, the second explains the steps to it, the third places the digit,
+  // recorded for undo. A wrong value is named first and cleared at the next
+  // ask; a step that leads to no digit is shown and then carried out. Any
+  // change on the board starts over.
   PlayResult AskHint();
 
   // The undo button: left takes back the newest change; right resets and
@@ -105,6 +109,10 @@ class PlaySession {
   void WriteEntry(int cell, std::string entry);
   std::string& EntryOf(int cell);
   PlayResult ApplyShownHint();
+  PlayResult ShowHint(Hint hint);
+  PlayResult PointToLead(DigitLead lead);
+  PlayResult ExplainLead();
+  PlayResult PlaceLead();
   void ForgetHint();
   PlayResult Move(Direction direction);
   PlayResult ClearSelected();
@@ -124,7 +132,9 @@ class PlaySession {
   Overlay overlay_;
   int hoverArea_ = -1;
   bool solutionShown_ = false;
-  std::optional<Hint> shownHint_;  // the hint shown on the unchanged board
+  std::optional<Hint> shownHint_;  // a wrong value or lone step shown on the unchanged board
+  std::optional<DigitLead> lead_;  // the way to the next digit, pointed to or explained
+  bool leadExplained_ = false;
 };
 
 }  // namespace kalvero

@@ -10,6 +10,7 @@
 
 #include "generator/patterns.h"
 #include "hint/grade.h"
+#include "hint/lead.h"
 #include "hint/rating.h"
 #include "model/line_reader.h"
 #include "model/puzzle_file.h"
@@ -141,7 +142,8 @@ using Clock = std::chrono::steady_clock;
 constexpr int kRunsPerPosition = 5;
 
 // bench hint FILE: every position met while solving each puzzle of the file
-// by hints from its givens, timed one FindHint at a time. Each position is
+// by hints from its givens, timed one FindHint at a time, and the way to
+// the next digit (FindDigitLead, the three-press hint) from each. Each position is
 // timed a few times and its fastest run kept, so that a time slice lost to
 // another process on a busy machine does not pass for a slow position.
 // Lines that are no puzzle, or whose solution cannot be rated (CanRate), are
@@ -151,6 +153,7 @@ int Bench(const Args& args, std::ostream& out, std::ostream& err) {
   if (!ParseFileAndFlags(args, 1, {}, file, why)) return ArgumentError("bench", why, err);
   LineReader reader(file);
   std::vector<double> times;
+  std::vector<double> leadTimes;  // the three-press hint's way to the next digit
   std::string line;
   long long puzzles = 0;
   while (reader.NextHead(line, kCellCount)) {
@@ -162,13 +165,20 @@ int Bench(const Args& args, std::ostream& out, std::ostream& err) {
     for (;;) {
       Hint hint;
       double fastest = 0;
+      double fastestLead = 0;
       for (int run = 0; run < kRunsPerPosition; ++run) {
         const auto t0 = Clock::now();
         hint = FindHint(position);
-        const double us = std::chrono::duration<double, std::micro>(Clock::now() - t0).count();
+        const auto t1 = Clock::now();
+        FindDigitLead(position);
+        const auto t2 = Clock::now();
+        const double us = std::chrono::duration<double, std::micro>(t1 - t0).count();
+        const double leadUs = std::chrono::duration<double, std::micro>(t2 - t1).count();
         fastest = run == 0 ? us : std::min(fastest, us);
+        fastestLead = run == 0 ? leadUs : std::min(fastestLead, leadUs);
       }
       times.push_back(fastest);
+      leadTimes.push_back(fastestLead);
       if (hint.kind == StepKind::None) break;
       const HintPosition before = position;
       ApplyHint(position, hint);
@@ -179,6 +189,8 @@ int Bench(const Args& args, std::ostream& out, std::ostream& err) {
   const double worst = times.empty() ? 0 : *std::max_element(times.begin(), times.end());
   out << "hint benchmark: " << puzzles << " puzzles, " << times.size() << " positions\n";
   out << std::fixed << std::setprecision(1) << "median_us " << Median(times) << "\nmax_us " << worst << '\n';
+  out << "lead_median_us " << Median(leadTimes) << "\nlead_max_us "
+      << (leadTimes.empty() ? 0 : *std::max_element(leadTimes.begin(), leadTimes.end())) << '\n';
   return kExitOk;
 }
 

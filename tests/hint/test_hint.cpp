@@ -7,6 +7,7 @@
 
 #include "hint/grade.h"
 #include "hint/hint.h"
+#include "hint/lead.h"
 #include "hint/rating.h"
 #include "model/line_reader.h"
 #include "model/puzzle_file.h"
@@ -51,6 +52,13 @@ std::string SolveByHints(const std::string& line) {
   PuzzleState puzzle;
   if (!LoadPuzzleLine(puzzle, line).ok()) return "unreadable";
   HintPosition p = GivensOf(puzzle);
+  // The lead from the givens places a solution digit by sound steps.
+  const std::optional<DigitLead> lead = FindDigitLead(p);
+  if (!lead) return "no lead from the givens";
+  if (lead->Placement().digit != p.solution[lead->Placement().cell]) return "lead to a wrong digit";
+  for (const Hint& step : lead->steps)
+    for (const Removal& r : step.removals)
+      if (HasDigit(r.removed, p.solution[r.cell])) return "lead removes a right digit: " + step.text;
   StepKind hardest = StepKind::None;
   for (int steps = 0; steps < 2000; ++steps) {
     const Hint h = FindHint(p);

@@ -346,13 +346,15 @@ class PlayTest : public QObject {
     QTest::addColumn<QString>("cell");  // "RC"
     QTest::addColumn<QString>("want");
     QTest::addColumn<int>("undos");
-    QTest::newRow("shown only") << "12=" << "hint" << "12" << "" << 0;
-    QTest::newRow("asked twice: placed and recorded") << "12=" << "hint hint" << "12" << "*" << 1;
-    QTest::newRow("a change in between shows it again") << "12=" << "hint @13 '. hint" << "12" << "" << 1;
+    QTest::newRow("pointed to only") << "12=" << "hint" << "12" << "" << 0;
+    QTest::newRow("explained, still not placed") << "12=" << "hint hint" << "12" << "" << 0;
+    QTest::newRow("asked three times: placed and recorded") << "12=" << "hint hint hint" << "12" << "*" << 1;
+    QTest::newRow("a change in between starts over") << "12=" << "hint hint @13 '. hint hint" << "12" << "" << 1;
     QTest::newRow("a wrong value comes first, then is cleared")
         << "12=;13=9" << "hint hint" << "13" << "" << 1;
-    QTest::newRow("F4 as Hint") << "12=" << ">F4 >F4" << "12" << "*" << 1;
-    QTest::newRow("redo gone after a hint is placed") << "12=;13=" << "@13 '1 undo hint hint redo" << "13" << "" << 1;
+    QTest::newRow("F4 as Hint") << "12=" << ">F4 >F4 >F4" << "12" << "*" << 1;
+    QTest::newRow("redo gone after a hint is placed")
+        << "12=;13=" << "@13 '1 undo hint hint hint redo" << "13" << "" << 1;
   }
   void hint() {
     QFETCH(QString, entries);
@@ -368,15 +370,15 @@ class PlayTest : public QObject {
     QTEST(static_cast<int>(b.play.Undos().Size()), "undos");
   }
 
-  // The first ask shows the step and outlines it; the answer never gives
-  // away the digit of a wrong value.
+  // The first ask outlines what it names and never gives away a digit: a
+  // wrong value, or the cell to look at.
   void hintShown_data() {
     QTest::addColumn<QString>("entries");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("outlined");  // a cell number
     QTest::addColumn<bool>("area");     // a unit or area outlined too
     QTest::newRow("wrong value") << "12=;13=9" << "The 9 in row 1, column 3 is wrong" << 3 << false;
-    QTest::newRow("one open cell") << "12=" << "" << 2 << true;
+    QTest::newRow("one open cell") << "12=" << "Look at row 1, column 2" << 2 << false;
   }
   void hintShown() {
     QFETCH(QString, entries);
@@ -394,6 +396,28 @@ class PlayTest : public QObject {
     QTEST(!b.play.View().hintArea.empty(), "area");
     b.play.PuzzleRead();
     QVERIFY(b.play.View().hintCells.empty());
+  }
+
+  // From the givens alone: the first ask points, the second explains the
+  // steps to that cell's digit (eliminations first, numbered), the third
+  // places it. On a full board Hint says what is left to do.
+  void hintLeadsToADigit() {
+    Board b;
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c) b.state.UserEntry[r][c].clear();
+    const std::string look = *b.play.AskHint().status;
+    QVERIFY2(look.starts_with("Look at row "), look.c_str());
+    const int cell = b.play.View().hintCells.front();
+    const std::string why = *b.play.AskHint().status;
+    QVERIFY2(why.starts_with("1. ") && why.find("\n2. ") != std::string::npos, why.c_str());
+    QVERIFY(b.play.View().hintCells.size() > 1);
+    b.play.AskHint();
+    const int r = kTables.RowOf[cell], c = kTables.ColOf[cell];
+    QCOMPARE(b.state.UserEntry[r][c], std::to_string(b.state.Solution[r][c]));
+
+    Board full;
+    full.SolvedBut("");
+    QCOMPARE(*full.play.AskHint().status, std::string("The board is full: press Check"));
   }
 
   // A puzzle whose stored solution breaks the rules (two 8s in row 1) gets
