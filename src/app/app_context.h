@@ -22,6 +22,7 @@
 #include "model/puzzle_state.h"
 #include "model/scheme_file.h"
 #include "model/solver_state.h"
+#include "play/highlights.h"
 #include "view/board_painter.h"
 
 namespace kalvero {
@@ -39,6 +40,7 @@ struct AppContext {
   GuiHost host;
   SolverState solver;
   PseudoRandom random{ClockSeed()};
+  HighlightOptions highlights;  // from the per-user settings file, read at start-up
 
   // The board's colours from the settings and the scheme.
   BoardColours Colours() const {

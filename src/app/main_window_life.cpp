@@ -13,6 +13,7 @@
 #include "app/puzzle_display.h"
 #include "app/recent_menu.h"
 #include "app/scheme_styler.h"
+#include "app/user_settings.h"
 #include "ui/fitted_label.h"
 #include "ui/msg_form.h"
 #include "view/std_text.h"
@@ -32,6 +33,7 @@ void MainWindow::Start() {
 
   ctx_.schemeNames = SchemeNames(Std(ctx_.paths.schemeList));
   LoadConfiguration();
+  ctx_.highlights = UserSettings(ctx_.paths.userSettingsFile).Highlights();
   styler_->ApplyScheme(ctx_.settings.SchemeFile);
 
   for (int cell = 1; cell <= kCellCount; ++cell) {

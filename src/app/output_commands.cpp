@@ -8,6 +8,7 @@
 #include "app/puzzle_display.h"
 #include "app/scheme_styler.h"
 #include "output/printing.h"
+#include "app/user_settings.h"
 #include "ui/fitted_label.h"
 #include "ui/help_windows.h"
 #include "ui/msg_form.h"
@@ -78,12 +79,15 @@ void OutputCommands::CopyToClipboard(CopyPicture which) {
 void OutputCommands::OpenOptions() {
   if (creation_.Creating()) return;
   if (!options_) {
-    options_ = new OptionsForm(ctx_.settings, ctx_.scheme, ctx_.controlColourIndex, ctx_.schemeNames,
-                               ctx_.paths.schemeList.toStdString(), &window_);
+    options_ = new OptionsForm(ctx_.settings, ctx_.highlights, ctx_.scheme, ctx_.controlColourIndex,
+                               ctx_.schemeNames, ctx_.paths.schemeList.toStdString(), &window_);
     options_->setWindowModality(Qt::ApplicationModal);
     connect(options_, &OptionsForm::applied, this, [this] {
+      if (!UserSettings(ctx_.paths.userSettingsFile).SetHighlights(ctx_.highlights))
+        ctx_.Message(QStringLiteral("Could not save the highlights in:\n") + ctx_.paths.userSettingsFile, kMsgWarning);
       styler_.ApplyScheme(ctx_.settings.SchemeFile);
       display_.RedrawBoard();
+      display_.RefreshOverlay();
     });
   }
   options_->show();

@@ -83,6 +83,7 @@ PlayController::PlayController(AppContext& ctx, const MainWidgets& widgets, Puzz
     if (ctx_.state.PuzzleCount == 0) session_.LeaveBoard();
     ShowOverlay();
   });
+  display_.SetOverlayRefresh([this] { ShowOverlay(); });
   ConnectBoard();
   ConnectButtons();
   for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
@@ -192,7 +193,8 @@ void PlayController::Apply(const PlayResult& result) {
 void PlayController::ShowOverlay() {
   RecordingSurface& overlay = w_.board->Overlay();
   overlay.Forget();
-  DrawPlayOverlay(overlay, w_.board->Geometry(), ctx_.state, session_.View(), ctx_.Colours());
+  DrawPlayOverlay(overlay, w_.board->Geometry(), ctx_.state, session_.View(), ctx_.Colours(),
+                  FindHighlights(ctx_.state, ctx_.highlights));
   w_.board->Changed();
   w_.pencilValue->setText(QStr(session_.View().pencilValue));
   const PuzzleState& s = ctx_.state;

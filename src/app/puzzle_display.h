@@ -46,6 +46,12 @@ class PuzzleDisplay {
   // Called after every successful read and when no puzzle is left to show,
   // so play starts afresh on the new board.
   void SetPuzzleChanged(std::function<void()> listener) { puzzleChanged_ = std::move(listener); }
+  // Draws what lies over the board again (highlights, frames), as after a
+  // change of the options; the play part sets how.
+  void SetOverlayRefresh(std::function<void()> refresh) { overlayRefresh_ = std::move(refresh); }
+  void RefreshOverlay() {
+    if (overlayRefresh_) overlayRefresh_();
+  }
 
  private:
   void PuzzleChanged() {
@@ -55,6 +61,7 @@ class PuzzleDisplay {
   AppContext& ctx_;
   const MainWidgets& w_;
   std::function<void()> puzzleChanged_;
+  std::function<void()> overlayRefresh_;
 };
 
 }  // namespace kalvero

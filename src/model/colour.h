@@ -16,6 +16,12 @@ constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
 constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
 
+// The colour `share` (0..1) of the way from `from` to `to`, channel by channel.
+constexpr Colour Blend(Colour from, Colour to, double share) {
+  const auto mix = [share](int a, int b) { return static_cast<int>(a + (b - a) * share + 0.5); };
+  return Rgb(mix(RedOf(from), RedOf(to)), mix(GreenOf(from), GreenOf(to)), mix(BlueOf(from), BlueOf(to)));
+}
+
 inline constexpr Colour kBlack = 0;
 inline constexpr Colour kLightColour = Rgb(250, 250, 250);
 inline constexpr Colour kDarkColour = Rgb(10, 10, 10);

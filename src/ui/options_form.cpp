@@ -59,12 +59,27 @@ constexpr std::array<SwitchRow, 2> kSwitchRows = {{
     {"Show Sum Areas as Tooltip", "Check2", &Settings::SumAreaTooltip},
 }};
 
+// The board's highlights, kept in the per-user settings file.
+struct HighlightRow {
+  const char* caption;
+  const char* objectName;
+  bool HighlightOptions::*option;
+};
+
+constexpr std::array<HighlightRow, 3> kHighlightRows = {{
+    {"Highlight the same digit", "Check3", &HighlightOptions::sameDigit},
+    {"Also its row, column and box", "Check4", &HighlightOptions::sameDigitLines},
+    {"Show mistakes as you go", "Check5", &HighlightOptions::mistakes},
+}};
+
 }  // namespace
 
-OptionsForm::OptionsForm(Settings& settings, SchemeColours& colours, const int& controlColourIndex,
-                         std::vector<std::string> schemeNames, std::string schemeListPath, QWidget* parent)
+OptionsForm::OptionsForm(Settings& settings, HighlightOptions& highlights, SchemeColours& colours,
+                         const int& controlColourIndex, std::vector<std::string> schemeNames,
+                         std::string schemeListPath, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
+      highlights_(highlights),
       colours_(colours),
       controlColourIndex_(controlColourIndex),
       schemeListPath_(std::move(schemeListPath)) {
@@ -82,6 +97,11 @@ OptionsForm::OptionsForm(Settings& settings, SchemeColours& colours, const int& 
     tooltipSwitches_[i] = new QCheckBox(QLatin1String(kSwitchRows[i].caption), this);
     tooltipSwitches_[i]->setObjectName(QLatin1String(kSwitchRows[i].objectName));
     right->addWidget(tooltipSwitches_[i]);
+  }
+  for (std::size_t i = 0; i < kHighlightRows.size(); ++i) {
+    highlightSwitches_[i] = new QCheckBox(QLatin1String(kHighlightRows[i].caption), this);
+    highlightSwitches_[i]->setObjectName(QLatin1String(kHighlightRows[i].objectName));
+    right->addWidget(highlightSwitches_[i]);
   }
   right->addStretch(1);
   auto* columns = new QHBoxLayout;
@@ -183,6 +203,8 @@ void OptionsForm::ShowSettings() {
   printerLineSize_->setText(QString::number(settings_.PrinterLineSize));
   for (std::size_t i = 0; i < kSwitchRows.size(); ++i)
     tooltipSwitches_[i]->setChecked(settings_.*kSwitchRows[i].setting == 1);
+  for (std::size_t i = 0; i < kHighlightRows.size(); ++i)
+    highlightSwitches_[i]->setChecked(highlights_.*kHighlightRows[i].option);
   RecolourOptions();
 }
 
@@ -195,6 +217,7 @@ void OptionsForm::RecolourOptions() {
   SetBackground(this, QPalette::Window, colours_[kBackgroundEntry]);
   setAutoFillBackground(true);
   for (QCheckBox* toggle : tooltipSwitches_) SetBackground(toggle, QPalette::Window, colours_[kBackgroundEntry]);
+  for (QCheckBox* toggle : highlightSwitches_) SetBackground(toggle, QPalette::Window, colours_[kBackgroundEntry]);
   SetBackground(schemeList_, QPalette::Base, colours_[kBackgroundEntry]);
   SetBackground(schemeList_, QPalette::Button, colours_[kBackgroundEntry]);
   colourPicker_->SetBackColor(ToQColor(colours_[kBackgroundEntry]));
@@ -239,6 +262,8 @@ void OptionsForm::Apply() {
   for (std::size_t i = 0; i < kSwatchRows.size(); ++i) settings_.*kSwatchRows[i].setting = swatchColours_[i];
   for (std::size_t i = 0; i < kSwitchRows.size(); ++i)
     settings_.*kSwitchRows[i].setting = tooltipSwitches_[i]->isChecked() ? 1 : 0;
+  for (std::size_t i = 0; i < kHighlightRows.size(); ++i)
+    highlights_.*kHighlightRows[i].option = highlightSwitches_[i]->isChecked();
   ShowSchemeTitle();
   emit applied();
 }

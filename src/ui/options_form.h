@@ -12,6 +12,7 @@
 
 #include "model/config.h"
 #include "model/scheme_file.h"
+#include "play/highlights.h"
 
 class QCheckBox;
 class QComboBox;
@@ -31,7 +32,7 @@ class OptionsForm : public QDialog {
 
   // `controlColourIndex` is the colour-table entry used for controls; an
   // index of 14 or more leaves the control colour alone.
-  OptionsForm(Settings& settings, SchemeColours& colours, const int& controlColourIndex,
+  OptionsForm(Settings& settings, HighlightOptions& highlights, SchemeColours& colours, const int& controlColourIndex,
               std::vector<std::string> schemeNames, std::string schemeListPath, QWidget* parent = nullptr);
 
   // The window's operations, also reachable by its controls.
@@ -64,6 +65,7 @@ class OptionsForm : public QDialog {
   void RecolourOptions();
 
   Settings& settings_;
+  HighlightOptions& highlights_;
   SchemeColours& colours_;
   const int& controlColourIndex_;
   std::string schemeListPath_;
@@ -74,7 +76,8 @@ class OptionsForm : public QDialog {
   ColPik* colourPicker_ = nullptr;
   std::array<BoxControl*, 3> swatches_{};  // in Swatch order
   QLineEdit* printerLineSize_ = nullptr;
-  std::array<QCheckBox*, 2> tooltipSwitches_{};  // pencil marks, sum areas
+  std::array<QCheckBox*, 2> tooltipSwitches_{};    // pencil marks, sum areas
+  std::array<QCheckBox*, 3> highlightSwitches_{};  // same digit, its lines, mistakes
   std::vector<BoxControl*> buttons_;             // take the control colour
 };
 

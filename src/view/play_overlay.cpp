@@ -1,6 +1,8 @@
 #include "view/play_overlay.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace kalvero {
 
@@ -32,6 +34,34 @@ class FontScope {
   double size_;
 };
 
+// A cell's digit drawn again, over a fill of its own or the usual one.
+void Redraw(Surface& surface, const BoardGeometry& g, const PuzzleState& state, int cell, std::optional<Colour> fill,
+            Colour text, const BoardColours& colours) {
+  const int r = kTables.RowOf[cell], c = kTables.ColOf[cell];
+  const bool fixed = !state.FixedValue[r][c].empty();
+  const std::string& entry = fixed ? state.FixedValue[r][c] : state.UserEntry[r][c];
+  BoardColours filled = colours;
+  if (fill) filled.background = filled.control = *fill;
+  DrawCellEntry(surface, g, r, c, QString::fromStdString(entry), text, 0, 0, fixed, filled);
+}
+
+void DrawHighlights(Surface& surface, const BoardGeometry& g, const PuzzleState& state, const Highlights& h,
+                    const BoardColours& colours) {
+  const int lineWidth = surface.LineWidth();
+  const int inset = static_cast<int>(kTwipsPerLineWidth);
+  surface.SetLineWidth(kHintAreaLineWidth);
+  const Colour lineTint = Blend(colours.background, colours.grid, 0.3);
+  for (const int cell : h.lines)
+    surface.Box(Inset(g.Cell(kTables.RowOf[cell], kTables.ColOf[cell]), inset), lineTint, false);
+  surface.SetLineWidth(lineWidth);
+  const Colour tint = Blend(colours.background, colours.grid, 0.2);
+  for (const int cell : h.sameDigit) Redraw(surface, g, state, cell, tint, colours.numbers, colours);
+  for (const int cell : h.mistakes) {
+    const bool tinted = std::binary_search(h.sameDigit.begin(), h.sameDigit.end(), cell);
+    Redraw(surface, g, state, cell, tinted ? std::optional<Colour>(tint) : std::nullopt, kRedColour, colours);
+  }
+}
+
 }  // namespace
 
 TwipRect PencilTipRect(const Surface& surface, const BoardGeometry& g, const Overlay& overlay) {
@@ -42,8 +72,9 @@ TwipRect PencilTipRect(const Surface& surface, const BoardGeometry& g, const Ove
 }
 
 void DrawPlayOverlay(Surface& surface, const BoardGeometry& g, const PuzzleState& state, const Overlay& overlay,
-                     const BoardColours& colours) {
+                     const BoardColours& colours, const Highlights& highlights) {
   const int lineWidth = surface.LineWidth();
+  DrawHighlights(surface, g, state, highlights, colours);
   const int inset = static_cast<int>(kFrameLineWidth * kTwipsPerLineWidth / 2);
   // A hint's unit or area lightly in the pencil colour, the cells it rests
   // on or changes in full width in the numbers colour.

@@ -4,6 +4,7 @@
 
 #include "model/puzzle_file.h"
 #include "play/kept_entries.h"
+#include "play/highlights.h"
 #include "play/play_session.h"
 
 using namespace kalvero;
@@ -418,6 +419,34 @@ class PlayTest : public QObject {
     Board full;
     full.SolvedBut("");
     QCOMPARE(*full.play.AskHint().status, std::string("The board is full: press Check"));
+  }
+
+  // Highlights: the selected digit everywhere it stands, and mistakes by
+  // the rules and clues alone (a correct board has none, whatever the
+  // stored solution).
+  void highlights_data() {
+    QTest::addColumn<QString>("entries");   // over the solved board
+    QTest::addColumn<QString>("selected");  // "RC", or empty
+    QTest::addColumn<int>("sameDigit");     // cells tinted
+    QTest::addColumn<QList<int>>("mistakes");
+    QTest::newRow("solved board, a digit selected") << "" << "12" << 9 << QList<int>{};
+    QTest::newRow("nothing selected") << "" << "" << 0 << QList<int>{};
+    QTest::newRow("pencil marks selected") << "12=47" << "12" << 0 << QList<int>{};
+    // The 7 at row 1, column 2 repeats row 1's and column 2's (row 7), and
+    // overfills the sums left of row 1 (cells 1-3) and above column 2 (2, 11,
+    // 20); the given at 11 is never marked.
+    QTest::newRow("a wrong 7") << "12=7" << "" << 0 << QList<int>{1, 2, 3, 20, 56};
+  }
+  void highlights() {
+    QFETCH(QString, entries);
+    QFETCH(QString, selected);
+    Board b;
+    b.SolvedBut(entries);
+    b.state.SelRow = selected.isEmpty() ? -1 : selected[0].digitValue();
+    b.state.SelCol = selected.isEmpty() ? -1 : selected[1].digitValue();
+    const Highlights h = FindHighlights(b.state, {.sameDigit = true, .sameDigitLines = false, .mistakes = true});
+    QTEST(static_cast<int>(h.sameDigit.size()), "sameDigit");
+    QTEST(QList<int>(h.mistakes.begin(), h.mistakes.end()), "mistakes");
   }
 
   // A puzzle whose stored solution breaks the rules (two 8s in row 1) gets

@@ -34,9 +34,10 @@ struct OptionsFixture {
   Settings settings = DefaultSettings();
   SchemeColours colours{};
   int controlIndex = kControlEntry;
+  HighlightOptions highlights;
   OptionsForm form;
   explicit OptionsFixture(std::vector<std::string> names = {"xp", "ocean"})
-      : form(settings, colours, controlIndex, std::move(names), SchemeList()) {
+      : form(settings, highlights, colours, controlIndex, std::move(names), SchemeList()) {
     settings.SchemeFile = "xp.col";
     LoadScheme(SchemeList(), settings.SchemeFile, colours);
   }
