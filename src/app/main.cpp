@@ -1,6 +1,7 @@
 // Kalvero: a single-window program for digit-placement puzzles whose clues
 // are the sums of the 3-cell blocks around the grid.
 #include <QApplication>
+#include <QScreen>
 #include <QIcon>
 #include <algorithm>
 #include <iostream>
@@ -53,6 +54,11 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(ProgramIcon());
   kalvero::MainWindow window(kalvero::RunningAppPaths());
   window.Start();
+  // The whole layout at its natural size, as far as the screen allows: Qt
+  // would otherwise cap a new window at two thirds of the screen, which at a
+  // large scale factor shrinks the board and leaves bands beside it.
+  if (const QScreen* screen = window.screen())
+    window.resize(window.sizeHint().boundedTo(screen->availableGeometry().size()));
   window.show();
   // A puzzle file named on the command line or handed over by the desktop
   // ("Open With" Kalvero) is opened once the window is up, as Load opens
