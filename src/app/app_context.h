@@ -40,7 +40,7 @@ struct AppContext {
   GuiHost host;
   SolverState solver;
   PseudoRandom random{ClockSeed()};
-  HighlightOptions highlights;  // from the per-user settings file, read at start-up
+  PlayerAids highlights;  // from the per-user settings file, read at start-up
 
   // The board's colours from the settings and the scheme.
   BoardColours Colours() const {

@@ -60,6 +60,7 @@ AppPaths AppPaths::In(const QString& folder) {
   p.helpPage = p.folder + QStringLiteral("kalvero.htm");
   p.unfinishedFile = p.folder + QStringLiteral("unfinished.dat");
   p.userSettingsFile = p.folder + QStringLiteral("kalvero.ini");
+  p.bestTimesFile = p.folder + QStringLiteral("besttimes.txt");
   return p;
 }
 
@@ -91,6 +92,7 @@ AppPaths ChooseAppPaths(const ShippedFiles& shipped, const QString& dataFolder) 
     p.tempPuzzles = data + QStringLiteral("temporarypuzzlefile.txt");
     p.unfinishedFile = data + QStringLiteral("unfinished.dat");
     p.userSettingsFile = data + QStringLiteral("kalvero.ini");
+    p.bestTimesFile = data + QStringLiteral("besttimes.txt");
   } else {
     p.settingsWritable = false;
   }

@@ -33,6 +33,7 @@ struct AppPaths {
   QString helpPage;      // shipped "kalvero.htm"
   QString unfinishedFile;  // folder + "unfinished.dat": entries kept when the program ends
   QString userSettingsFile;  // folder + "kalvero.ini": settings kalvero.cfg does not hold
+  QString bestTimesFile;     // folder + "besttimes.txt": best solving times per level and grade
   // False when neither the program's folder nor the data folder can be
   // written: the settings are read but cannot be saved.
   bool settingsWritable = true;

@@ -85,7 +85,9 @@ MainWidgets BuildMainWidgets() {
   w.client->Place(w.board, {30, 360, w.board->Geometry().SurfaceSize, w.board->Geometry().SurfaceSize}, 0);
 
   using Telling = FittedLabel::Telling;
-  w.fileLabel = MakeLabel<FittedLabel>("lblfile", w.client, {30, kLabelTop, 2150, kLabelHeight}, 8.0, Telling::Nothing);
+  w.fileLabel = MakeLabel<FittedLabel>("lblfile", w.client, {30, kLabelTop, 1560, kLabelHeight}, 8.0, Telling::Nothing);
+  w.timeLabel = MakeLabel("lbltime", w.client, {1620, kLabelTop, 560, kLabelHeight}, 8.0);
+  w.timeLabel->setAccessibleName(QStringLiteral("Time"));
   w.numberLabel = MakeLabel<FittedLabel>("lblpuznum", w.client, {2200, kLabelTop, 1250, kLabelHeight}, 8.0,
                                          Telling::CutTextAsToolTip);
   w.levelLabel = MakeLabel("lbllevel", w.client, {3470, kLabelTop, 850, kLabelHeight}, 8.0);

@@ -28,6 +28,7 @@ struct MainWidgets {
   FittedLabel* fileLabel = nullptr;    // its tooltip is the file's whole name
   FittedLabel* numberLabel = nullptr;
   QLabel* levelLabel = nullptr;
+  QLabel* timeLabel = nullptr;           // play time, accessible name "Time"
   FittedLabel* statusLabel = nullptr;  // the whole status in its tooltip and accessible description
 
   BoxControl* Button(ButtonId id) const { return buttons[static_cast<int>(id)]; }

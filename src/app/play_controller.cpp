@@ -6,14 +6,18 @@
 
 #include "app/client_area.h"
 #include "app/creation_controller.h"
-#include "view/std_text.h"
+#include "app/user_settings.h"
+#include "hint/grade.h"
+#include "hint/rating.h"
 #include "model/posix_file.h"
+#include "play/best_times.h"
 #include "play/kept_entries.h"
 #include "ui/box_control.h"
 #include "view/board_view.h"
 #include "view/mouse_buttons.h"
 #include "view/play_drawing.h"
 #include "view/play_overlay.h"
+#include "view/std_text.h"
 
 namespace kalvero {
 
@@ -74,6 +78,9 @@ PlayController::PlayController(AppContext& ctx, const MainWidgets& widgets, Puzz
       w_(widgets),
       display_(display),
       session_(ctx.state, ctx.settings, [&creation] { return creation.Creating(); }) {
+  timer_ = new PlayTimer(*w_.timeLabel, [this, &creation] {
+    return creation.Creating() || (w_.client->window()->windowState() & Qt::WindowMinimized);
+  }, this);
   timer1_.setObjectName(QStringLiteral("Timer1"));
   timer1_.setSingleShot(true);
   timer1_.setInterval(kAreaFrameMs);
@@ -81,6 +88,7 @@ PlayController::PlayController(AppContext& ctx, const MainWidgets& widgets, Puzz
   display_.SetPuzzleChanged([this] {
     session_.PuzzleRead();
     if (ctx_.state.PuzzleCount == 0) session_.LeaveBoard();
+    timer_->Restart();
     ShowOverlay();
   });
   display_.SetOverlayRefresh([this] { ShowOverlay(); });
@@ -130,6 +138,7 @@ bool PlayController::KeepEntries() {
     if (MayWriteFileAt(path)) QFile::remove(ctx_.paths.unfinishedFile);
     return true;
   }
+  UserSettings(ctx_.paths.userSettingsFile).SetKeptTime(ctx_.state.PuzzleLine, timer_->Elapsed());
   return WriteFileAtomically(path, KeptEntriesText(ctx_.state));
 }
 
@@ -138,8 +147,28 @@ void PlayController::ResumeEntries() {
   int error = 0;
   if (!ReadRegularFile(Std(ctx_.paths.unfinishedFile), text, error, kKeptEntriesMaxBytes)) return;
   if (!RestoreEntries(text, ctx_.state)) return;
+  if (const auto kept = UserSettings(ctx_.paths.userSettingsFile).KeptTime(ctx_.state.PuzzleLine))
+    timer_->Restart(*kept);
   display_.RedrawBoard();
   display_.SetStatus(QStringLiteral("Unfinished entries restored"));
+}
+
+QString PlayController::SolvedText() {
+  timer_->Stop();
+  const QString time = QStr(ClockText(timer_->Elapsed()));
+  if (session_.Helped())
+    return QStringLiteral("Solved in %1 with hints or the solution shown: not counted for the best times").arg(time);
+  const std::optional<Grade> grade = GradeOf(RatePuzzle(ctx_.state));
+  const std::string kind =
+      (grade ? std::string(InfoOf(*grade).name) + " " : std::string()) + LevelName(ctx_.state.FixedCount);
+  const std::string file = Std(ctx_.paths.bestTimesFile);
+  BestTimes times = BestTimes::Read(file);
+  if (!times.Record(kind, timer_->Elapsed()))
+    return QStringLiteral("Solved in %1; the best for %2 puzzles is %3")
+        .arg(time, QStr(kind), QStr(ClockText(*times.Best(kind))));
+  QString text = QStringLiteral("Solved in %1 \u2014 a new best for %2 puzzles").arg(time, QStr(kind));
+  if (!ctx_.paths.settingsWritable || !times.Write(file)) text += QStringLiteral(" (the best times could not be saved)");
+  return text;
 }
 
 bool PlayController::Reread() {
@@ -185,7 +214,8 @@ void PlayController::Apply(const PlayResult& result) {
   if (result.startTimer) timer1_.start();
   if (result.status) display_.SetStatus(QStr(*result.status));
   if (result.notice) {
-    ctx_.Message(QStr(result.notice->text), QStr(result.notice->style));
+    const QString text = QStr(result.notice->text) + (result.solved ? QStringLiteral("\n") + SolvedText() : QString());
+    ctx_.Message(text, QStr(result.notice->style));
     ctx_.ProcessEvents();
   }
 }
@@ -196,6 +226,7 @@ void PlayController::ShowOverlay() {
   DrawPlayOverlay(overlay, w_.board->Geometry(), ctx_.state, session_.View(), ctx_.Colours(),
                   FindHighlights(ctx_.state, ctx_.highlights));
   w_.board->Changed();
+  timer_->SetShown(ctx_.highlights.timer);
   w_.pencilValue->setText(QStr(session_.View().pencilValue));
   const PuzzleState& s = ctx_.state;
   QString value;

@@ -9,6 +9,7 @@
 
 #include "app/app_context.h"
 #include "app/main_widgets.h"
+#include "app/play_timer.h"
 #include "app/puzzle_display.h"
 #include "play/play_session.h"
 
@@ -36,6 +37,7 @@ class PlayController : public QObject {
   void ResumeEntries();
 
   const PlaySession& Session() const { return session_; }
+  PlayTimer& Timer() { return *timer_; }
 
  private:
   void ConnectBoard();
@@ -48,12 +50,16 @@ class PlayController : public QObject {
   void Apply(const PlayResult& result);
   void ShowOverlay();
   bool Reread();
+  // "Solved in 7:32 — a new best for Tough Hard puzzles", or why the solve
+  // does not count; a new best is written to the best-times file.
+  QString SolvedText();
 
   AppContext& ctx_;
   const MainWidgets& w_;
   PuzzleDisplay& display_;
   PlaySession session_;
   QTimer timer1_;  // hides the sum-area frame two seconds after it shows
+  PlayTimer* timer_ = nullptr;
   bool stripPressed_ = false;
 };
 

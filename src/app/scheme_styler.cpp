@@ -64,7 +64,7 @@ void SchemeStyler::ApplyScheme(const std::string& name) {
   QPalette windowPalette = window_.palette();
   windowPalette.setColor(QPalette::Window, background);
   w_.client->setPalette(windowPalette);
-  for (QLabel* label : std::initializer_list<QLabel*>{w_.fileLabel, w_.numberLabel, w_.levelLabel, w_.statusLabel}) {
+  for (QLabel* label : std::initializer_list<QLabel*>{w_.fileLabel, w_.numberLabel, w_.levelLabel, w_.statusLabel, w_.timeLabel}) {
     QPalette p = label->palette();
     p.setColor(QPalette::Window, background);
     label->setPalette(p);

@@ -4,7 +4,9 @@
 // format byte for byte, so earlier versions read and write it as before, and
 // they ignore this file.
 #include <QString>
+#include <cstdint>
 #include <optional>
+#include <string>
 
 #include "hint/grade.h"
 #include "play/highlights.h"
@@ -20,9 +22,14 @@ class UserSettings {
   // False when the file could not be written.
   bool SetCreationGrade(std::optional<Grade> grade) const;
 
-  // The board's highlights; the defaults when the file has none.
-  HighlightOptions Highlights() const;
-  bool SetHighlights(const HighlightOptions& options) const;
+  // The player's aids; the defaults when the file has none.
+  PlayerAids Highlights() const;
+  bool SetHighlights(const PlayerAids& options) const;
+
+  // The play time kept at the end of a run, for the puzzle it belongs to
+  // (its line); none for another puzzle.
+  std::optional<std::int64_t> KeptTime(const std::string& puzzleLine) const;
+  bool SetKeptTime(const std::string& puzzleLine, std::int64_t elapsed) const;
 
  private:
   QString fileName_;

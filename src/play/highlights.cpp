@@ -40,7 +40,7 @@ void AddMistakes(const PuzzleState& state, const CellList<int>& digit, std::vect
 
 }  // namespace
 
-Highlights FindHighlights(const PuzzleState& state, const HighlightOptions& options) {
+Highlights FindHighlights(const PuzzleState& state, const PlayerAids& options) {
   Highlights h;
   CellList<int> digit{};
   for (int cell = 1; cell <= kCellCount; ++cell) digit[cell] = ShownDigit(state, cell);

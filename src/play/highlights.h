@@ -11,12 +11,14 @@
 
 namespace kalvero {
 
-// The switches; their values live in the per-user settings file.
-struct HighlightOptions {
+// The player's aids that can be switched off; their values live in the
+// per-user settings file.
+struct PlayerAids {
   bool sameDigit = true;        // cells holding the selected digit
   bool sameDigitLines = false;  // the selected cell's row, column and box, lightly
   bool mistakes = false;        // "Show mistakes as you go"
-  bool operator==(const HighlightOptions&) const = default;
+  bool timer = true;            // the play-time label
+  bool operator==(const PlayerAids&) const = default;
 };
 
 struct Highlights {
@@ -25,6 +27,6 @@ struct Highlights {
   std::vector<int> mistakes;   // the player's cells with a repeated digit or in a broken sum area, ascending
 };
 
-Highlights FindHighlights(const PuzzleState& state, const HighlightOptions& options);
+Highlights FindHighlights(const PuzzleState& state, const PlayerAids& options);
 
 }  // namespace kalvero

@@ -31,6 +31,7 @@ struct PlayResult {
   int area = 0;  // for AreaMarks
   bool overlayChanged = false;  // selection frame, area frame, pencil tip or pencil value
   bool startTimer = false;      // (re)start the two-second timer that hides the area frame
+  bool solved = false;          // Check found the board complete and right
   std::optional<std::string> status;
   std::optional<Notice> notice;
 };

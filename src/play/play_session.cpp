@@ -41,7 +41,10 @@ PlaySession::PlaySession(PuzzleState& state, const Settings& settings, std::func
 void PlaySession::PuzzleRead() {
   undo_.Clear();
   shownHint_.reset();
+  lead_.reset();
+  leadExplained_ = false;
   solutionShown_ = false;
+  helped_ = false;
   hoverArea_ = -1;
   overlay_ = Overlay{};
   overlay_.tipText.clear();
@@ -259,6 +262,7 @@ PlayResult PlaySession::Redo() {
 
 PlayResult PlaySession::AskHint() {
   if (Busy() || solutionShown_ || !HasPuzzle()) return {};
+  helped_ = true;
   if (lead_) return leadExplained_ ? PlaceLead() : ExplainLead();
   if (shownHint_) return ApplyShownHint();
   const HintPosition position = PositionOf(state_);
@@ -376,7 +380,10 @@ PlayResult PlaySession::Check() {
   if (Busy() || !HasPuzzle()) return {};
   const CheckResult check = CheckBoard(state_);
   PlayResult result = WithStatus({}, CheckText(check));
-  if (check == CheckResult::Solved) result.notice = Notice{CheckText(check), "vbhappy+vbok"};
+  if (check == CheckResult::Solved) {
+    result.notice = Notice{CheckText(check), "vbhappy+vbok"};
+    result.solved = true;
+  }
   return result;
 }
 
@@ -384,6 +391,7 @@ PlayResult PlaySession::ShowSolution() {
   if (Busy() || !HasPuzzle()) return {};
   state_.SavedEntry = state_.UserEntry;
   solutionShown_ = true;
+  helped_ = true;
   return WithStatus(Drawing(BoardDrawing::Solution), "Solution ...");
 }
 

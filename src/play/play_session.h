@@ -93,6 +93,10 @@ class PlaySession {
   // The check button.
   PlayResult Check();
 
+  // True once a hint was asked or the solution shown since the puzzle was
+  // read: such a solve does not count for the best times.
+  bool Helped() const { return helped_; }
+
   // The solution button pressed and released.
   PlayResult ShowSolution();
   PlayResult HideSolution();
@@ -135,6 +139,7 @@ class PlaySession {
   std::optional<Hint> shownHint_;  // a wrong value or lone step shown on the unchanged board
   std::optional<DigitLead> lead_;  // the way to the next digit, pointed to or explained
   bool leadExplained_ = false;
+  bool helped_ = false;
 };
 
 }  // namespace kalvero

@@ -59,22 +59,23 @@ constexpr std::array<SwitchRow, 2> kSwitchRows = {{
     {"Show Sum Areas as Tooltip", "Check2", &Settings::SumAreaTooltip},
 }};
 
-// The board's highlights, kept in the per-user settings file.
+// The player's aids, kept in the per-user settings file.
 struct HighlightRow {
   const char* caption;
   const char* objectName;
-  bool HighlightOptions::*option;
+  bool PlayerAids::*option;
 };
 
-constexpr std::array<HighlightRow, 3> kHighlightRows = {{
-    {"Highlight the same digit", "Check3", &HighlightOptions::sameDigit},
-    {"Also its row, column and box", "Check4", &HighlightOptions::sameDigitLines},
-    {"Show mistakes as you go", "Check5", &HighlightOptions::mistakes},
+constexpr std::array<HighlightRow, 4> kHighlightRows = {{
+    {"Highlight the same digit", "Check3", &PlayerAids::sameDigit},
+    {"Also its row, column and box", "Check4", &PlayerAids::sameDigitLines},
+    {"Show mistakes as you go", "Check5", &PlayerAids::mistakes},
+    {"Show the timer", "Check6", &PlayerAids::timer},
 }};
 
 }  // namespace
 
-OptionsForm::OptionsForm(Settings& settings, HighlightOptions& highlights, SchemeColours& colours,
+OptionsForm::OptionsForm(Settings& settings, PlayerAids& highlights, SchemeColours& colours,
                          const int& controlColourIndex, std::vector<std::string> schemeNames,
                          std::string schemeListPath, QWidget* parent)
     : QDialog(parent),

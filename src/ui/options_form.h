@@ -32,7 +32,7 @@ class OptionsForm : public QDialog {
 
   // `controlColourIndex` is the colour-table entry used for controls; an
   // index of 14 or more leaves the control colour alone.
-  OptionsForm(Settings& settings, HighlightOptions& highlights, SchemeColours& colours, const int& controlColourIndex,
+  OptionsForm(Settings& settings, PlayerAids& highlights, SchemeColours& colours, const int& controlColourIndex,
               std::vector<std::string> schemeNames, std::string schemeListPath, QWidget* parent = nullptr);
 
   // The window's operations, also reachable by its controls.
@@ -65,7 +65,7 @@ class OptionsForm : public QDialog {
   void RecolourOptions();
 
   Settings& settings_;
-  HighlightOptions& highlights_;
+  PlayerAids& highlights_;
   SchemeColours& colours_;
   const int& controlColourIndex_;
   std::string schemeListPath_;
@@ -77,7 +77,7 @@ class OptionsForm : public QDialog {
   std::array<BoxControl*, 3> swatches_{};  // in Swatch order
   QLineEdit* printerLineSize_ = nullptr;
   std::array<QCheckBox*, 2> tooltipSwitches_{};    // pencil marks, sum areas
-  std::array<QCheckBox*, 3> highlightSwitches_{};  // same digit, its lines, mistakes
+  std::array<QCheckBox*, 4> highlightSwitches_{};  // same digit, its lines, mistakes, timer
   std::vector<BoxControl*> buttons_;             // take the control colour
 };
 

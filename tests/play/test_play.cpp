@@ -3,9 +3,11 @@
 #include <QtTest>
 
 #include "model/puzzle_file.h"
-#include "play/kept_entries.h"
+#include "play/best_times.h"
 #include "play/highlights.h"
+#include "play/kept_entries.h"
 #include "play/play_session.h"
+#include "temp_dir.h"
 
 using namespace kalvero;
 
@@ -419,6 +421,39 @@ class PlayTest : public QObject {
     Board full;
     full.SolvedBut("");
     QCOMPARE(*full.play.AskHint().status, std::string("The board is full: press Check"));
+  }
+
+  // The play clock on a fake clock: pauses add nothing, a stop holds the
+  // time, a restart takes a kept time; and the times' text.
+  void playClock() {
+    PlayClock clock;
+    clock.Restart(1000);
+    clock.Pause(61000);
+    clock.Resume(90000);   // 29 s paused
+    QCOMPARE(clock.Elapsed(95000), PlayClock::Millis{65000});
+    clock.Stop(100000);
+    clock.Resume(200000);  // a stopped clock stays stopped
+    QCOMPARE(clock.Elapsed(300000), PlayClock::Millis{70000});
+    clock.Restart(0, 5000);
+    QCOMPARE(clock.Elapsed(1000), PlayClock::Millis{6000});
+    QCOMPARE(ClockText(452999), std::string("7:32"));
+    QCOMPARE(ClockText(3723000), std::string("1:02:03"));
+  }
+
+  // Best times: only a faster solve replaces one, and the file (written
+  // whole, atomically) reads back the same; junk lines are skipped.
+  void bestTimesFile() {
+    kalvero::test::TempDir dir;
+    const std::string path = dir.Write("best.txt", "Tough Hard=500000\nnot a time\nEasy=abc\n");
+    BestTimes times = BestTimes::Read(path);
+    QVERIFY(!times.Record("Tough Hard", 600000));
+    QVERIFY(times.Record("Tough Hard", 400000));
+    QVERIFY(times.Record("Gentle Easy", 90000));
+    QVERIFY(times.Write(path));
+    const BestTimes back = BestTimes::Read(path);
+    QCOMPARE(back.Best("Tough Hard"), std::optional<PlayClock::Millis>(400000));
+    QCOMPARE(back.Best("Gentle Easy"), std::optional<PlayClock::Millis>(90000));
+    QCOMPARE(back.Best("Easy"), std::nullopt);
   }
 
   // Highlights: the selected digit everywhere it stands, and mistakes by

@@ -34,7 +34,7 @@ struct OptionsFixture {
   Settings settings = DefaultSettings();
   SchemeColours colours{};
   int controlIndex = kControlEntry;
-  HighlightOptions highlights;
+  PlayerAids highlights;
   OptionsForm form;
   explicit OptionsFixture(std::vector<std::string> names = {"xp", "ocean"})
       : form(settings, highlights, colours, controlIndex, std::move(names), SchemeList()) {
