@@ -24,7 +24,8 @@ void SchemeStyler::StyleMessageBoxForStart() {
 void SchemeStyler::StyleMessageBox(const QColor& background, const QColor& control) {
   QFont messageFont(QStringLiteral("Ariel"), 9);
   messageFont.setBold(false);
-  MessageForm(window_).SetAppearance(background, control, messageFont, ToQColor(kDarkColour));
+  MessageForm(window_).SetAppearance(background, control, messageFont,
+                                     ToQColor(TextColourOn(FromQColor(background))));
 }
 
 void SchemeStyler::ApplyScheme(const std::string& name) {
@@ -58,24 +59,33 @@ void SchemeStyler::ApplyScheme(const std::string& name) {
   }
 
   // The message box's buttons take the control colour (entry 4), like every
-  // other push button of the program.
+  // other push button of the program; its text reads on its background.
   StyleMessageBox(background, control);
 
+  const Colour windowColour = ctx_.scheme[kBackgroundEntry];
+  const Colour fieldColour = ctx_.ControlColour();
   QPalette windowPalette = window_.palette();
   windowPalette.setColor(QPalette::Window, background);
+  SetTextColours(windowPalette, windowColour, fieldColour);
   w_.client->setPalette(windowPalette);
-  for (QLabel* label : std::initializer_list<QLabel*>{w_.fileLabel, w_.numberLabel, w_.levelLabel, w_.statusLabel, w_.timeLabel}) {
+  for (QLabel* label :
+       std::initializer_list<QLabel*>{w_.fileLabel, w_.numberLabel, w_.levelLabel, w_.statusLabel, w_.timeLabel}) {
     QPalette p = label->palette();
     p.setColor(QPalette::Window, background);
+    SetTextColours(p, windowColour, fieldColour);
     label->setPalette(p);
   }
   for (QWidget* box : {static_cast<QWidget*>(w_.levelList), static_cast<QWidget*>(w_.pencilValue)}) {
     QPalette p = box->palette();
     p.setColor(QPalette::Base, control);
     p.setColor(QPalette::Button, control);
+    SetTextColours(p, windowColour, fieldColour);
     box->setPalette(p);
   }
-  for (BoxControl* button : w_.buttons) button->SetBackColor(control);
+  for (BoxControl* button : w_.buttons) {
+    button->SetBackColor(control);
+    button->SetForeColor(ToQColor(TextColourOn(fieldColour)));
+  }
 }
 
 }  // namespace kalvero

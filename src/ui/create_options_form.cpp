@@ -196,8 +196,12 @@ void CreateOptionsForm::SetColours(Colour background, Colour control, Colour gri
   window.setColor(QPalette::Window, ToQColor(background));
   window.setColor(QPalette::Base, ToQColor(control));
   window.setColor(QPalette::Button, ToQColor(control));
+  SetTextColours(window, background, control);
   setPalette(window);
-  for (BoxControl* b : buttons_) b->SetBackColor(ToQColor(control));
+  for (BoxControl* b : buttons_) {
+    b->SetBackColor(ToQColor(control));
+    b->SetForeColor(ToQColor(TextColourOn(control)));
+  }
   grid_->SetColours(grid, background);
 }
 

@@ -15,6 +15,7 @@ namespace {
 void Colourise(QWidget* widget, Colour colour) {
   QPalette p = widget->palette();
   p.setColor(QPalette::Window, ToQColor(colour));
+  SetTextColours(p, colour, colour);
   widget->setPalette(p);
   widget->setAutoFillBackground(true);
 }

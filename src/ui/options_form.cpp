@@ -215,7 +215,14 @@ void OptionsForm::SetSwatch(int index, Colour colour) {
 }
 
 void OptionsForm::RecolourOptions() {
-  SetBackground(this, QPalette::Window, colours_[kBackgroundEntry]);
+  const Colour background = colours_[kBackgroundEntry];
+  const Colour fields = controlColourIndex_ < kSchemeEntryCount ? colours_[controlColourIndex_] : background;
+  QPalette own = palette();
+  own.setColor(QPalette::Window, ToQColor(background));
+  // Check boxes draw their box in the field colour and the tick in its text colour.
+  own.setColor(QPalette::Base, ToQColor(fields));
+  SetTextColours(own, background, fields);
+  setPalette(own);
   setAutoFillBackground(true);
   for (QCheckBox* toggle : tooltipSwitches_) SetBackground(toggle, QPalette::Window, colours_[kBackgroundEntry]);
   for (QCheckBox* toggle : highlightSwitches_) SetBackground(toggle, QPalette::Window, colours_[kBackgroundEntry]);
@@ -224,7 +231,10 @@ void OptionsForm::RecolourOptions() {
   colourPicker_->SetBackColor(ToQColor(colours_[kBackgroundEntry]));
   if (controlColourIndex_ >= kSchemeEntryCount) return;
   const Colour control = colours_[controlColourIndex_];
-  for (BoxControl* b : buttons_) b->SetBackColor(ToQColor(control));
+  for (BoxControl* b : buttons_) {
+    b->SetBackColor(ToQColor(control));
+    b->SetForeColor(ToQColor(TextColourOn(control)));
+  }
   SetBackground(printerLineSize_, QPalette::Base, control);
 }
 
@@ -240,7 +250,18 @@ void OptionsForm::ChooseScheme(const QString& name) {
     colours_[kUserControlEntry] = colours_[controlColourIndex_];
     settings_.SchemeColour13 = colours_[kUserControlEntry];
   }
+  ProposeBoardColours();
   RecolourOptions();
+}
+
+// On a dark scheme, grid, numbers and marks that would not read are offered
+// in light colours; the player may set their own before Apply.
+void OptionsForm::ProposeBoardColours() {
+  const Colour background = colours_[kBackgroundEntry];
+  static constexpr std::array<Colour, 3> kNight = {kNightGridColour, kNightNumbersColour, kNightPencilColour};
+  for (std::size_t i = 0; i < kSwatchRows.size(); ++i)
+    if (ContrastRatio(swatchColours_[i], background) < kLeastTextContrast && IsDarkBackground(background))
+      SetSwatch(static_cast<int>(i), kNight[i]);
 }
 
 void OptionsForm::ClickSwatch(Swatch swatch) { SetSwatch(static_cast<int>(swatch), colourPicker_->SchemeColor()); }

@@ -63,6 +63,7 @@ class OptionsForm : public QDialog {
   void ShowSchemeTitle();
   void SetSwatch(int index, Colour colour);
   void RecolourOptions();
+  void ProposeBoardColours();
 
   Settings& settings_;
   PlayerAids& highlights_;

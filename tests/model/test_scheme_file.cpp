@@ -112,13 +112,15 @@ class SchemeFileTest : public QObject {
     QCOMPARE(PaintsMenuBar(scheme.toStdString()), paints);
   }
 
-  // Every scheme shipped with the program loads, and its background is light
-  // enough for black grid lines and digits; "xp" is there.
-  void shippedSchemesAreLight() {
+  // Every scheme shipped with the program loads, "xp" among them, and every
+  // text reads on it (4.5:1): on its window and field colours, and the
+  // board's grid, digits and marks, which a dark scheme gets light.
+  void shippedSchemesRead() {
     const std::string path = qEnvironmentVariable("KALVERO_DATA").toStdString() + "/all.col";
     const auto names = SchemeNames(path);
     QVERIFY(names.size() >= 6);
     bool sawXp = false;
+    bool sawDark = false;
     for (const std::string& name : names) {
       SchemeColours table{};
       QVERIFY2(LoadScheme(path, name + ".col", table), name.c_str());
@@ -126,13 +128,17 @@ class SchemeFileTest : public QObject {
         sawXp = true;
         QCOMPARE(table, kBuiltInScheme);  // the built-in colours are those of "xp.col"
       }
-      for (int entry : {kBackgroundEntry, kControlEntry}) {
-        const Colour c = table[entry];
-        const double luminance = 0.299 * RedOf(c) + 0.587 * GreenOf(c) + 0.114 * BlueOf(c);
-        QVERIFY2(luminance > 170, name.c_str());
-      }
+      for (int entry : {kBackgroundEntry, kControlEntry, kAboutEntry})
+        QVERIFY2(ContrastRatio(TextColourOn(table[entry]), table[entry]) >= kLeastTextContrast, name.c_str());
+      const Colour board = table[kBackgroundEntry];
+      const bool dark = IsDarkBackground(board);
+      sawDark = sawDark || dark;
+      for (const Colour ink : dark ? std::array{kNightGridColour, kNightNumbersColour, kNightPencilColour}
+                                   : std::array{kBlack, kBlack, kBlack})
+        QVERIFY2(ContrastRatio(ink, board) >= kLeastTextContrast, name.c_str());
     }
     QVERIFY(sawXp);
+    QVERIFY(sawDark);
   }
 };
 
