@@ -30,4 +30,6 @@ Colour TextColourOn(Colour background) {
 
 bool IsDarkBackground(Colour background) { return TextColourOn(background) == kLightColour; }
 
+Colour MistakeColourOn(Colour background) { return IsDarkBackground(background) ? Rgb(255, 120, 120) : kRedColour; }
+
 }  // namespace kalvero

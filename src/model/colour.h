@@ -39,6 +39,8 @@ inline constexpr Colour kGreenColour = Rgb(10, 200, 10);
 Colour TextColourOn(Colour background);
 // A background on which near-black text would be too faint.
 bool IsDarkBackground(Colour background);
+// The warning colour of a mistaken digit: red, lighter on a dark board.
+Colour MistakeColourOn(Colour background);
 
 // Grid, numbers and pencil-mark colours that read well on a dark board,
 // proposed when the player chooses a dark scheme.

@@ -58,7 +58,8 @@ void DrawHighlights(Surface& surface, const BoardGeometry& g, const PuzzleState&
   for (const int cell : h.sameDigit) Redraw(surface, g, state, cell, tint, colours.numbers, colours);
   for (const int cell : h.mistakes) {
     const bool tinted = std::binary_search(h.sameDigit.begin(), h.sameDigit.end(), cell);
-    Redraw(surface, g, state, cell, tinted ? std::optional<Colour>(tint) : std::nullopt, kRedColour, colours);
+    Redraw(surface, g, state, cell, tinted ? std::optional<Colour>(tint) : std::nullopt,
+           MistakeColourOn(colours.background), colours);
   }
 }
 

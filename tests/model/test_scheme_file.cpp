@@ -133,9 +133,11 @@ class SchemeFileTest : public QObject {
       const Colour board = table[kBackgroundEntry];
       const bool dark = IsDarkBackground(board);
       sawDark = sawDark || dark;
-      for (const Colour ink : dark ? std::array{kNightGridColour, kNightNumbersColour, kNightPencilColour}
-                                   : std::array{kBlack, kBlack, kBlack})
+      const Colour digits = dark ? kNightNumbersColour : kBlack;
+      for (const Colour ink : {dark ? kNightGridColour : kBlack, digits, dark ? kNightPencilColour : kBlack,
+                               MistakeColourOn(board)})
         QVERIFY2(ContrastRatio(ink, board) >= kLeastTextContrast, name.c_str());
+      QVERIFY2(ContrastRatio(digits, table[kControlEntry]) >= kLeastTextContrast, name.c_str());  // givens
     }
     QVERIFY(sawXp);
     QVERIFY(sawDark);
