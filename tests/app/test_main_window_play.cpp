@@ -39,6 +39,13 @@ struct Playing {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
   }
   PuzzleState& State() { return window.Context().state; }
+  // Every open cell gets its solution digit.
+  void FillSolution() {
+    PuzzleState& s = State();
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c)
+        if (s.FixedValue[r][c].empty()) s.UserEntry[r][c] = std::to_string(s.Solution[r][c]);
+  }
   void Hover(int r, int c) {
     const BoardGeometry& g = board->Geometry();
     const QPointF at = QPointF(g.CellX(r, c) + 300, g.CellY(r, c) + 300) * board->Scale();
@@ -142,10 +149,7 @@ class MainWindowPlayTest : public QObject {
     QTest::mouseRelease(solution, Qt::LeftButton);
     QCOMPARE(LabelText(p.window, "lblstatus"), QString());
     QCOMPARE(p.Drawn(1, 1), QStringLiteral("9"));
-    PuzzleState& s = p.State();
-    for (int r = 1; r <= 9; ++r)
-      for (int c = 1; c <= 9; ++c)
-        if (s.FixedValue[r][c].empty()) s.UserEntry[r][c] = std::to_string(s.Solution[r][c]);
+    p.FillSolution();
     MessageAnswerer answers;
     Click(p.window, "cmdverify");
     QCOMPARE(answers.seen.size(), 1);
@@ -160,10 +164,7 @@ class MainWindowPlayTest : public QObject {
   // matches it and names the best instead.
   void bestTimes() {
     Playing p;
-    PuzzleState& s = p.State();
-    for (int r = 1; r <= 9; ++r)
-      for (int c = 1; c <= 9; ++c)
-        if (s.FixedValue[r][c].empty()) s.UserEntry[r][c] = std::to_string(s.Solution[r][c]);
+    p.FillSolution();
     MessageAnswerer answers;
     Click(p.window, "cmdverify");
     Click(p.window, "cmdverify");
