@@ -36,6 +36,30 @@ struct PlayResult {
   std::optional<Notice> notice;
 };
 
+// Building blocks of the results play actions return.
+inline PlayResult OverlayOnly() {
+  PlayResult r;
+  r.overlayChanged = true;
+  return r;
+}
+
+inline PlayResult Drawing(BoardDrawing drawing) {
+  PlayResult r;
+  r.drawing = drawing;
+  return r;
+}
+
+inline PlayResult CellDrawing(int cell) {
+  PlayResult r = Drawing(BoardDrawing::Cell);
+  r.cell = cell;
+  return r;
+}
+
+inline PlayResult WithStatus(PlayResult r, std::string status) {
+  r.status = std::move(status);
+  return r;
+}
+
 // Everything drawn on top of the board picture besides the selection frame,
 // which shows at (SelRow, SelCol) whenever a cell is selected.
 struct Overlay {

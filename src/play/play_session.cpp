@@ -8,33 +8,6 @@
 
 namespace kalvero {
 
-namespace {
-
-PlayResult OverlayOnly() {
-  PlayResult r;
-  r.overlayChanged = true;
-  return r;
-}
-
-PlayResult Drawing(BoardDrawing drawing) {
-  PlayResult r;
-  r.drawing = drawing;
-  return r;
-}
-
-PlayResult CellDrawing(int cell) {
-  PlayResult r = Drawing(BoardDrawing::Cell);
-  r.cell = cell;
-  return r;
-}
-
-PlayResult WithStatus(PlayResult r, std::string status) {
-  r.status = std::move(status);
-  return r;
-}
-
-}  // namespace
-
 PlaySession::PlaySession(PuzzleState& state, const Settings& settings, std::function<bool()> busy)
     : state_(state), settings_(settings), busy_(std::move(busy)) {}
 
@@ -124,14 +97,6 @@ void PlaySession::WriteEntry(int cell, std::string entry) {
   undo_.Push(cell, std::move(EntryOf(cell)));
   EntryOf(cell) = std::move(entry);
   ForgetHint();
-}
-
-void PlaySession::ForgetHint() {
-  shownHint_.reset();
-  lead_.reset();
-  leadExplained_ = false;
-  overlay_.hintCells.clear();
-  overlay_.hintArea.clear();
 }
 
 PlayResult PlaySession::ClearSelected() { return SetEntry(std::string()); }
@@ -258,100 +223,6 @@ PlayResult PlaySession::Redo() {
   if (Busy() || solutionShown_ || !undo_.CanRedo()) return {};
   ForgetHint();
   return CellDrawing(undo_.Redo([this](int cell) -> std::string& { return EntryOf(cell); }));
-}
-
-PlayResult PlaySession::AskHint() {
-  if (Busy() || solutionShown_ || !HasPuzzle()) return {};
-  helped_ = true;
-  if (lead_) return leadExplained_ ? PlaceLead() : ExplainLead();
-  if (shownHint_) return ApplyShownHint();
-  const HintPosition position = PositionOf(state_);
-  if (!SolutionAgrees(position)) {
-    // Hints judge values by the stored solution: on such a puzzle they
-    // would contradict each other from one press to the next.
-    PlayResult disagree = WithStatus({}, "This puzzle's clues and its stored solution disagree");
-    disagree.notice = Notice{*disagree.status, "vbok+vbexclamation"};
-    return disagree;
-  }
-  Hint first = FindHint(position);
-  if (first.kind == StepKind::WrongValue) return ShowHint(std::move(first));
-  const bool full = std::all_of(position.value.begin() + 1, position.value.end(), [](DigitSet v) { return v != 0; });
-  if (full || first.kind == StepKind::None) {
-    PlayResult none = WithStatus({}, full ? "The board is full: press Check" : "No further step found");
-    none.notice = Notice{*none.status, "vbok+vblighton"};
-    return none;
-  }
-  if (std::optional<DigitLead> lead = FindDigitLead(position)) return PointToLead(std::move(*lead));
-  return ShowHint(std::move(first));
-}
-
-PlayResult PlaySession::ShowHint(Hint hint) {
-  std::vector<int> cells = hint.cells;
-  if (hint.cell != 0) cells.push_back(hint.cell);
-  for (const Removal& r : hint.removals) cells.push_back(r.cell);
-  std::sort(cells.begin(), cells.end());
-  cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
-  overlay_.hintCells = std::move(cells);
-  overlay_.hintArea = hint.area;
-  PlayResult result = WithStatus(OverlayOnly(), hint.text);
-  result.notice = Notice{hint.text, "vbok+vblighton"};
-  shownHint_ = std::move(hint);
-  return result;
-}
-
-// First ask: the cell only, and where to look.
-PlayResult PlaySession::PointToLead(DigitLead lead) {
-  overlay_.hintCells = {lead.Placement().cell};
-  overlay_.hintArea.clear();
-  const std::string look = LookText(lead);
-  lead_ = std::move(lead);
-  leadExplained_ = false;
-  PlayResult result = WithStatus(OverlayOnly(), look);
-  result.notice = Notice{look, "vbok+vblighton"};
-  return result;
-}
-
-// Second ask: the steps, with every cell they rest on or change outlined.
-PlayResult PlaySession::ExplainLead() {
-  std::vector<int> cells;
-  for (const Hint& step : lead_->steps) {
-    cells.insert(cells.end(), step.cells.begin(), step.cells.end());
-    for (const Removal& r : step.removals) cells.push_back(r.cell);
-  }
-  cells.push_back(lead_->Placement().cell);
-  std::sort(cells.begin(), cells.end());
-  cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
-  overlay_.hintCells = std::move(cells);
-  overlay_.hintArea = lead_->Placement().area;
-  leadExplained_ = true;
-  const std::string text = LeadText(*lead_);
-  PlayResult result = WithStatus(OverlayOnly(), text);
-  result.notice = Notice{text, "vbok+vblighton"};
-  return result;
-}
-
-// Third ask: the digit goes in, as the player would type it.
-PlayResult PlaySession::PlaceLead() {
-  const Hint placement = lead_->Placement();
-  state_.PencilCell = -1;
-  WriteEntry(placement.cell, std::to_string(placement.digit));
-  return CellDrawing(placement.cell);
-}
-
-PlayResult PlaySession::ApplyShownHint() {
-  const Hint hint = std::move(*shownHint_);
-  // Typing next starts a new entry rather than adding to a hinted cell.
-  state_.PencilCell = -1;
-  if (hint.kind == StepKind::WrongValue) {
-    WriteEntry(hint.cell, std::string());
-    return CellDrawing(hint.cell);
-  }
-  if (hint.digit != 0) WriteEntry(hint.cell, std::to_string(hint.digit));
-  for (const Removal& r : hint.removals) WriteEntry(r.cell, std::to_string(DigitNumber(r.left)));
-  if (hint.removals.empty()) return CellDrawing(hint.cell);
-  PlayResult result = Drawing(BoardDrawing::Full);
-  result.overlayChanged = true;
-  return result;
 }
 
 PlayResult PlaySession::ResetAll(Host& host, const std::function<bool()>& reread) {
