@@ -93,8 +93,8 @@ class PlaySession {
   // The check button.
   PlayResult Check();
 
-  // True once a hint was asked or the solution shown since the puzzle was
-  // read: such a solve does not count for the best times.
+  // True once a hint was shown or the solution since the puzzle was read:
+  // such a solve does not count for the best times.
   bool Helped() const { return helped_; }
 
   // The solution button pressed and released.

@@ -16,7 +16,6 @@ void PlaySession::ForgetHint() {
 
 PlayResult PlaySession::AskHint() {
   if (Busy() || solutionShown_ || !HasPuzzle()) return {};
-  helped_ = true;
   if (lead_) return leadExplained_ ? PlaceLead() : ExplainLead();
   if (shownHint_) return ApplyShownHint();
   const HintPosition position = PositionOf(state_);
@@ -50,6 +49,7 @@ PlayResult PlaySession::ShowHint(Hint hint) {
   PlayResult result = WithStatus(OverlayOnly(), hint.text);
   result.notice = Notice{hint.text, "vbok+vblighton"};
   shownHint_ = std::move(hint);
+  helped_ = true;
   return result;
 }
 
@@ -60,6 +60,7 @@ PlayResult PlaySession::PointToLead(DigitLead lead) {
   const std::string look = LookText(lead);
   lead_ = std::move(lead);
   leadExplained_ = false;
+  helped_ = true;
   PlayResult result = WithStatus(OverlayOnly(), look);
   result.notice = Notice{look, "vbok+vblighton"};
   return result;
