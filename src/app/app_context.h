@@ -1,8 +1,8 @@
 #pragma once
 // What the parts of the main window share: the application folder, the
-// puzzle state, the settings, the colour scheme in force, the solver's
-// working state, the one random source and the host the engine reports
-// through. The main window owns one AppContext for the life of the program
+// puzzle state, the settings (kalvero.cfg's and the per-user file's), the
+// colour scheme in force, the solver's working state, the one random source
+// and the host the engine reports through. The main window owns one AppContext for the life of the program
 // and hands it to its parts by reference.
 //
 // Why shared rather than handed out piece by piece: every part reads or
@@ -22,6 +22,7 @@
 #include "model/puzzle_state.h"
 #include "model/scheme_file.h"
 #include "model/solver_state.h"
+#include "app/user_settings.h"
 #include "play/highlights.h"
 #include "view/board_painter.h"
 
@@ -40,7 +41,8 @@ struct AppContext {
   GuiHost host;
   SolverState solver;
   PseudoRandom random{ClockSeed()};
-  PlayerAids highlights;  // from the per-user settings file, read at start-up
+  UserSettings userSettings{paths.userSettingsFile};  // what kalvero.cfg does not hold
+  PlayerAids highlights;  // from userSettings, read at start-up
 
   // The board's colours from the settings and the scheme.
   BoardColours Colours() const {

@@ -8,7 +8,7 @@
 #include "ui/msg_form.h"
 #include "view/std_text.h"
 #include "generator/patterns.h"
-#include "hint/rating.h"
+#include "hint/grade.h"
 #include "model/puzzle_file.h"
 #include "model/text.h"
 #include "ui/create_options_form.h"
@@ -20,8 +20,7 @@ CreationController::CreationController(AppContext& ctx, PuzzleDisplay& display, 
       ctx_(ctx),
       display_(display),
       window_(window),
-      generator_(ctx.random),
-      userSettings_(ctx.paths.userSettingsFile) {}
+      generator_(ctx.random) {}
 
 CreationController::~CreationController() = default;
 
@@ -33,7 +32,7 @@ CreationContext CreationController::MakeCreationContext(std::optional<Grade> gra
   if (!grade) return c;
   c.hooks.keep = [this, grade](const PuzzleState& puzzle) {
     ++tried_;
-    return GradeOf(RatePuzzle(puzzle)) == grade;
+    return GradeOf(puzzle) == grade;
   };
   // While it searches, a graded creation says what it looks for and how
   // many puzzles it has tried; the engine's other texts pass through.
@@ -109,7 +108,7 @@ void CreationController::CreatePuzzle(int levelIndex) {
   if (levelIndex < 0 || levelIndex >= static_cast<int>(kCreateLevels.size())) return;
   if (creating_ || !createEntry_->isEnabled()) return;
   RunCreation([&]() -> CreationReport {
-    CreationContext c = MakeCreationContext(userSettings_.CreationGrade());
+    CreationContext c = MakeCreationContext(ctx_.userSettings.CreationGrade());
     const CreateResult result = CreateLevelPuzzle(c, FixedCountOfLevel(levelIndex));
     if (result.ok()) return {};
     // The engine has put back the puzzle state of before the creation.
@@ -134,13 +133,13 @@ void CreationController::CreateMany() {
   if (creating_ || !createEntry_->isEnabled()) return;
   CreateOptionsForm* form = CreateOptions();
   form->Prepare(ctx_.paths.folder + QStringLiteral("newpuzmulti.txt"), ctx_.paths.folder);
-  form->SetGrade(userSettings_.CreationGrade());
+  form->SetGrade(ctx_.userSettings.CreationGrade());
   form->exec();
   ctx_.ProcessEvents();
   // The grade is the player's choice for every later creation, whichever
   // way the window was left.
   const std::optional<Grade> grade = form->ChosenGrade();
-  if (grade != userSettings_.CreationGrade() && !userSettings_.SetCreationGrade(grade)) {
+  if (grade != ctx_.userSettings.CreationGrade() && !ctx_.userSettings.SetCreationGrade(grade)) {
     ctx_.Message(QStringLiteral("Could not save the grade in:\n") + ctx_.paths.userSettingsFile, kMsgWarning);
     ctx_.ProcessEvents();
   }

@@ -12,7 +12,6 @@
 
 #include "app/app_context.h"
 #include "app/puzzle_display.h"
-#include "app/user_settings.h"
 #include "generator/creation.h"
 #include "generator/generator.h"
 
@@ -82,7 +81,6 @@ class CreationController : public QObject {
   bool creating_ = false;
   bool closeAfterCreation_ = false;
   QPointer<CreateOptionsForm> optionsForm_;
-  UserSettings userSettings_;
   int tried_ = 0;  // puzzles the running graded creation has rated
 };
 

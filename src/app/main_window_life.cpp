@@ -33,7 +33,7 @@ void MainWindow::Start() {
 
   ctx_.schemeNames = SchemeNames(Std(ctx_.paths.schemeList));
   LoadConfiguration();
-  ctx_.highlights = UserSettings(ctx_.paths.userSettingsFile).Highlights();
+  ctx_.highlights = ctx_.userSettings.Highlights();
   styler_->ApplyScheme(ctx_.settings.SchemeFile);
 
   for (int cell = 1; cell <= kCellCount; ++cell) {

@@ -83,7 +83,7 @@ void OutputCommands::OpenOptions() {
                                ctx_.schemeNames, ctx_.paths.schemeList.toStdString(), &window_);
     options_->setWindowModality(Qt::ApplicationModal);
     connect(options_, &OptionsForm::applied, this, [this] {
-      if (!UserSettings(ctx_.paths.userSettingsFile).SetHighlights(ctx_.highlights))
+      if (!ctx_.userSettings.SetHighlights(ctx_.highlights))
         ctx_.Message(QStringLiteral("Could not save the highlights in:\n") + ctx_.paths.userSettingsFile, kMsgWarning);
       styler_.ApplyScheme(ctx_.settings.SchemeFile);
       display_.RedrawBoard();

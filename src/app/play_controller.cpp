@@ -138,7 +138,7 @@ bool PlayController::KeepEntries() {
     if (MayWriteFileAt(path)) QFile::remove(ctx_.paths.unfinishedFile);
     return true;
   }
-  UserSettings(ctx_.paths.userSettingsFile).SetKeptTime(ctx_.state.PuzzleLine, timer_->Elapsed());
+  ctx_.userSettings.SetKeptTime(ctx_.state.PuzzleLine, timer_->Elapsed());
   return WriteFileAtomically(path, KeptEntriesText(ctx_.state));
 }
 
@@ -147,7 +147,7 @@ void PlayController::ResumeEntries() {
   int error = 0;
   if (!ReadRegularFile(Std(ctx_.paths.unfinishedFile), text, error, kKeptEntriesMaxBytes)) return;
   if (!RestoreEntries(text, ctx_.state)) return;
-  if (const auto kept = UserSettings(ctx_.paths.userSettingsFile).KeptTime(ctx_.state.PuzzleLine))
+  if (const auto kept = ctx_.userSettings.KeptTime(ctx_.state.PuzzleLine))
     timer_->Restart(*kept);
   display_.RedrawBoard();
   display_.SetStatus(QStringLiteral("Unfinished entries restored"));
@@ -158,7 +158,7 @@ QString PlayController::SolvedText() {
   const QString time = QStr(ClockText(timer_->Elapsed()));
   if (session_.Helped())
     return QStringLiteral("Solved in %1 with hints or the solution shown: not counted for the best times").arg(time);
-  const std::optional<Grade> grade = GradeOf(RatePuzzle(ctx_.state));
+  const std::optional<Grade> grade = GradeOf(ctx_.state);
   const std::string kind =
       (grade ? std::string(InfoOf(*grade).name) + " " : std::string()) + LevelName(ctx_.state.FixedCount);
   const std::string file = Std(ctx_.paths.bestTimesFile);

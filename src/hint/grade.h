@@ -39,6 +39,9 @@ constexpr const GradeInfo& InfoOf(Grade grade) { return kGrades[static_cast<int>
 // The grade of a rating; none for a puzzle that cannot be rated (its stored
 // solution disagrees with its clues).
 std::optional<Grade> GradeOf(const Rating& rating);
+// The grade of a puzzle, rated from its givens: what a graded creation keeps,
+// the level label shows and a best time is filed under.
+inline std::optional<Grade> GradeOf(const PuzzleState& puzzle) { return GradeOf(RatePuzzle(puzzle)); }
 
 // The grade of a tool's word ("tough"), or none.
 std::optional<Grade> GradeNamed(std::string_view word);

@@ -52,7 +52,7 @@ class Job {
   Job(const CreationRequest& request, const PseudoRandom& source, long long share)
       : request_(request), random_(source), share_(share) {
     if (request.grade)
-      ctx_.hooks.keep = [grade = *request.grade](const PuzzleState& p) { return GradeOf(RatePuzzle(p)) == grade; };
+      ctx_.hooks.keep = [grade = *request.grade](const PuzzleState& p) { return GradeOf(p) == grade; };
   }
   Job(const Job&) = delete;
   Job& operator=(const Job&) = delete;
