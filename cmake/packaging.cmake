@@ -39,6 +39,9 @@ if(KALVERO_GUI)
   # The board's "Arial" and "Courier New" texts are drawn in their metric
   # twins from fonts-liberation.
   set(CPACK_DEBIAN_GUI_PACKAGE_DEPENDS fonts-liberation)
+  # Qt's own translations make the file and print dialogs speak the
+  # window's language.
+  set(CPACK_DEBIAN_GUI_PACKAGE_RECOMMENDS qt6-translations-l10n)
   set(CPACK_DEBIAN_GUI_DESCRIPTION "digit puzzles whose clues are the sums around the grid
 Kalvero is a 9x9 digit-placement puzzle: every row, column and 3x3 box
 holds the digits 1 to 9 once each, and the clues are the 36 sums of the

@@ -20,6 +20,8 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev   # Qt 6 Core, Gui, Widgets, PrintSupport, Test
+  qt6-tools-dev qt6-l10n-tools                # Qt's CMake translation support, lupdate and lrelease
+  qt6-translations-l10n                       # Qt's own translations, for the file and print dialogs
   fonts-liberation                            # metric-compatible "Courier New" and "Arial"
   desktop-file-utils appstream                # validating the installed desktop entry and AppStream data
   dpkg-dev                                    # dpkg-shlibdeps for the packages' dependencies

@@ -40,8 +40,10 @@ class MessageAnswerer : public QObject {
           form->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(caption.mid(1));
           caption = QStringLiteral("Enter");
         }
+        // Captions are given in English and found in the window's language.
+        const QString shown = QCoreApplication::translate("Kalvero", caption.toUtf8().constData());
         for (BoxControl* button : form->findChildren<BoxControl*>())
-          if (button->isVisible() && button->Caption() == caption) {
+          if (button->isVisible() && button->Caption() == shown) {
             QTest::mouseClick(button, Qt::LeftButton);
             return;
           }

@@ -1,6 +1,6 @@
 #pragma once
-// The program's own command line: `kalvero [FILE]`, `--version` and
-// `--help`. Both options are answered on standard output without opening a
+// The program's own command line: `kalvero [--lang LANG] [FILE]`, `--version`
+// and `--help`. Both options are answered on standard output without opening a
 // window (they need no display); anything else starting with "-" that Qt
 // has not taken as one of its own options is refused with the usage.
 #include <string>
@@ -18,6 +18,7 @@ struct StartRequest {
   StartAction action = StartAction::OpenWindow;
   std::string file;  // the puzzle file named, "" for none
   std::string text;
+  std::string language;  // --lang LANG: the window's language, "" for the desktop's
 };
 
 // Reads the arguments after the program's name.

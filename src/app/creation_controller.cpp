@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include "ui/msg_form.h"
+#include "ui/translate.h"
 #include "view/std_text.h"
 #include "generator/patterns.h"
 #include "hint/grade.h"
@@ -26,7 +27,7 @@ CreationController::~CreationController() = default;
 
 CreationContext CreationController::MakeCreationContext(std::optional<Grade> grade) {
   CreationContext c{ctx_.state, ctx_.solver, generator_, ctx_.host, control_, Std(ctx_.paths.tempPuzzles), {}};
-  c.hooks.status = [this](const std::string& text) { display_.SetStatus(QStr(text)); };
+  c.hooks.status = [this](const std::string& text, CreationPhase) { display_.SetStatus(QStr(text)); };
   c.hooks.read = [this](const std::string& fileName, std::int32_t n) { return display_.ReadPuzzle(QStr(fileName), n); };
   tried_ = 0;
   if (!grade) return c;
@@ -36,8 +37,8 @@ CreationContext CreationController::MakeCreationContext(std::optional<Grade> gra
   };
   // While it searches, a graded creation says what it looks for and how
   // many puzzles it has tried; the engine's other texts pass through.
-  c.hooks.status = [this, grade](const std::string& text) {
-    if (text.starts_with("Creating") || text.starts_with("Verifying"))
+  c.hooks.status = [this, grade](const std::string& text, CreationPhase phase) {
+    if (phase == CreationPhase::Searching)
       display_.SetStatus(GradedStatus(*grade));
     else
       display_.SetStatus(QStr(text));
@@ -47,13 +48,13 @@ CreationContext CreationController::MakeCreationContext(std::optional<Grade> gra
 
 QString CreationController::GradedStatus(Grade grade) const {
   const int fixed = ctx_.state.FixedCount;
-  QString text = QStringLiteral("Creating a %1 %2 puzzle \u2026 %3 tried")
-                     .arg(QLatin1String(InfoOf(grade).name), QLatin1String(LevelName(fixed)))
-                     .arg(tried_);
   // The status label has room for three short lines: the full note is in
   // the create-options window.
-  if (GradeIsRare(grade, fixed)) text += QStringLiteral(" (very rare: may take minutes)");
-  return text;
+  //: %1 the grade, %2 the level, %3 how many puzzles have been rated.
+  const QString text = GradeIsRare(grade, fixed)
+                           ? tr("Creating a %1 %2 puzzle … %3 tried (very rare: may take minutes)")
+                           : tr("Creating a %1 %2 puzzle … %3 tried");
+  return text.arg(Translated(InfoOf(grade).name), Translated(LevelName(fixed)), QString::number(tried_));
 }
 
 void CreationController::RunCreation(const std::function<CreationReport()>& body) {
@@ -115,11 +116,11 @@ void CreationController::CreatePuzzle(int levelIndex) {
     const bool hadPuzzle = ctx_.state.PuzzleCount > 0;
     ShowAfterCreation(hadPuzzle);
     if (result.status == CreateStatus::Cancelled) {
-      if (hadPuzzle) display_.SetStatus(QStringLiteral("Creation cancelled"));
+      if (hadPuzzle) display_.SetStatus(tr("Creation cancelled"));
       return {};
     }
     if (hadPuzzle) display_.SetStatus(QString());
-    return {QStringLiteral("Could not write the temporary puzzle file:\n") + ctx_.paths.tempPuzzles, kMsgError};
+    return {tr("Could not write the temporary puzzle file:\n%1").arg(ctx_.paths.tempPuzzles), kMsgError};
   });
 }
 
@@ -140,20 +141,20 @@ void CreationController::CreateMany() {
   // way the window was left.
   const std::optional<Grade> grade = form->ChosenGrade();
   if (grade != ctx_.userSettings.CreationGrade() && !ctx_.userSettings.SetCreationGrade(grade)) {
-    ctx_.Message(QStringLiteral("Could not save the grade in:\n") + ctx_.paths.userSettingsFile, kMsgWarning);
+    ctx_.Message(tr("Could not save the grade in:\n%1").arg(ctx_.paths.userSettingsFile), kMsgWarning);
     ctx_.ProcessEvents();
   }
   if (!form->Accepted()) return;
 
   const Grid<int> pattern = form->Pattern();
   if (PatternCount(pattern) == 0) {
-    ctx_.Message(QStringLiteral("Fixed cells not set"), kMsgError);
+    ctx_.Message(tr("Fixed cells not set"), kMsgError);
     ctx_.ProcessEvents();
     return;
   }
   const std::string outFile = Std(ctx_.paths.Resolve(form->OutputFile().trimmed()));
   const int n = WholeNumber(Std(form->PuzzleCountText()), Rounding::HalfEven);
-  if (n > 1 && ctx_.Message(QStr(BatchQuestionText(n)), kMsgQuestion) != MsgResult::Yes)
+  if (n > 1 && ctx_.Message(QStr(BatchQuestionText(n, ctx_.host)), kMsgQuestion) != MsgResult::Yes)
     return;
 
   RunCreation([&]() -> CreationReport {
@@ -165,19 +166,18 @@ void CreationController::CreateMany() {
     ShowAfterCreation(hadPuzzle);
     switch (result.status) {
       case CreateStatus::Created: {
-        QString report = QStr(BatchReportText(n, outFile, result.total));
-        if (grade) report += QStringLiteral("\r\nPuzzles tried: ") + QString::number(tried_);
+        QString report = QStr(BatchReportText(n, outFile, result.total, ctx_.host));
+        if (grade) report += QStringLiteral("\r\n") + tr("Puzzles tried: %1").arg(QString::number(tried_));
         return {report, kMsgInformation};
       }
       case CreateStatus::Cancelled:
         if (hadPuzzle)
-          display_.SetStatus(QStringLiteral("Creation cancelled after") + QStr(NumberText(result.created)) +
-                             QStringLiteral(" puzzles"));
+          display_.SetStatus(tr("Creation cancelled after %1 puzzles").arg(QString::number(result.created)));
         return {};
       case CreateStatus::FileError:
         break;
     }
-    return {QStringLiteral("Could not write the puzzle file:\n") + QStr(outFile), kMsgError};
+    return {tr("Could not write the puzzle file:\n%1").arg(QStr(outFile)), kMsgError};
   });
 }
 

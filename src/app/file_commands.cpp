@@ -25,9 +25,6 @@ namespace kalvero {
 
 namespace {
 
-
-QString AddedText(std::int32_t count) { return QStringLiteral("Puzzle#") + QStr(NumberText(count)); }
-
 // The first local .txt file among dropped files, or "".
 QString DroppedPuzzleFile(const QMimeData* data) {
   if (!data || !data->hasUrls()) return {};
@@ -69,12 +66,12 @@ bool FileCommands::OpenPuzzleFile(const QString& path) {
   PuzzleState& state = ctx_.state;
   const QFileInfo info(path);
   if (!info.exists()) {
-    ShowFailure(QStringLiteral("File not found:\n") + path);
+    ShowFailure(tr("File not found:\n%1").arg(path));
     return false;
   }
   // A folder, a device or a FIFO is never read: it could block for ever.
   if (!info.isFile()) {
-    ShowFailure(QStringLiteral("Not a regular file:\n") + path);
+    ShowFailure(tr("Not a regular file:\n%1").arg(path));
     return false;
   }
   QApplication::setOverrideCursor(Qt::BusyCursor);
@@ -105,6 +102,10 @@ void FileCommands::ShowReadError(const QString& path) {
   ShowFailure(ReadErrorText(path));
 }
 
+QString FileCommands::WriteErrorText(const QString& path) const {
+  return tr("Could not write the puzzle file:\n%1").arg(path);
+}
+
 void FileCommands::ShowFailure(const QString& text) {
   ctx_.Message(text, kMsgError);
   ctx_.ProcessEvents();
@@ -133,7 +134,7 @@ void FileCommands::OpenRecent(int index) {
   const QString caption = QStr(recent.caption[static_cast<std::size_t>(index)]);
   if (caption.trimmed().isEmpty()) return;
   if (!FileExists(Std(caption))) {
-    display_.SetStatus(caption + QStringLiteral(" not found"));
+    display_.SetStatus(tr("%1 not found").arg(caption));
     return;
   }
   OpenPuzzleFile(caption);
@@ -143,7 +144,7 @@ std::int32_t FileCommands::AskPuzzleNumber() {
   const PuzzleState& state = ctx_.state;
   for (;;) {
     const QString answer =
-        Inputbox(&window_, QStr(PuzzleNumberPrompt(state.PuzzleCount)), QStr(NumberText(state.PuzzleNumber)), false);
+        Inputbox(&window_, QStr(PuzzleNumberPrompt(state.PuzzleCount, ctx_.host)), QStr(NumberText(state.PuzzleNumber)), false);
     ctx_.ProcessEvents();
     const NumberAnswer read = ReadNumberAnswer(Std(answer), state.PuzzleCount);
     if (read.kind == AnswerKind::End) return 0;
@@ -179,11 +180,11 @@ void FileCommands::Append() {
   if (Busy() || state.PuzzleCount == 0) return;
   const QString path = QStr(state.PuzzleFileName);
   if (!WritePuzzle(state, state.PuzzleFileName, WriteMode::Append)) {
-    ShowFailure(QStringLiteral("Could not write the puzzle file:\n") + path);
+    ShowFailure(WriteErrorText(path));
     return;
   }
   state.PuzzleCount = CountPuzzles(state.PuzzleFileName);
-  ctx_.Message(AddedText(state.PuzzleCount) + QStringLiteral(" added to file: ") + path, kMsgInformation);
+  ctx_.Message(tr("Puzzle# %1 added to file: %2").arg(QString::number(state.PuzzleCount), path), kMsgInformation);
   ctx_.ProcessEvents();
 }
 
@@ -193,10 +194,11 @@ void FileCommands::Save() {
   const QString path = ChooseFile(QStringLiteral("SAVE"));
   if (path.isEmpty()) return;
   if (!AppendLine(Std(path), state.PuzzleLine)) {
-    ShowFailure(QStringLiteral("Could not write the puzzle file:\n") + path);
+    ShowFailure(WriteErrorText(path));
     return;
   }
-  ctx_.Message(AddedText(CountPuzzles(Std(path))) + QStringLiteral(" added to file:\n") + path, kMsgInformation);
+  ctx_.Message(tr("Puzzle# %1 added to file:\n%2").arg(QString::number(CountPuzzles(Std(path))), path),
+               kMsgInformation);
   ctx_.ProcessEvents();
 }
 
@@ -207,8 +209,7 @@ void FileCommands::Delete() {
   const QString path = QStr(state.PuzzleFileName);
   state.PuzzleCount = CountPuzzles(state.PuzzleFileName);
   if (state.PuzzleCount < 2) return;
-  const MsgResult answer = ctx_.Message(QStringLiteral("Remove current puzzle from file: ") + path + QStringLiteral("?"),
-                                        kMsgQuestion);
+  const MsgResult answer = ctx_.Message(tr("Remove current puzzle from file: %1?").arg(path), kMsgQuestion);
   ctx_.ProcessEvents();
   if (answer != MsgResult::Yes) return;
 
@@ -216,7 +217,7 @@ void FileCommands::Delete() {
   switch (DeletePuzzleLine(state.PuzzleFileName, n)) {
     case DeleteStatus::Ok: break;
     case DeleteStatus::CannotWrite:
-      ShowFailure(QStringLiteral("Could not write the puzzle file:\n") + path);
+      ShowFailure(WriteErrorText(path));
       return;
     case DeleteStatus::CannotRead:
     case DeleteStatus::NoSuchLine:
@@ -228,13 +229,16 @@ void FileCommands::Delete() {
   // When the puzzle that took its place cannot be read, the nearest one that
   // can is shown instead, or none, so the board never shows a puzzle the
   // file no longer holds at that number.
-  QString deleted = QStringLiteral("Puzzle deleted");
   const std::int32_t shown = display_.ReadNearestPuzzle(path, n);
+  QString deleted;
   if (shown == 0) {
     display_.ShowNoPuzzle();
-    deleted += QStringLiteral("\nNo puzzle of the file could be read");
+    deleted = tr("Puzzle deleted\nNo puzzle of the file could be read");
   } else if (shown != n) {
-    deleted += QStringLiteral("\nPuzzle %1 could not be read: puzzle %2 is shown").arg(n).arg(shown);
+    deleted = tr("Puzzle deleted\nPuzzle %1 could not be read: puzzle %2 is shown")
+                  .arg(QString::number(n), QString::number(shown));
+  } else {
+    deleted = tr("Puzzle deleted");
   }
   ctx_.Message(deleted, kMsgInformation);
   ctx_.ProcessEvents();

@@ -64,6 +64,8 @@ class FileCommands : public QObject {
   QString ChooseFile(const QString& mode);
   std::int32_t AskPuzzleNumber();
   void ShowReadError(const QString& path);
+  // The message for a puzzle file that could not be written.
+  QString WriteErrorText(const QString& path) const;
   void ShowFailure(const QString& text);
 
   AppContext& ctx_;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "ui/msg_form.h"
+#include "ui/translate.h"
 
 namespace kalvero {
 
@@ -26,6 +27,8 @@ MsgResult ShowMessage(QWidget* owner, const QString& text, const QString& style)
   // The message box answers with the classic numeric codes, which MsgResult names.
   return static_cast<MsgResult>(MsgboxA(owner, text, style));
 }
+
+std::string GuiHost::Text(const char* english) const { return QtWords().Text(english); }
 
 MsgResult GuiHost::Message(const std::string& text, const std::string& style) {
   return ShowMessage(owner_, QString::fromStdString(text), QString::fromStdString(style));

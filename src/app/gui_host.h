@@ -24,6 +24,8 @@ class GuiHost : public Host {
   MsgResult Message(const std::string& text, const std::string& style) override;
   MsgResult Message(const QString& text, const QString& style) { return ShowMessage(owner_, text, style); }
   std::string Input(const std::string& prompt, const std::string& defaultText, bool digitsOnly) override;
+  // The engine's texts in the user's language, through Qt's translator.
+  std::string Text(const char* english) const override;
 
  private:
   QPointer<QWidget> owner_;

@@ -1,6 +1,7 @@
 // Kalvero: a single-window program for digit-placement puzzles whose clues
 // are the sums of the 3-cell blocks around the grid.
 #include <QApplication>
+#include <QFileInfo>
 #include <QScreen>
 #include <QIcon>
 #include <algorithm>
@@ -10,6 +11,7 @@
 
 #include "app/app_paths.h"
 #include "app/command_line.h"
+#include "app/language.h"
 #include "app/main_window.h"
 
 namespace {
@@ -52,7 +54,16 @@ int main(int argc, char** argv) {
   if (const int code = Answer(request); code >= 0) return code;
   kalvero::SetApplicationIdentity();
   QApplication::setWindowIcon(ProgramIcon());
-  kalvero::MainWindow window(kalvero::RunningAppPaths());
+  // The language is chosen before any window exists, so every text is made
+  // in it; an explicit --lang also sets the locale numbers are shown in.
+  const QLocale locale = kalvero::ChosenLocale(request.language);
+  if (!request.language.empty()) QLocale::setDefault(locale);
+  kalvero::AppPaths paths = kalvero::RunningAppPaths();
+  // Translations and help pages are shipped beside the English help page.
+  const QString shipped = QFileInfo(paths.helpPage).absolutePath() + QLatin1Char('/');
+  if (kalvero::InstallTranslations(app, locale, shipped))
+    paths.helpPage = kalvero::HelpPageFor(shipped, locale, paths.helpPage);
+  kalvero::MainWindow window(paths);
   window.Start();
   // The whole layout at its natural size, as far as the screen allows: Qt
   // would otherwise cap a new window at two thirds of the screen, which at a

@@ -1,6 +1,7 @@
 #include "app/main_widgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -9,6 +10,7 @@
 #include "ui/box_control.h"
 #include "ui/fitted_label.h"
 #include "ui/button_pictures.h"
+#include "ui/translate.h"
 #include "view/board_view.h"
 
 namespace kalvero {
@@ -18,24 +20,33 @@ namespace {
 struct ButtonLayout {
   ButtonId id;
   const char* objectName;
-  const char* toolTip;
+  const char* toolTip;  // marked for translation
   ButtonPicture picture;
   int x;  // left edge in twips; every button is 340 x 320
 };
 
 // The buttons beside the board, left to right.
 constexpr ButtonLayout kButtons[] = {
-    {ButtonId::Load, "cmdload", "Load a new Puzzle File", ButtonPicture::Load, 30},
-    {ButtonId::Previous, "Command8_0", "Previous Puzzle, rightclick for first puzzle", ButtonPicture::Previous, 400},
-    {ButtonId::Random, "Command8_2", "Random Puzzle, rightclick to display a specific puzzle", ButtonPicture::Random, 760},
-    {ButtonId::Next, "Command8_1", "Next Puzzle, rightclick for last puzzle", ButtonPicture::Next, 1120},
-    {ButtonId::Create, "cmdcreate", "Create a new puzzle; right click to set options and create multiple puzzles",
+    {ButtonId::Load, "cmdload", QT_TRANSLATE_NOOP("Kalvero", "Load a new Puzzle File"), ButtonPicture::Load, 30},
+    {ButtonId::Previous, "Command8_0", QT_TRANSLATE_NOOP("Kalvero", "Previous Puzzle, rightclick for first puzzle"),
+     ButtonPicture::Previous, 400},
+    {ButtonId::Random, "Command8_2",
+     QT_TRANSLATE_NOOP("Kalvero", "Random Puzzle, rightclick to display a specific puzzle"), ButtonPicture::Random,
+     760},
+    {ButtonId::Next, "Command8_1", QT_TRANSLATE_NOOP("Kalvero", "Next Puzzle, rightclick for last puzzle"),
+     ButtonPicture::Next, 1120},
+    {ButtonId::Create, "cmdcreate",
+     QT_TRANSLATE_NOOP("Kalvero", "Create a new puzzle; right click to set options and create multiple puzzles"),
      ButtonPicture::Create, 1520},
-    {ButtonId::Pencil, "cmdpen", "Display pencil marks; rightclick to clear", ButtonPicture::Pencil, 3280},
-    {ButtonId::Undo, "cmdundo", "Undo last manual placement; rightclick to reset all", ButtonPicture::Undo, 3640},
-    {ButtonId::Reset, "cmdreset", "Reset puzzle", ButtonPicture::Reset, 4000},
-    {ButtonId::Verify, "cmdverify", "Check if puzzle solved", ButtonPicture::Verify, 4400},
-    {ButtonId::ShowSolution, "cmdshowsol", "Show Solution", ButtonPicture::ShowSolution, 4760},
+    {ButtonId::Pencil, "cmdpen", QT_TRANSLATE_NOOP("Kalvero", "Display pencil marks; rightclick to clear"),
+     ButtonPicture::Pencil, 3280},
+    {ButtonId::Undo, "cmdundo", QT_TRANSLATE_NOOP("Kalvero", "Undo last manual placement; rightclick to reset all"),
+     ButtonPicture::Undo, 3640},
+    {ButtonId::Reset, "cmdreset", QT_TRANSLATE_NOOP("Kalvero", "Reset puzzle"), ButtonPicture::Reset, 4000},
+    {ButtonId::Verify, "cmdverify", QT_TRANSLATE_NOOP("Kalvero", "Check if puzzle solved"), ButtonPicture::Verify,
+     4400},
+    {ButtonId::ShowSolution, "cmdshowsol", QT_TRANSLATE_NOOP("Kalvero", "Show Solution"), ButtonPicture::ShowSolution,
+     4760},
 };
 constexpr int kButtonTop = 20;
 constexpr int kButtonWidth = 340;
@@ -61,7 +72,7 @@ MainWidgets BuildMainWidgets() {
   for (const ButtonLayout& entry : kButtons) {
     auto* button = new BoxControl(w.client);
     button->setObjectName(QLatin1String(entry.objectName));
-    button->setToolTip(QLatin1String(entry.toolTip));
+    button->setToolTip(Translated(entry.toolTip));
     button->SetPicture(ButtonPicturePainter(entry.picture));
     w.client->Place(button, {entry.x, kButtonTop, kButtonWidth, kButtonHeight});
     w.buttons[static_cast<int>(entry.id)] = button;
@@ -69,14 +80,18 @@ MainWidgets BuildMainWidgets() {
 
   w.levelList = new QComboBox(w.client);
   w.levelList->setObjectName(QStringLiteral("Combo1"));
-  w.levelList->setToolTip(QStringLiteral("Set difficulty level for a new puzzle"));
-  for (const CreateLevel& level : kCreateLevels) w.levelList->addItem(QLatin1String(level.menuText));
+  w.levelList->setToolTip(QCoreApplication::translate("Kalvero", "Set difficulty level for a new puzzle"));
+  // Each entry shows its level's name in the user's language and keeps the
+  // English one as its data, which the create button goes by.
+  for (const CreateLevel& level : kCreateLevels)
+    w.levelList->addItem(Translated(level.menuText), QLatin1String(level.menuText));
   w.client->Place(w.levelList, {1900, kButtonTop, 1300, kButtonHeight});
 
   w.pencilValue = new QLineEdit(w.client);
   w.pencilValue->setObjectName(QStringLiteral("Label5"));
-  w.pencilValue->setToolTip(QStringLiteral("Pencil value"));
-  w.pencilValue->setAccessibleName(QStringLiteral("Pencil value"));
+  const QString pencilValue = QCoreApplication::translate("Kalvero", "Pencil value");
+  w.pencilValue->setToolTip(pencilValue);
+  w.pencilValue->setAccessibleName(pencilValue);
   w.pencilValue->setReadOnly(true);
   w.pencilValue->setFocusPolicy(Qt::NoFocus);
   w.client->Place(w.pencilValue, {5160, kButtonTop, 1320, kButtonHeight});
@@ -87,7 +102,8 @@ MainWidgets BuildMainWidgets() {
   using Telling = FittedLabel::Telling;
   w.fileLabel = MakeLabel<FittedLabel>("lblfile", w.client, {30, kLabelTop, 1560, kLabelHeight}, 8.0, Telling::Nothing);
   w.timeLabel = MakeLabel("lbltime", w.client, {1620, kLabelTop, 560, kLabelHeight}, 8.0);
-  w.timeLabel->setAccessibleName(QStringLiteral("Time"));
+  //: Accessible name of the play-time label.
+  w.timeLabel->setAccessibleName(QCoreApplication::translate("Kalvero", "Time"));
   w.numberLabel = MakeLabel<FittedLabel>("lblpuznum", w.client, {2200, kLabelTop, 1250, kLabelHeight}, 8.0,
                                          Telling::CutTextAsToolTip);
   w.levelLabel = MakeLabel("lbllevel", w.client, {3470, kLabelTop, 850, kLabelHeight}, 8.0);

@@ -23,7 +23,8 @@ namespace kalvero {
 MainWindow::MainWindow(AppPaths paths, QWidget* parent)
     : QMainWindow(parent), ctx_(std::move(paths), this), widgets_(BuildMainWidgets()) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Kalvero"));
+  //: The program's name, the main window's title.
+  setWindowTitle(tr("Kalvero"));
   setCentralWidget(widgets_.client);
   display_ = std::make_unique<PuzzleDisplay>(ctx_, widgets_);
   styler_ = std::make_unique<SchemeStyler>(ctx_, *this, widgets_);
@@ -39,17 +40,26 @@ MainWindow::MainWindow(AppPaths paths, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 std::vector<MenuRow> MainWindow::MenuTable() {
+  std::vector<MenuRow> rows = FileMenu();
+  const std::vector<MenuRow> puzzle = PuzzleMenu();
+  rows.insert(rows.end(), puzzle.begin(), puzzle.end());
+  return rows;
+}
+
+std::vector<MenuRow> MainWindow::FileMenu() {
   using R = MenuRow;
   std::vector<R> rows = {
-      R::Submenu("File", "mainx"),
-      R::Submenu("Options", "mnuoptx"),
-      R::Item("Change", "mnuoptions", [this] { output_->OpenOptions(); }),
-      R::Item("Save", "mnuoptsave",
+      R::Submenu(QT_TRANSLATE_NOOP("Kalvero", "File"), "mainx"),
+      R::Submenu(QT_TRANSLATE_NOOP("Kalvero", "Options"), "mnuoptx"),
+      //: Options menu: opens the options window.
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Change"), "mnuoptions", [this] { output_->OpenOptions(); }),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Save"), "mnuoptsave",
               [this] {
-                if (SaveConfig()) display_->SetStatus(QStringLiteral("Current options saved"));
+                if (SaveConfig()) display_->SetStatus(tr("Current options saved"));
               }),
       R::Separator(),
-      R::Item("Cancel", ""),
+      //: Menu entry that only closes its menu.
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Cancel"), ""),
       R::End(),
       R::Separator(),
   };
@@ -65,48 +75,56 @@ std::vector<MenuRow> MainWindow::MenuTable() {
   separator.objectName = RecentEntryName(kRecentSeparatorIndex);
   rows.push_back(separator);
   const std::vector<R> rest = {
-      R::Item("Print", "mnuprint", [this] { output_->PrintMenu(); }),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Print"), "mnuprint", [this] { output_->PrintMenu(); }),
       R::Separator(),
-      R::Item("Help", "mnuFileHelp", [this] { output_->OpenHelp(); }),
-      R::Item("About", "mnuabout", [this] { output_->ShowAbout(); }),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Help"), "mnuFileHelp", [this] { output_->OpenHelp(); }),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "About"), "mnuabout", [this] { output_->ShowAbout(); }),
       R::Separator(),
-      R::Item("Exit", "mnuexit", [this] { Exit(); }),
-      R::End(),
-
-      R::Submenu("Puzzle", "mnusavenew"),
-      R::Item("Reset", "mnuresetpuz", [this] { play_->ResetPuzzle(); }),
-      HintRow(),
-      R::Separator(),
-      R::Submenu("Create", "mnucreateone"),
-      R::Item(kCreateLevels[0].menuText, "mnucreatex_0", [this] { creation_->CreatePuzzle(0); }),
-      R::Item(kCreateLevels[1].menuText, "mnucreatex_1", [this] { creation_->CreatePuzzle(1); }),
-      R::Item(kCreateLevels[2].menuText, "mnucreatex_2", [this] { creation_->CreatePuzzle(2); }),
-      R::Separator("mnucreatex_3"),
-      R::Item("Cancel", "mnucreatex_4"),
-      R::End(),
-      R::Separator(),
-      R::Item("Append", "mnuSave2InFile", [this] { files_->Append(); }),
-      R::Item("Save", "mnusaveas", [this] { files_->Save(); }),
-      R::Item("Delete", "mnudelete", [this] { files_->Delete(); }),
-      R::Separator(),
-      R::Submenu("Copy to Clipboard", "mnicopy2clip"),
-      R::Item("Puzzle", "copy2clippuz", [this] { output_->CopyToClipboard(CopyPicture::Puzzle); }),
-      R::Item("Solution", "copy2clipsol", [this] { output_->CopyToClipboard(CopyPicture::Solution); }),
-      R::Separator(),
-      R::Item("Cancel", ""),
-      R::End(),
-      R::Separator(),
-      R::Item("Cancel", ""),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Exit"), "mnuexit", [this] { Exit(); }),
       R::End(),
   };
   rows.insert(rows.end(), rest.begin(), rest.end());
   return rows;
 }
 
+std::vector<MenuRow> MainWindow::PuzzleMenu() {
+  using R = MenuRow;
+  return {
+      R::Submenu(QT_TRANSLATE_NOOP("Kalvero", "Puzzle"), "mnusavenew"),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Reset"), "mnuresetpuz", [this] { play_->ResetPuzzle(); }),
+      HintRow(),
+      R::Separator(),
+      R::Submenu(QT_TRANSLATE_NOOP("Kalvero", "Create"), "mnucreateone"),
+      R::Item(kCreateLevels[0].menuText, "mnucreatex_0", [this] { creation_->CreatePuzzle(0); }),
+      R::Item(kCreateLevels[1].menuText, "mnucreatex_1", [this] { creation_->CreatePuzzle(1); }),
+      R::Item(kCreateLevels[2].menuText, "mnucreatex_2", [this] { creation_->CreatePuzzle(2); }),
+      R::Separator("mnucreatex_3"),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Cancel"), "mnucreatex_4"),
+      R::End(),
+      R::Separator(),
+      //: Puzzle menu: adds the shown puzzle to the current puzzle file.
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Append"), "mnuSave2InFile", [this] { files_->Append(); }),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Save"), "mnusaveas", [this] { files_->Save(); }),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Delete"), "mnudelete", [this] { files_->Delete(); }),
+      R::Separator(),
+      R::Submenu(QT_TRANSLATE_NOOP("Kalvero", "Copy to Clipboard"), "mnicopy2clip"),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Puzzle"), "copy2clippuz",
+              [this] { output_->CopyToClipboard(CopyPicture::Puzzle); }),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Solution"), "copy2clipsol",
+              [this] { output_->CopyToClipboard(CopyPicture::Solution); }),
+      R::Separator(),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Cancel"), ""),
+      R::End(),
+      R::Separator(),
+      R::Item(QT_TRANSLATE_NOOP("Kalvero", "Cancel"), ""),
+      R::End(),
+  };
+}
+
 void MainWindow::OpenPuzzleFile(const QString& path) { files_->OpenFromOutside(path); }
 
 MenuRow MainWindow::HintRow() {
-  MenuRow hint = MenuRow::Item("Hint", "mnuhint", [this] { play_->Hint(); });
+  MenuRow hint = MenuRow::Item(QT_TRANSLATE_NOOP("Kalvero", "Hint"), "mnuhint", [this] { play_->Hint(); });
   hint.shortcut = QStringLiteral("Ctrl+H");
   return hint;
 }
@@ -116,7 +134,7 @@ void MainWindow::ConnectButtons() {
     if (button == kRightMouseButton)
       creation_->CreateMany();
     else if (button == kLeftMouseButton)
-      creation_->CreatePuzzle(LevelIndexOfText(widgets_.levelList->currentText().toStdString()));
+      creation_->CreatePuzzle(LevelIndexOfText(widgets_.levelList->currentData().toString().toStdString()));
   });
 }
 

@@ -53,6 +53,8 @@ class MainWindow : public QMainWindow {
 
  private:
   std::vector<MenuRow> MenuTable();
+  std::vector<MenuRow> FileMenu();
+  std::vector<MenuRow> PuzzleMenu();
   MenuRow HintRow();
   void ConnectButtons();
   void LoadConfiguration();

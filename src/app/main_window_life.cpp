@@ -27,7 +27,7 @@ void MainWindow::Start() {
   state.FixedCount = 7;
   // The level list starts at "Very Easy"; the level label stays empty until
   // a puzzle is read.
-  widgets_.levelList->setCurrentIndex(widgets_.levelList->findText(QLatin1String(LevelName(state.FixedCount))));
+  widgets_.levelList->setCurrentIndex(widgets_.levelList->findData(QLatin1String(LevelName(state.FixedCount))));
   ctx_.settings.GridColour = ctx_.settings.NumbersColour = kBlack;
   styler_->StyleMessageBoxForStart();
 
@@ -79,18 +79,19 @@ void MainWindow::LoadConfiguration() {
     // kept beside it so its recent files and settings can be recovered by
     // hand. An unreadable one (a folder, no permission) is left as it is.
     bool writeDefaults = ctx_.paths.settingsWritable;
-    QString text = QStringLiteral("Configuration file not found ...\nA new file will be created");
+    QString text = tr("Configuration file not found ...\nA new file will be created");
     if (status == ConfigStatus::Malformed) {
       const std::string kept = KeepBadConfig(Std(path));
       writeDefaults = writeDefaults && !kept.empty();
-      text = kept.empty() ? QStringLiteral("The configuration file could not be read:\n") + path +
-                                QStringLiteral("\nThe default settings are used")
-                          : QStringLiteral("The configuration file could not be read and was kept as:\n") +
-                                QStr(kept) + QStringLiteral("\nA new file will be created");
+      text = kept.empty()
+                 ? tr("The configuration file could not be read:\n%1\nThe default settings are used").arg(path)
+                 : tr("The configuration file could not be read and was kept as:\n%1\nA new file will be created")
+                       .arg(QStr(kept));
     } else if (status == ConfigStatus::Unreadable) {
       writeDefaults = false;
-      text = QStringLiteral("Could not read the configuration file:\n") + path + QStringLiteral("\n") +
-             QStr(FileErrorText(error)) + QStringLiteral("\nThe default settings are used");
+      //: %1 the file, %2 the system's reason.
+      text = tr("Could not read the configuration file:\n%1\n%2\nThe default settings are used")
+                 .arg(path, QStr(FileErrorText(error, ctx_.host)));
     }
     ctx_.Message(text, kMsgWarning);
     ctx_.ProcessEvents();
@@ -100,14 +101,12 @@ void MainWindow::LoadConfiguration() {
     settings.recent.visible.fill(false);
     settings.recent.separatorVisible = false;
     if (writeDefaults && !WriteFileAtomically(Std(path), DefaultConfigText()))
-      ctx_.Message(QStringLiteral("Could not write the configuration file:\n") + path,
-                   kMsgError);
+      ctx_.Message(tr("Could not write the configuration file:\n%1").arg(path), kMsgError);
   }
   // Said once here; saving later stays quiet instead of failing each time.
   if (!ctx_.paths.settingsWritable)
-    ctx_.Message(
-        QStringLiteral("Settings cannot be saved ...\nNeither the program folder nor the data folder can be written"),
-        kMsgWarning);
+    ctx_.Message(tr("Settings cannot be saved ...\nNeither the program folder nor the data folder can be written"),
+                 kMsgWarning);
   widgets_.fileLabel->SetFullText(QStr(settings.PuzzleFileName));
   ShowRecentFiles(*this, settings.recent);
 }
@@ -123,13 +122,12 @@ bool MainWindow::SaveConfig() {
   if (puzzleFile.startsWith(ctx_.paths.folder)) puzzleFile = puzzleFile.mid(ctx_.paths.folder.size());
   settings.PuzzleFileName = Std(puzzleFile);
   if (kalvero::SaveConfig(Std(ctx_.paths.configFile), settings)) return true;
-  ctx_.Message(QStringLiteral("Could not write the configuration file:\n") + ctx_.paths.configFile,
-               kMsgError);
+  ctx_.Message(tr("Could not write the configuration file:\n%1").arg(ctx_.paths.configFile), kMsgError);
   return false;
 }
 
 void MainWindow::Exit() {
-  const MsgResult answer = ctx_.Message(QStringLiteral("Exit?"), kMsgQuestion);
+  const MsgResult answer = ctx_.Message(tr("Exit?"), kMsgQuestion);
   ctx_.ProcessEvents();
   if (answer != MsgResult::Yes) return;
   SaveConfig();
@@ -157,8 +155,7 @@ void MainWindow::CloseAllWindows() {
   if (closingAll_) return;
   closingAll_ = true;
   if (!play_->KeepEntries())
-    ctx_.Message(QStringLiteral("Could not keep the unfinished entries in:\n") + ctx_.paths.unfinishedFile,
-                 kMsgError);
+    ctx_.Message(tr("Could not keep the unfinished entries in:\n%1").arg(ctx_.paths.unfinishedFile), kMsgError);
   for (QWidget* window : QApplication::topLevelWidgets())
     if (window != this && window->isVisible()) window->close();
   close();

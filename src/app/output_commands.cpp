@@ -46,9 +46,7 @@ void OutputCommands::PrintMenu() {
 
 void OutputCommands::PrintCurrentPuzzle() {
   if (creation_.Creating() || ctx_.state.PuzzleCount < 1) return;
-  if (ctx_.Message(QStringLiteral("Print current puzzle and its solution?"), kMsgQuestion) !=
-      MsgResult::Yes)
-    return;
+  if (ctx_.Message(tr("Print current puzzle and its solution?"), kMsgQuestion) != MsgResult::Yes) return;
   if (!printer_.PrepareOutput(&window_)) return;
   const PrintOutcome outcome =
       kalvero::PrintCurrentPuzzle(printer_.Printer(), ctx_.state, ctx_.settings.PrinterLineSize);
@@ -84,7 +82,7 @@ void OutputCommands::OpenOptions() {
     options_->setWindowModality(Qt::ApplicationModal);
     connect(options_, &OptionsForm::applied, this, [this] {
       if (!ctx_.userSettings.SetHighlights(ctx_.highlights))
-        ctx_.Message(QStringLiteral("Could not save the highlights in:\n") + ctx_.paths.userSettingsFile, kMsgWarning);
+        ctx_.Message(tr("Could not save the highlights in:\n%1").arg(ctx_.paths.userSettingsFile), kMsgWarning);
       styler_.ApplyScheme(ctx_.settings.SchemeFile);
       display_.RedrawBoard();
       display_.RefreshOverlay();

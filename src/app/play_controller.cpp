@@ -18,6 +18,7 @@
 #include "view/play_drawing.h"
 #include "view/play_overlay.h"
 #include "view/std_text.h"
+#include "ui/translate.h"
 
 namespace kalvero {
 
@@ -77,7 +78,7 @@ PlayController::PlayController(AppContext& ctx, const MainWidgets& widgets, Puzz
       ctx_(ctx),
       w_(widgets),
       display_(display),
-      session_(ctx.state, ctx.settings, [&creation] { return creation.Creating(); }) {
+      session_(ctx.state, ctx.settings, [&creation] { return creation.Creating(); }, ctx.host) {
   timer_ = new PlayTimer(*w_.timeLabel, [this, &creation] {
     return creation.Creating() || (w_.client->window()->windowState() & Qt::WindowMinimized);
   }, this);
@@ -150,25 +151,30 @@ void PlayController::ResumeEntries() {
   if (const auto kept = ctx_.userSettings.KeptTime(ctx_.state.PuzzleLine))
     timer_->Restart(*kept);
   display_.RedrawBoard();
-  display_.SetStatus(QStringLiteral("Unfinished entries restored"));
+  display_.SetStatus(tr("Unfinished entries restored"));
 }
 
 QString PlayController::SolvedText() {
   timer_->Stop();
   const QString time = QStr(ClockText(timer_->Elapsed()));
   if (session_.Helped())
-    return QStringLiteral("Solved in %1 with hints or the solution shown: not counted for the best times").arg(time);
+    return tr("Solved in %1 with hints or the solution shown: not counted for the best times").arg(time);
   const std::optional<Grade> grade = GradeOf(ctx_.state);
-  const std::string kind =
-      (grade ? std::string(InfoOf(*grade).name) + " " : std::string()) + LevelName(ctx_.state.FixedCount);
+  // Best times are filed under the English names; the sentence names them
+  // in the user's language.
+  const char* level = LevelName(ctx_.state.FixedCount);
+  const std::string kind = (grade ? std::string(InfoOf(*grade).name) + " " : std::string()) + level;
+  //: %1 the grade, %2 the level: "Tough Hard".
+  const QString shownKind = grade ? tr("%1 %2").arg(Translated(InfoOf(*grade).name), Translated(level)) : Translated(level);
   const std::string file = Std(ctx_.paths.bestTimesFile);
   BestTimes times = BestTimes::Read(file);
   if (!times.Record(kind, timer_->Elapsed()))
-    return QStringLiteral("Solved in %1; the best for %2 puzzles is %3")
-        .arg(time, QStr(kind), QStr(ClockText(*times.Best(kind))));
-  QString text = QStringLiteral("Solved in %1 \u2014 a new best for %2 puzzles").arg(time, QStr(kind));
-  if (!ctx_.paths.settingsWritable || !times.Write(file)) text += QStringLiteral(" (the best times could not be saved)");
-  return text;
+    //: %1 the time taken, %2 the grade and level, %3 the best time.
+    return tr("Solved in %1; the best for %2 puzzles is %3")
+        .arg(time, shownKind, QStr(ClockText(*times.Best(kind))));
+  if (!ctx_.paths.settingsWritable || !times.Write(file))
+    return tr("Solved in %1 — a new best for %2 puzzles (the best times could not be saved)").arg(time, shownKind);
+  return tr("Solved in %1 — a new best for %2 puzzles").arg(time, shownKind);
 }
 
 bool PlayController::Reread() {
@@ -233,7 +239,8 @@ void PlayController::ShowOverlay() {
   if (s.SelRow != -1) {
     const std::string& entry = s.FixedValue[s.SelRow][s.SelCol].empty() ? s.UserEntry[s.SelRow][s.SelCol]
                                                                           : s.FixedValue[s.SelRow][s.SelCol];
-    value = QStringLiteral("row %1, column %2: %3").arg(s.SelRow).arg(s.SelCol).arg(QStr(entry));
+    //: The selected cell for screen readers: its row, its column and its digit.
+    value = tr("row %1, column %2: %3").arg(QString::number(s.SelRow), QString::number(s.SelCol), QStr(entry));
   }
   w_.board->SetAccessibleValue(value);
 }

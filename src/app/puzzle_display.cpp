@@ -1,6 +1,7 @@
 #include "app/puzzle_display.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "ui/fitted_label.h"
@@ -10,36 +11,39 @@
 #include "model/puzzle_file.h"
 #include "model/text.h"
 #include "view/board_view.h"
+#include "ui/translate.h"
 
 namespace kalvero {
 
 bool PuzzleDisplay::ReadPuzzle(const QString& fileName, std::int32_t n) {
   if (ctx_.state.PuzzleCount == 0) {
-    ctx_.Message(fileName + QStringLiteral(" does not appear to have any puzzles...\nPlease check data format"),
-                 kMsgError);
+    ctx_.Message(
+        QCoreApplication::translate("Kalvero", "%1 does not appear to have any puzzles...\nPlease check data format")
+            .arg(fileName),
+        kMsgError);
     ctx_.ProcessEvents();
     return false;
   }
   const QString level = w_.levelLabel->text();
-  SetStatus(QStringLiteral("Reading a puzzle ..."));
+  SetStatus(QCoreApplication::translate("Kalvero", "Reading a puzzle ..."));
   w_.levelLabel->clear();
   const ReadResult result = kalvero::ReadPuzzle(ctx_.state, Std(fileName), n);
   if (!result.ok()) {
     // The shown puzzle stays as it was, labels included; the status says
     // which puzzle could not be read.
     w_.levelLabel->setText(level);
-    SetStatus(QStringLiteral("Puzzle %1 could not be read").arg(n));
+    SetStatus(QCoreApplication::translate("Kalvero", "Puzzle %1 could not be read").arg(QString::number(n)));
     return false;
   }
   RedrawBoard();
   ShowPuzzleLabels();
   PuzzleChanged();
-  SetStatus(QStringLiteral("Puzzle read"));
+  SetStatus(QCoreApplication::translate("Kalvero", "Puzzle read"));
   return true;
 }
 
 QString ReadErrorText(const QString& fileName) {
-  return QStringLiteral("Error in reading File:\n") + fileName + QStringLiteral("\nPlease check data format");
+  return QCoreApplication::translate("Kalvero", "Error in reading File:\n%1\nPlease check data format").arg(fileName);
 }
 
 std::int32_t PuzzleDisplay::ReadNearestPuzzle(const QString& fileName, std::int32_t n) {
@@ -47,7 +51,8 @@ std::int32_t PuzzleDisplay::ReadNearestPuzzle(const QString& fileName, std::int3
   if (ctx_.state.PuzzleCount == 0) return 0;
   const std::int32_t nearest = NearestReadablePuzzle(Std(fileName), n);
   if (nearest == 0 || !ReadPuzzle(fileName, nearest)) return 0;
-  SetStatus(QStringLiteral("Puzzle %1 could not be read: puzzle %2 is shown").arg(n).arg(nearest));
+  SetStatus(QCoreApplication::translate("Kalvero", "Puzzle %1 could not be read: puzzle %2 is shown")
+                .arg(QString::number(n), QString::number(nearest)));
   return nearest;
 }
 
@@ -55,20 +60,21 @@ void PuzzleDisplay::ShowPuzzleLabels() {
   const PuzzleState& state = ctx_.state;
   w_.fileLabel->SetFullText(QStr(std::string(BaseName(state.PuzzleFileName))));
   w_.fileLabel->setToolTip(QStr(state.PuzzleFileName));
-  w_.numberLabel->SetFullText(QStringLiteral("p#") + QStr(NumberText(state.PuzzleNumber)) + QStringLiteral(" of") +
-                          QStr(NumberText(state.PuzzleCount)));
+  //: The puzzle's number in its file and the file's count of puzzles.
+  w_.numberLabel->SetFullText(QCoreApplication::translate("Kalvero", "p# %1 of %2")
+                                  .arg(QString::number(state.PuzzleNumber), QString::number(state.PuzzleCount)));
   ShowLevel(state.FixedCount);
   // The grade takes a fraction of a millisecond to find, so it is found
   // here, with the puzzle.
-  const QString grade = QStr(GradeDescription(RatePuzzle(state)));
+  const QString grade = QStr(GradeDescription(RatePuzzle(state), QtWords()));
   w_.levelLabel->setToolTip(grade);
   w_.levelLabel->setAccessibleDescription(grade);
 }
 
 void PuzzleDisplay::ShowLevel(int fixedCount) {
-  const QString name = QLatin1String(LevelName(fixedCount));
-  w_.levelList->setCurrentIndex(w_.levelList->findText(name));
-  w_.levelLabel->setText(name);
+  const char* name = LevelName(fixedCount);
+  w_.levelList->setCurrentIndex(w_.levelList->findData(QLatin1String(name)));
+  w_.levelLabel->setText(Translated(name));
 }
 
 void PuzzleDisplay::SetStatus(const QString& text) { w_.statusLabel->SetFullText(text); }
@@ -98,7 +104,7 @@ void PuzzleDisplay::ShowNoPuzzle() {
   w_.levelLabel->clear();
   w_.levelLabel->setToolTip(QString());
   w_.levelLabel->setAccessibleDescription(QString());
-  SetStatus(QStringLiteral("Click Create for a new puzzle ..."));
+  SetStatus(QCoreApplication::translate("Kalvero", "Click Create for a new puzzle ..."));
   PuzzleChanged();
 }
 

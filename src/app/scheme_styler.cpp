@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -31,8 +32,7 @@ void SchemeStyler::StyleMessageBox(const QColor& background, const QColor& contr
 void SchemeStyler::ApplyScheme(const std::string& name) {
   Settings& settings = ctx_.settings;
   if (!LoadScheme(Std(ctx_.paths.schemeList), name, ctx_.scheme)) {
-    ctx_.Message(QStringLiteral("Colour Scheme: ") + QStr(name) + QStringLiteral(" not found"),
-                 kMsgWarning);
+    ctx_.Message(QCoreApplication::translate("Kalvero", "Colour Scheme: %1 not found").arg(QStr(name)), kMsgWarning);
     ctx_.ProcessEvents();
     ctx_.ProcessEvents();
     settings.SchemeFile = "xp.col";

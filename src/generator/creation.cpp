@@ -20,8 +20,8 @@ struct FixedCells {
   const Grid<int>* drawn = nullptr;
 };
 
-void Status(const CreationContext& ctx, const std::string& text) {
-  if (ctx.hooks.status) ctx.hooks.status(text);
+void Status(const CreationContext& ctx, const std::string& text, CreationPhase phase = CreationPhase::Ended) {
+  if (ctx.hooks.status) ctx.hooks.status(text, phase);
 }
 
 bool Read(CreationContext& ctx, const std::string& fileName, std::int32_t n) {
@@ -67,9 +67,11 @@ CreateStatus CreateUntilVerified(CreationContext& ctx, const FixedCells& fixed, 
   int giveUpsInARow = 0;
   for (;;) {
     ctx.host.Yield();
-    const std::string level = LevelName(ctx.puzzle.FixedCount);
-    Status(ctx, index == 0 ? "Creating puzzle (" + level + ") ..."
-                           : "Creating puzzle#" + NumberText(index) + " (" + level + ")");
+    const Words& w = ctx.host;
+    const std::string level = w.Text(LevelName(ctx.puzzle.FixedCount));
+    Status(ctx, index == 0 ? Fill(w.Text(QT_TRANSLATE_NOOP("Kalvero", "Creating puzzle (%1) ...")), {level})
+                           : Fill(w.Text(QT_TRANSLATE_NOOP("Kalvero", "Creating puzzle#%1 (%2)")), {NumberText(index), level}),
+           CreationPhase::Searching);
     ++result.attempts;
     const MakeResult made = MakeSolution(gen);
     if (ctx.control.Cancelled()) return CreateStatus::Cancelled;
@@ -77,7 +79,7 @@ CreateStatus CreateUntilVerified(CreationContext& ctx, const FixedCells& fixed, 
       ++result.gaveUp;
       if (++giveUpsInARow < kGiveUpsInARowLimit) continue;
       result.tooManyGiveUps = true;
-      Status(ctx, "Creation cancelled");
+      Status(ctx, ctx.host.Text(QT_TRANSLATE_NOOP("Kalvero", "Creation cancelled")));
       return CreateStatus::Cancelled;
     }
     giveUpsInARow = 0;
@@ -88,7 +90,7 @@ CreateStatus CreateUntilVerified(CreationContext& ctx, const FixedCells& fixed, 
       ApplyFixedPattern(ctx.puzzle, fixed.levelCount);
     }
     if (!WriteAndReadBack(ctx)) return CreateStatus::FileError;
-    Status(ctx, "Verifying ...");
+    Status(ctx, ctx.host.Text(QT_TRANSLATE_NOOP("Kalvero", "Verifying ...")), CreationPhase::Searching);
     const VerifyResult verdict = VerifyPuzzle(ctx.puzzle, ctx.solver, ctx.host);
     if (ctx.control.Cancelled()) return CreateStatus::Cancelled;
     if (verdict != VerifyResult::Verified) continue;
@@ -180,7 +182,7 @@ CreateResult CreateLevelPuzzle(CreationContext& ctx, int fixedCount) {
       p.CandidateGrid[r][c].clear();
     }
   for (int cell = 1; cell <= kCellCount; ++cell) ClearCellCandidates(p, cell);
-  Status(ctx, "Puzzle created (" + std::string(LevelName(p.FixedCount)) + ")");
+  Status(ctx, Fill(ctx.host.Text(QT_TRANSLATE_NOOP("Kalvero", "Puzzle created (%1)")), {ctx.host.Text(LevelName(p.FixedCount))}));
   return result;
 }
 
@@ -208,7 +210,7 @@ BatchResult CreatePuzzleBatch(CreationContext& ctx, const Grid<int>& pattern, in
       break;
     }
     ++batch.created;
-    Status(ctx, "Created puzzle#" + NumberText(i));
+    Status(ctx, Fill(ctx.host.Text(QT_TRANSLATE_NOOP("Kalvero", "Created puzzle#%1")), {NumberText(i)}));
     if (ctx.hooks.appended) ctx.hooks.appended(i);
   }
 
@@ -219,11 +221,13 @@ BatchResult CreatePuzzleBatch(CreationContext& ctx, const Grid<int>& pattern, in
   return batch;
 }
 
-std::string BatchQuestionText(int n) { return "Create" + NumberText(n) + " puzzles"; }
+std::string BatchQuestionText(int n, const Words& words) {
+  return Fill(words.Text(QT_TRANSLATE_NOOP("Kalvero", "Create%1 puzzles")), {NumberText(n)});
+}
 
-std::string BatchReportText(int n, const std::string& outFile, std::int32_t total) {
-  return NumberText(n) + " puzzles created and saved to:" + "\r\n" + outFile + "\r\n" +
-         "Total puzzles in this file=" + NumberText(total);
+std::string BatchReportText(int n, const std::string& outFile, std::int32_t total, const Words& words) {
+  return Fill(words.Text(QT_TRANSLATE_NOOP("Kalvero", "%1 puzzles created and saved to:\r\n%2\r\nTotal puzzles in this file=%3")),
+              {NumberText(n), outFile, NumberText(total)});
 }
 
 }  // namespace kalvero

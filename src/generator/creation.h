@@ -62,9 +62,14 @@ enum class CreateStatus {
   FileError,  // the temporary or the output file could not be written or read back
 };
 
+// What a status text tells: that the search for a puzzle goes on ("Creating
+// puzzle (Hard) ...", "Verifying ..."), or how a creation or one of a
+// batch's puzzles ended.
+enum class CreationPhase { Searching, Ended };
+
 struct CreationHooks {
-  // Status texts as they change ("Creating puzzle (Hard) ...", "Verifying ...").
-  std::function<void(const std::string&)> status;
+  // Status texts as they change, in the host's language.
+  std::function<void(const std::string&, CreationPhase)> status;
   // Reads puzzle n of a file as the current puzzle; true on success. The
   // window passes its own read, which also shows the puzzle; without one the
   // model's ReadPuzzle is used.
@@ -135,10 +140,10 @@ BatchResult CreatePuzzleBatch(CreationContext& ctx, const Grid<int>& pattern, in
 int PatternCount(const Grid<int>& pattern);
 
 // The batch's question for n > 1: "Create" + Str(n) + " puzzles".
-std::string BatchQuestionText(int n);
+std::string BatchQuestionText(int n, const Words& words = EnglishWords());
 
 // The batch's closing report.
-std::string BatchReportText(int n, const std::string& outFile, std::int32_t total);
+std::string BatchReportText(int n, const std::string& outFile, std::int32_t total, const Words& words = EnglishWords());
 
 // True when Solution holds a digit in every cell and SolutionText all 81.
 bool IsCompleteSolution(const PuzzleState& puzzle);

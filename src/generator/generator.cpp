@@ -14,8 +14,9 @@ void Solve(GeneratorContext& ctx) { SolvePuzzle(ctx.puzzle, ctx.solver, ctx.host
 
 }  // namespace
 
-std::string GiveUpText(int blankTarget, int tries) {
-  return "Could not create a puzzle with" + NumberText(blankTarget) + " blanks in" + NumberText(tries) + " Tries";
+std::string GiveUpText(int blankTarget, int tries, const Words& words) {
+  return Fill(words.Text(QT_TRANSLATE_NOOP("Kalvero", "Could not create a puzzle with%1 blanks in%2 Tries")),
+              {NumberText(blankTarget), NumberText(tries)});
 }
 
 // The candidate sets need no re-storing after a successful build: storing a
@@ -79,7 +80,7 @@ void BuildSolutionGrid(GeneratorContext& ctx) {
     if (blanks >= g.BlankTarget) break;
 
     if (tries >= kSolutionTries) {
-      ctx.host.Message(GiveUpText(g.BlankTarget, tries), "vbok+vbexclamation");
+      ctx.host.Message(GiveUpText(g.BlankTarget, tries, ctx.host), "vbok+vbexclamation");
       ctx.host.Yield();
       ClearWork(ctx);
       s.StopRequested = true;

@@ -82,7 +82,7 @@ void RestoreWork(GeneratorContext& ctx);
 void ApplyFixedPattern(PuzzleState& puzzle, int count);
 
 // The give-up message of MakeSolution.
-std::string GiveUpText(int blankTarget, int tries);
+std::string GiveUpText(int blankTarget, int tries, const Words& words = EnglishWords());
 
 inline constexpr int kBlankAttempts = 100;
 inline constexpr int kSolutionTries = 5;

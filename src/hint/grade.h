@@ -18,7 +18,7 @@ inline constexpr int kGradeCount = 4;
 
 struct GradeInfo {
   Grade grade;
-  const char* name;     // "Tough", as the windows show it
+  const char* name;     // "Tough", as the windows show it (in the user's language)
   const char* word;     // "tough", as kalvero-tool takes it
   StepKind hardestStep; // the hardest ladder step a puzzle of the grade may need
 };
@@ -28,10 +28,10 @@ struct GradeInfo {
 // reductions, Tough locked candidates, hidden pairs and naked triples,
 // Fiendish everything harder, and puzzles the ladder cannot finish.
 inline constexpr std::array<GradeInfo, kGradeCount> kGrades = {{
-    {Grade::Gentle, "Gentle", "gentle", StepKind::SumArea},
-    {Grade::Moderate, "Moderate", "moderate", StepKind::LineBox},
-    {Grade::Tough, "Tough", "tough", StepKind::NakedTriple},
-    {Grade::Fiendish, "Fiendish", "fiendish", StepKind::None},
+    {Grade::Gentle, QT_TRANSLATE_NOOP("Kalvero", "Gentle"), "gentle", StepKind::SumArea},
+    {Grade::Moderate, QT_TRANSLATE_NOOP("Kalvero", "Moderate"), "moderate", StepKind::LineBox},
+    {Grade::Tough, QT_TRANSLATE_NOOP("Kalvero", "Tough"), "tough", StepKind::NakedTriple},
+    {Grade::Fiendish, QT_TRANSLATE_NOOP("Kalvero", "Fiendish"), "fiendish", StepKind::None},
 }};
 
 constexpr const GradeInfo& InfoOf(Grade grade) { return kGrades[static_cast<int>(grade)]; }
@@ -47,7 +47,7 @@ inline std::optional<Grade> GradeOf(const PuzzleState& puzzle) { return GradeOf(
 std::optional<Grade> GradeNamed(std::string_view word);
 
 // "Tough: needs locked candidates", for the level label's tooltip.
-std::string GradeDescription(const Rating& rating);
+std::string GradeDescription(const Rating& rating, const Words& words = EnglishWords());
 
 // True when puzzles of the grade with that many given cells are so rare
 // that creating one takes minutes: the more givens, the more a puzzle falls
@@ -57,6 +57,6 @@ bool GradeIsRare(Grade grade, int fixedCount);
 
 // "Fiendish puzzles with 9 given cells are very rare; creating one may take
 // minutes".
-std::string RareGradeText(Grade grade, int fixedCount);
+std::string RareGradeText(Grade grade, int fixedCount, const Words& words = EnglishWords());
 
 }  // namespace kalvero

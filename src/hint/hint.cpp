@@ -99,11 +99,11 @@ HintPosition PositionOf(const PuzzleState& puzzle) {
   return position;
 }
 
-Hint FindHint(const HintPosition& position) {
+Hint FindHint(const HintPosition& position, const Words& words) {
   // On a solution that disagrees with the clues a wrong-value hint and a
   // logic step would undo each other for ever.
   if (!SolutionAgrees(position)) return {};
-  return hint::FindStep(hint::MakeBoard(position));
+  return hint::FindStep(hint::MakeBoard(position, words));
 }
 
 namespace hint {

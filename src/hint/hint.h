@@ -14,6 +14,7 @@
 
 #include "model/digit_set.h"
 #include "model/puzzle_state.h"
+#include "model/words.h"
 
 namespace kalvero {
 
@@ -92,7 +93,7 @@ bool SolutionAgrees(const HintPosition& position);
 // The simplest step available, or a hint of kind None when the ladder finds
 // nothing, the position contradicts itself or the known part of its
 // solution disagrees with its clues (SolutionAgrees).
-Hint FindHint(const HintPosition& position);
+Hint FindHint(const HintPosition& position, const Words& words = EnglishWords());
 
 // Carries a hint out as a player would: a placement writes the digit, removals
 // write the narrowed marks, a wrong value is cleared.

@@ -30,15 +30,15 @@ constexpr std::array<Unit, kUnitCount> kUnits = BuildUnits();
 
 constexpr std::array<const char*, 10> kBoxNames = {
     "",
-    "the top-left box",
-    "the top-middle box",
-    "the top-right box",
-    "the middle-left box",
-    "the centre box",
-    "the middle-right box",
-    "the bottom-left box",
-    "the bottom-middle box",
-    "the bottom-right box",
+    QT_TRANSLATE_NOOP("Kalvero", "the top-left box"),
+    QT_TRANSLATE_NOOP("Kalvero", "the top-middle box"),
+    QT_TRANSLATE_NOOP("Kalvero", "the top-right box"),
+    QT_TRANSLATE_NOOP("Kalvero", "the middle-left box"),
+    QT_TRANSLATE_NOOP("Kalvero", "the centre box"),
+    QT_TRANSLATE_NOOP("Kalvero", "the middle-right box"),
+    QT_TRANSLATE_NOOP("Kalvero", "the bottom-left box"),
+    QT_TRANSLATE_NOOP("Kalvero", "the bottom-middle box"),
+    QT_TRANSLATE_NOOP("Kalvero", "the bottom-right box"),
 };
 
 }  // namespace
@@ -90,8 +90,8 @@ DigitSet Board::Placed(const Unit& unit) const {
 }
 
 
-Board MakeBoard(const HintPosition& position) {
-  Board board{position};
+Board MakeBoard(const HintPosition& position, const Words& words) {
+  Board board{position, words};
   std::array<DigitSet, 10> rowSeen{}, colSeen{}, boxSeen{};
   for (int cell = 1; cell <= kCellCount; ++cell) {
     rowSeen[kTables.RowOf[cell]] |= position.value[cell];
@@ -114,54 +114,69 @@ void AddRemoval(Hint& hint, const Board& board, int cell, DigitSet digits) {
   hint.removals.push_back({cell, removed, static_cast<DigitSet>(board.possible[cell] & ~removed)});
 }
 
-std::string CellName(int cell) {
-  return "row " + std::to_string(kTables.RowOf[cell]) + ", column " + std::to_string(kTables.ColOf[cell]);
+std::string CellName(const Words& w, int cell) {
+  return Fill(w.Text(QT_TRANSLATE_NOOP("Kalvero", "row %1, column %2")),
+              {std::to_string(kTables.RowOf[cell]), std::to_string(kTables.ColOf[cell])});
 }
 
-std::string BoxName(int box) { return kBoxNames[box]; }
+std::string BoxName(const Words& w, int box) { return w.Text(kBoxNames[box]); }
 
-std::string UnitName(const Unit& unit) {
+std::string UnitName(const Words& w, const Unit& unit) {
+  const std::string number = std::to_string(unit.number);
   switch (unit.kind) {
-    case UnitKind::Row: return "row " + std::to_string(unit.number);
-    case UnitKind::Column: return "column " + std::to_string(unit.number);
+    case UnitKind::Row: return Fill(w.Text(QT_TRANSLATE_NOOP("Kalvero", "row %1")), {number});
+    case UnitKind::Column: return Fill(w.Text(QT_TRANSLATE_NOOP("Kalvero", "column %1")), {number});
     case UnitKind::Box: break;
   }
-  return BoxName(unit.number);
+  return BoxName(w, unit.number);
 }
 
-std::string NumberList(const std::vector<int>& numbers, const char* last) {
+std::string JoinList(const Words& w, const std::vector<std::string>& items, Last last, const char* separator) {
+  const std::string lastJoin = w.Text(last == Last::And ? QT_TRANSLATE_NOOP("Kalvero", "%1 and %2")
+                                                        : QT_TRANSLATE_NOOP("Kalvero", "%1 or %2"));
   std::string text;
-  for (std::size_t i = 0; i < numbers.size(); ++i) {
-    if (i > 0) text += i + 1 == numbers.size() ? std::string(" ") + last + " " : std::string(", ");
-    text += std::to_string(numbers[i]);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i == 0)
+      text = items[i];
+    else if (i + 1 == items.size())
+      text = Fill(lastJoin, {text, items[i]});
+    else
+      text += separator + items[i];
   }
   return text;
 }
 
-std::string DigitList(DigitSet digits, const char* last) {
-  std::vector<int> list;
-  for (; digits; digits = DropLowest(digits)) list.push_back(LowestDigit(digits));
-  return NumberList(list, last);
+std::string NumberList(const Words& w, const std::vector<int>& numbers, Last last) {
+  std::vector<std::string> items;
+  for (const int n : numbers) items.push_back(std::to_string(n));
+  return JoinList(w, items, last);
 }
 
-std::string CellsInUnit(const Unit& unit, const std::vector<int>& cells) {
+std::string DigitList(const Words& w, DigitSet digits, Last last) {
+  std::vector<int> list;
+  for (; digits; digits = DropLowest(digits)) list.push_back(LowestDigit(digits));
+  return NumberList(w, list, last);
+}
+
+std::string CellsInUnit(const Words& w, const Unit& unit, const std::vector<int>& cells) {
   const bool one = cells.size() == 1;
   std::vector<int> numbers;
   switch (unit.kind) {
     case UnitKind::Row:
       for (const int cell : cells) numbers.push_back(kTables.ColOf[cell]);
-      return (one ? "column " : "the cells in columns ") + NumberList(numbers, "and");
+      return Fill(w.Text(one ? QT_TRANSLATE_NOOP("Kalvero", "column %1")
+                             : QT_TRANSLATE_NOOP("Kalvero", "the cells in columns %1")),
+                  {NumberList(w, numbers, Last::And)});
     case UnitKind::Column:
       for (const int cell : cells) numbers.push_back(kTables.RowOf[cell]);
-      return (one ? "row " : "the cells in rows ") + NumberList(numbers, "and");
+      return Fill(w.Text(one ? QT_TRANSLATE_NOOP("Kalvero", "row %1") : QT_TRANSLATE_NOOP("Kalvero", "the cells in rows %1")),
+                  {NumberList(w, numbers, Last::And)});
     case UnitKind::Box: break;
   }
-  std::string text = one ? "" : "the cells at ";
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    if (i > 0) text += i + 1 == cells.size() ? " and " : "; ";
-    text += CellName(cells[i]);
-  }
-  return text;
+  std::vector<std::string> names;
+  for (const int cell : cells) names.push_back(CellName(w, cell));
+  const std::string list = JoinList(w, names, Last::And, "; ");
+  return one ? list : Fill(w.Text(QT_TRANSLATE_NOOP("Kalvero", "the cells at %1")), {list});
 }
 
 std::string Sentence(std::string text) {

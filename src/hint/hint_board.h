@@ -41,6 +41,7 @@ struct QuietAreas {
 
 struct Board {
   const HintPosition& position;
+  const Words& words;             // the language of the sentences
   CellList<DigitSet> possible{};  // digits still possible in an open cell, 0 for a placed one
   CellList<DigitSet> unseen{};    // the same from the placed digits alone, before the marks
   // Whether hints found on the board get their sentence, cells and area. A
@@ -78,7 +79,7 @@ struct Board {
 
 // Possible digits from the placed digits and the marks the player kept.
 // Marks that leave out the stored solution digit are not trusted.
-Board MakeBoard(const HintPosition& position);
+Board MakeBoard(const HintPosition& position, const Words& words = EnglishWords());
 
 // The ladder on a board whose position agrees with its solution
 // (SolutionAgrees), from rung `from` on: the caller knows the rungs before it
@@ -101,19 +102,28 @@ std::optional<Hint> FindLockedCandidates(const Board& board);
 std::optional<Hint> FindLinePattern(const Board& board, int size);
 
 // ---- words ----
+// Why a cell can hold only one digit: every other digit is placed in its
+// row, column or box; the player's marks leave it one; or, in a lead, the
+// steps before it left it one.
+enum class SingleReason { Unseen, Marks, LeadSteps };
+std::string NakedSingleText(const Words& w, int cell, int digit, SingleReason reason);
+// The last joint of a list: "2, 5 and 7" or "2, 5 or 7".
+enum class Last { And, Or };
 // "row 3, column 7"
-std::string CellName(int cell);
+std::string CellName(const Words& w, int cell);
 // "row 3", "column 7", "the top-left box"
-std::string UnitName(const Unit& unit);
-std::string BoxName(int box);
+std::string UnitName(const Words& w, const Unit& unit);
+std::string BoxName(const Words& w, int box);
 // The cells as seen inside their unit: "column 7" or "the cells in columns 2
 // and 5" of a row, the same with rows of a column, "row 1, column 2" or "the
 // cells at row 1, column 2 and row 2, column 3" of a box.
-std::string CellsInUnit(const Unit& unit, const std::vector<int>& cells);
+std::string CellsInUnit(const Words& w, const Unit& unit, const std::vector<int>& cells);
+// "a", "a and b", "a, b and c" (or with "or"), the earlier items parted by `separator`.
+std::string JoinList(const Words& w, const std::vector<std::string>& items, Last last, const char* separator = ", ");
 // "5", "3 and 8", "2, 5 and 7" (or with "or")
-std::string DigitList(DigitSet digits, const char* last);
+std::string DigitList(const Words& w, DigitSet digits, Last last);
 // "2", "2 and 7", "1, 4 and 6"
-std::string NumberList(const std::vector<int>& numbers, const char* last);
+std::string NumberList(const Words& w, const std::vector<int>& numbers, Last last);
 // Upper-cases the first letter of a sentence.
 std::string Sentence(std::string text);
 

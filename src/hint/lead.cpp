@@ -42,18 +42,17 @@ std::vector<Hint> Needed(std::vector<Hint> steps) {
 
 }  // namespace
 
-std::optional<DigitLead> FindDigitLead(const HintPosition& position) {
+std::optional<DigitLead> FindDigitLead(const HintPosition& position, const Words& words) {
   HintPosition p = position;
   std::vector<Hint> steps;
   for (int n = 0; n < kMostLeadSteps; ++n) {
-    Hint hint = FindHint(p);
+    Hint hint = FindHint(p, words);
     if (hint.kind == StepKind::None || hint.kind == StepKind::WrongValue) return std::nullopt;
     if (hint.digit != 0) {
       // The marks a naked single speaks of are the steps' own eliminations
       // when the lead has any: the player never wrote them.
-      const std::string marks = "no other digit is left among its marks";
-      if (!steps.empty() && hint.text.ends_with(marks))
-        hint.text.replace(hint.text.size() - marks.size(), marks.size(), "the steps above leave it no other digit");
+      if (!steps.empty() && hint.text == hint::NakedSingleText(words, hint.cell, hint.digit, hint::SingleReason::Marks))
+        hint.text = hint::NakedSingleText(words, hint.cell, hint.digit, hint::SingleReason::LeadSteps);
       steps.push_back(std::move(hint));
       return DigitLead{Needed(std::move(steps))};
     }
@@ -65,7 +64,9 @@ std::optional<DigitLead> FindDigitLead(const HintPosition& position) {
   return std::nullopt;
 }
 
-std::string LookText(const DigitLead& lead) { return "Look at " + hint::CellName(lead.Placement().cell); }
+std::string LookText(const DigitLead& lead, const Words& words) {
+  return Fill(words.Text(QT_TRANSLATE_NOOP("Kalvero", "Look at %1")), {hint::CellName(words, lead.Placement().cell)});
+}
 
 std::string LeadText(const DigitLead& lead) {
   if (lead.steps.size() == 1) return lead.Placement().text;

@@ -21,10 +21,10 @@ struct DigitLead {
 // solution (FindHint reports those). Eliminations the placement does not
 // rest on are left out: a step stays only when it rules a digit out of a
 // cell that a later kept step reads (its unit, lines or area, its cells).
-std::optional<DigitLead> FindDigitLead(const HintPosition& position);
+std::optional<DigitLead> FindDigitLead(const HintPosition& position, const Words& words = EnglishWords());
 
 // Where to look, without the digit: "Look at row 4, column 7".
-std::string LookText(const DigitLead& lead);
+std::string LookText(const DigitLead& lead, const Words& words = EnglishWords());
 
 // The explanation of a lead, one line per step.
 std::string LeadText(const DigitLead& lead);

@@ -56,8 +56,9 @@ std::optional<Hint> Confined(const Board& board, StepKind kind, const Unit& from
   hint.cells = places;
   hint.area = Joined(from, to);
   const std::string digit = std::to_string(d);
-  hint.text = "In " + UnitName(from) + ", the " + digit + " can only go in " + UnitName(to) + ", so no other cell of " +
-              UnitName(to) + " can be " + digit;
+  const Words& w = board.words;
+  hint.text = Fill(w.Text(QT_TRANSLATE_NOOP("Kalvero", "In %1, the %2 can only go in %3, so no other cell of %3 can be %2")),
+                   {UnitName(w, from), digit, UnitName(w, to)});
   return hint;
 }
 
@@ -144,12 +145,15 @@ std::optional<Hint> FindLinePattern(const Board& board, int size) {
         }
         std::sort(hint.cells.begin(), hint.cells.end());
         std::sort(hint.area.begin(), hint.area.end());
-        const std::string baseWord = baseFirst == 0 ? "rows " : "columns ";
-        const std::string crossWord = baseFirst == 0 ? "columns " : "rows ";
-        const std::string digit = std::to_string(d);
-        const std::string crossLines = crossWord + NumberList(crossNumbers, "and");
-        hint.text = "In " + baseWord + NumberList(baseNumbers, "and") + ", the " + digit + " can only go in " +
-                    crossLines + ", so no other cell of " + crossLines + " can be " + digit;
+        const Words& w = board.words;
+        const char* pattern =
+            baseFirst == 0
+                ? QT_TRANSLATE_NOOP("Kalvero",
+                                    "In rows %1, the %2 can only go in columns %3, so no other cell of columns %3 can be %2")
+                : QT_TRANSLATE_NOOP("Kalvero",
+                                    "In columns %1, the %2 can only go in rows %3, so no other cell of rows %3 can be %2");
+        hint.text = Fill(w.Text(pattern), {NumberList(w, baseNumbers, Last::And), std::to_string(d),
+                                           NumberList(w, crossNumbers, Last::And)});
         return hint;
       }
     }

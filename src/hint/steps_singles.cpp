@@ -34,10 +34,20 @@ std::optional<Hint> FindWrongValue(const Board& board) {
     hint.cell = cell;
     hint.digit = digit;
     hint.cells = {cell};
-    hint.text = "The " + std::to_string(digit) + " in " + CellName(cell) + " is wrong";
+    hint.text = Fill(board.words.Text(QT_TRANSLATE_NOOP("Kalvero", "The %1 in %2 is wrong")),
+                     {std::to_string(digit), CellName(board.words, cell)});
     return hint;
   }
   return std::nullopt;
+}
+
+std::string NakedSingleText(const Words& w, int cell, int digit, SingleReason reason) {
+  const char* pattern = QT_TRANSLATE_NOOP("Kalvero", "%1 can only be %2: no other digit is left among its marks");
+  if (reason == SingleReason::Unseen)
+    pattern = QT_TRANSLATE_NOOP("Kalvero", "%1 can only be %2: every other digit is already in its row, column or box");
+  else if (reason == SingleReason::LeadSteps)
+    pattern = QT_TRANSLATE_NOOP("Kalvero", "%1 can only be %2: the steps above leave it no other digit");
+  return Sentence(Fill(w.Text(pattern), {CellName(w, cell), std::to_string(digit)}));
 }
 
 // An open cell with exactly one possible digit, in cell order.
@@ -49,13 +59,9 @@ std::optional<Hint> FindNakedSingle(const Board& board) {
     hint.cell = cell;
     hint.digit = LowestDigit(board.possible[cell]);
     hint.cells = {cell};
-    const std::string head = Sentence(CellName(cell)) + " can only be " + std::to_string(hint.digit) + ": ";
-    if (board.unseen[cell] == board.possible[cell]) {
-      hint.area = PeerArea(cell);
-      hint.text = head + "every other digit is already in its row, column or box";
-    } else {
-      hint.text = head + "no other digit is left among its marks";
-    }
+    const bool unseen = board.unseen[cell] == board.possible[cell];
+    if (unseen) hint.area = PeerArea(cell);
+    hint.text = NakedSingleText(board.words, cell, hint.digit, unseen ? SingleReason::Unseen : SingleReason::Marks);
     return hint;
   }
   return std::nullopt;
@@ -82,7 +88,9 @@ std::optional<Hint> FindHiddenSingle(const Board& board) {
       if (!board.explain) return hint;
       hint.cells = {cell};
       hint.area.assign(unit.cells.begin(), unit.cells.end());
-      hint.text = "In " + UnitName(unit) + ", the " + std::to_string(d) + " can only go in " + CellsInUnit(unit, {cell});
+      const Words& w = board.words;
+      hint.text = Fill(w.Text(QT_TRANSLATE_NOOP("Kalvero", "In %1, the %2 can only go in %3")),
+                       {UnitName(w, unit), std::to_string(d), CellsInUnit(w, unit, {cell})});
       return hint;
     }
   return std::nullopt;

@@ -58,9 +58,10 @@ std::optional<Hint> FindNakedSubset(const Board& board, int size) {
       if (board.explain) {
         hint.cells = CellsOf(unit, mask);
         hint.area.assign(unit.cells.begin(), unit.cells.end());
-        hint.text = "In " + UnitName(unit) + ", " + CellsInUnit(unit, hint.cells) + " can only hold " +
-                    DigitList(digits, "and") + ", so no other cell of " + UnitName(unit) + " can be " +
-                    DigitList(digits, "or");
+        const Words& w = board.words;
+        hint.text = Fill(w.Text(QT_TRANSLATE_NOOP("Kalvero", "In %1, %2 can only hold %3, so no other cell of %1 can be %4")),
+                         {UnitName(w, unit), CellsInUnit(w, unit, hint.cells), DigitList(w, digits, Last::And),
+                          DigitList(w, digits, Last::Or)});
       }
       found = std::move(hint);
       return true;
@@ -96,8 +97,10 @@ std::optional<Hint> FindHiddenSubset(const Board& board, int size) {
       if (board.explain) {
         hint.cells = CellsOf(unit, cellsMask);
         hint.area.assign(unit.cells.begin(), unit.cells.end());
-        hint.text = "In " + UnitName(unit) + ", the digits " + DigitList(digits, "and") + " can only go in " +
-                    CellsInUnit(unit, hint.cells) + ", so those cells cannot hold any other digit";
+        const Words& w = board.words;
+        hint.text = Fill(w.Text(QT_TRANSLATE_NOOP(
+                             "Kalvero", "In %1, the digits %2 can only go in %3, so those cells cannot hold any other digit")),
+                         {UnitName(w, unit), DigitList(w, digits, Last::And), CellsInUnit(w, unit, hint.cells)});
       }
       found = std::move(hint);
       return true;

@@ -10,20 +10,35 @@ namespace kalvero::hint {
 namespace {
 
 // "clue 14 above column 3" for the clue's place beside the grid.
-std::string ClueName(int area, int sum) {
-  const std::string head = "clue " + std::to_string(sum) + " ";
-  if (area <= 9) return head + "above column " + std::to_string(area);
-  if (area <= 18) return head + "right of row " + std::to_string(area - 9);
-  if (area <= 27) return head + "below column " + std::to_string(area - 18);
-  return head + "left of row " + std::to_string(area - 27);
+std::string ClueName(const Words& w, int area, int sum) {
+  const char* pattern = QT_TRANSLATE_NOOP("Kalvero", "clue %1 left of row %2");
+  int line = area - 27;
+  if (area <= 9) {
+    pattern = QT_TRANSLATE_NOOP("Kalvero", "clue %1 above column %2");
+    line = area;
+  } else if (area <= 18) {
+    pattern = QT_TRANSLATE_NOOP("Kalvero", "clue %1 right of row %2");
+    line = area - 9;
+  } else if (area <= 27) {
+    pattern = QT_TRANSLATE_NOOP("Kalvero", "clue %1 below column %2");
+    line = area - 18;
+  }
+  return Fill(w.Text(pattern), {std::to_string(sum), std::to_string(line)});
 }
 
-// The k-th cell (1..3) of an area named by its place in the block.
-const char* PlaceInArea(int area, int k) {
+// "the top cell cannot be 2 or 5": the k-th cell (1..3) of an area named by
+// its place in the block.
+std::string CannotBe(const Words& w, int area, int k, DigitSet out) {
   const bool vertical = area <= 9 || (area >= 19 && area <= 27);
-  static constexpr const char* kVertical[] = {"", "top", "middle", "bottom"};
-  static constexpr const char* kHorizontal[] = {"", "left", "middle", "right"};
-  return vertical ? kVertical[k] : kHorizontal[k];
+  static constexpr const char* kVertical[] = {
+      "", QT_TRANSLATE_NOOP("Kalvero", "the top cell cannot be %1"),
+      QT_TRANSLATE_NOOP("Kalvero", "the middle cell cannot be %1"),
+      QT_TRANSLATE_NOOP("Kalvero", "the bottom cell cannot be %1")};
+  static constexpr const char* kHorizontal[] = {
+      "", QT_TRANSLATE_NOOP("Kalvero", "the left cell cannot be %1"),
+      QT_TRANSLATE_NOOP("Kalvero", "the middle cell cannot be %1"),
+      QT_TRANSLATE_NOOP("Kalvero", "the right cell cannot be %1")};
+  return Fill(w.Text(vertical ? kVertical[k] : kHorizontal[k]), {DigitList(w, out, Last::Or)});
 }
 
 // True when x, y and z can be spread over the three sets, one each.
@@ -35,7 +50,7 @@ bool Fits(const std::array<DigitSet, 3>& sets, int x, int y, int z) {
 }
 
 // The digit triples that fit, as "1+4+9 and 2+3+9".
-std::string FittingTriples(const std::array<DigitSet, 3>& sets, int sum) {
+std::string FittingTriples(const Words& w, const std::array<DigitSet, 3>& sets, int sum) {
   std::vector<std::string> triples;
   for (int x = 1; x <= 7; ++x)
     for (int y = x + 1; y <= 8; ++y) {
@@ -43,12 +58,8 @@ std::string FittingTriples(const std::array<DigitSet, 3>& sets, int sum) {
       if (z > y && z <= 9 && Fits(sets, x, y, z))
         triples.push_back(std::to_string(x) + "+" + std::to_string(y) + "+" + std::to_string(z));
     }
-  std::string text;
-  for (std::size_t i = 0; i < triples.size(); ++i) {
-    if (i > 0) text += i + 1 == triples.size() ? " and " : ", ";
-    text += triples[i];
-  }
-  return text + (triples.size() == 1 ? " fits" : " fit");
+  return Fill(w.Text(triples.size() == 1 ? QT_TRANSLATE_NOOP("Kalvero", "%1 fits") : QT_TRANSLATE_NOOP("Kalvero", "%1 fit")),
+              {JoinList(w, triples, Last::And)});
 }
 
 }  // namespace
@@ -73,14 +84,14 @@ std::optional<Hint> FindSumArea(const Board& board) {
     const std::array<DigitSet, 3> keptSets = {kept.a, kept.b, kept.c};
     Hint hint;
     hint.kind = StepKind::SumArea;
-    std::string consequence;
+    const Words& w = board.words;
+    std::vector<std::string> consequences;
     for (int k = 1; k <= 3; ++k) {
       const DigitSet out = static_cast<DigitSet>(sets[k - 1] & ~keptSets[k - 1]);
       if (!board.Open(cells[k]) || out == 0) continue;
       AddRemoval(hint, board, cells[k], out);
       if (!board.explain) continue;
-      if (!consequence.empty()) consequence += " and ";
-      consequence += std::string("the ") + PlaceInArea(area, k) + " cell cannot be " + DigitList(out, "or");
+      consequences.push_back(CannotBe(w, area, k, out));
     }
     if (hint.removals.empty()) {
       quiet();
@@ -89,7 +100,12 @@ std::optional<Hint> FindSumArea(const Board& board) {
     if (!board.explain) return hint;
     hint.cells = {cells[1], cells[2], cells[3]};
     hint.area = hint.cells;
-    hint.text = Sentence(ClueName(area, sum)) + ": only " + FittingTriples(sets, sum) + ", so " + consequence;
+    // Consequences are joined by "and" throughout: "A and B and C".
+    std::string consequence = consequences.front();
+    for (std::size_t i = 1; i < consequences.size(); ++i)
+      consequence = Fill(w.Text(QT_TRANSLATE_NOOP("Kalvero", "%1 and %2")), {consequence, consequences[i]});
+    hint.text = Sentence(Fill(w.Text(QT_TRANSLATE_NOOP("Kalvero", "%1: only %2, so %3")),
+                              {ClueName(w, area, sum), FittingTriples(w, sets, sum), consequence}));
     return hint;
   }
   return std::nullopt;

@@ -3,6 +3,8 @@
 // own message box and event loop; tests and the command-line tool fake it.
 #include <string>
 
+#include "model/words.h"
+
 namespace kalvero {
 
 // Result codes of a message: the button the user chose.
@@ -17,9 +19,10 @@ enum class MsgResult : int {
   No = 7,
 };
 
-class Host {
+// A host is also the language its texts are built in (English unless the
+// window says otherwise).
+class Host : public Words {
  public:
-  virtual ~Host() = default;
 
   // Lets pending window events run. Long engine work calls this at fixed
   // points; an implementation keeps it cheap when nothing is pending.

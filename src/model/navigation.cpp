@@ -26,8 +26,8 @@ std::int32_t RandomPuzzleNumber(double draw, std::int32_t count) {
   return std::clamp(n, std::int32_t{1}, count);
 }
 
-std::string PuzzleNumberPrompt(std::int32_t count) {
-  return "Enter Puzzle Number to display\n1 to" + NumberText(count);
+std::string PuzzleNumberPrompt(std::int32_t count, const Words& words) {
+  return Fill(words.Text(QT_TRANSLATE_NOOP("Kalvero", "Enter Puzzle Number to display\n1 to%1")), {NumberText(count)});
 }
 
 NumberAnswer ReadNumberAnswer(std::string_view answer, std::int32_t count) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/words.h"
+
 namespace kalvero {
 
 // The three navigation buttons in their index order.
@@ -35,7 +37,7 @@ std::int32_t RandomPuzzleNumber(double draw, std::int32_t count);
 
 // The question asked for a specific puzzle: "Enter Puzzle Number to display",
 // a line break and "1 to N".
-std::string PuzzleNumberPrompt(std::int32_t count);
+std::string PuzzleNumberPrompt(std::int32_t count, const Words& words = EnglishWords());
 
 enum class AnswerKind {
   End,       // 0, an empty answer or a cancelled box: no change

@@ -39,9 +39,9 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-std::string FileErrorText(int error) {
-  if (error == kNotRegularFile) return "Not a regular file";
-  return error ? std::strerror(error) : "unknown error";
+std::string FileErrorText(int error, const Words& words) {
+  if (error == kNotRegularFile) return words.Text(QT_TRANSLATE_NOOP("Kalvero", "Not a regular file"));
+  return error ? std::strerror(error) : words.Text(QT_TRANSLATE_NOOP("Kalvero", "unknown error"));
 }
 
 FileDescriptor OpenRegularFile(const std::string& path, int flags, int& error) {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "model/words.h"
+
 namespace kalvero {
 
 // An open file descriptor that closes itself unless released.
@@ -60,7 +62,7 @@ inline constexpr int kNotRegularFile = -1;
 
 // A one-line reason for an errno value or kNotRegularFile, as "Is a
 // directory" or "Not a regular file".
-std::string FileErrorText(int error);
+std::string FileErrorText(int error, const Words& words = EnglishWords());
 
 // Opens a path with `flags` (O_RDONLY, O_WRONLY | O_APPEND | O_CREAT, ...)
 // only when it is (or, with O_CREAT, becomes) a regular file. The open itself

@@ -10,6 +10,7 @@
 
 #include "model/board.h"
 #include "model/digit_set.h"
+#include "model/words.h"
 
 namespace kalvero {
 
@@ -55,7 +56,8 @@ int AreaSum(const PuzzleState& state, int t);
 
 // The level names, easiest first. The level list, the level label, the
 // Create menu and the create-options window all take them from here.
-inline constexpr std::array<const char*, 3> kLevelNames = {"Very Easy", "Easy", "Hard"};
+inline constexpr std::array<const char*, 3> kLevelNames = {
+    QT_TRANSLATE_NOOP("Kalvero", "Very Easy"), QT_TRANSLATE_NOOP("Kalvero", "Easy"), QT_TRANSLATE_NOOP("Kalvero", "Hard")};
 
 // Level text for a count of given cells: <= 4 "Hard", 5..6 "Easy", else "Very Easy".
 const char* LevelName(int fixedCount);

@@ -1,9 +1,11 @@
 #include "output/print_layout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
 #include "model/text.h"
+#include "ui/translate.h"
 
 namespace kalvero {
 
@@ -48,10 +50,10 @@ PrintLayout PrintLayoutFor(PrintPosition position) {
 }
 
 QString PuzzleHeader(const PuzzleState& state) {
-  return QStringLiteral("Kalvero-") + QLatin1String(kMakerAddress) + QStringLiteral(": p#") +
-         QString::fromStdString(NumberText(state.PuzzleNumber)) + QStringLiteral(" (") +
-         QLatin1String(LevelName(state.FixedCount)) + QStringLiteral(")") + QStringLiteral(" file - ") +
-         QString::fromStdString(state.PuzzleFileName);
+  //: Header of a printed puzzle: %1 web address, %2 puzzle number (with a leading blank), %3 level, %4 puzzle file
+  return QCoreApplication::translate("Kalvero", "Kalvero-%1: p#%2 (%3) file - %4")
+      .arg(QLatin1String(kMakerAddress), QString::fromStdString(NumberText(state.PuzzleNumber)),
+           Translated(LevelName(state.FixedCount)), QString::fromStdString(state.PuzzleFileName));
 }
 
 PrintLineWidths LineWidthsFor(int printerLineSize) {
@@ -68,11 +70,11 @@ QString PrintRange::Message() const {
     case RangeCheck::Accepted:
       return {};
     case RangeCheck::Missing:
-      return QStringLiteral("Specify print range");
+      return QCoreApplication::translate("Kalvero", "Specify print range");
     case RangeCheck::NotCorrect:
       break;
   }
-  return QStringLiteral("Print range not correct");
+  return QCoreApplication::translate("Kalvero", "Print range not correct");
 }
 
 PrintRange CheckPrintRange(const QString& text, int puzzleCount) {

@@ -1,5 +1,6 @@
 #include "output/printer_choice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
@@ -10,8 +11,8 @@ namespace kalvero {
 
 PrinterChoice::PrinterChoice()
     : askFile_([](QWidget* parent, const QString& suggested) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF file"), suggested,
-                                            QStringLiteral("PDF Files (*.pdf)"));
+        return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("Kalvero", "Print to PDF file"),
+                                            suggested, QCoreApplication::translate("Kalvero", "PDF Files (*.pdf)"));
       }) {
   printer_.setPageOrientation(QPageLayout::Portrait);
   noPrinters_ = QPrinterInfo::availablePrinters().isEmpty();
@@ -28,13 +29,16 @@ QString PrinterChoice::DefaultPdfFile() {
 }
 
 QString PrinterChoice::DeviceName() const {
-  if (IsPdf()) return noPrinters_ ? QStringLiteral("PDF file (no printer installed)") : QStringLiteral("PDF file");
+  if (IsPdf()) {
+    return noPrinters_ ? QCoreApplication::translate("Kalvero", "PDF file (no printer installed)")
+                       : QCoreApplication::translate("Kalvero", "PDF file");
+  }
   return printer_.printerName();
 }
 
 bool PrinterChoice::Select(QWidget* parent) {
   QPrintDialog dialog(&printer_, parent);
-  dialog.setWindowTitle(QStringLiteral("Select a printer"));
+  dialog.setWindowTitle(QCoreApplication::translate("Kalvero", "Select a printer"));
   if (dialog.exec() != QDialog::Accepted) return false;
   fileChosenInDialog_ = IsPdf() && !printer_.outputFileName().isEmpty();
   return true;

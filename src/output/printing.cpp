@@ -1,5 +1,6 @@
 #include "output/printing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -72,7 +73,8 @@ class PrintJob {
 
 QString CouldNotPrint(const QPrinter& printer) {
   const QString name = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
-  return QStringLiteral("Could not print to ") + name;
+  //: %1 is the printer or the PDF file
+  return QCoreApplication::translate("Kalvero", "Could not print to %1").arg(name);
 }
 
 }  // namespace
@@ -82,7 +84,7 @@ PrintOutcome PrintCurrentPuzzle(QPrinter& printer, const PuzzleState& state, int
   PrintJob job(printer);
   if (!job.Started()) return {false, 0, CouldNotPrint(printer)};
   job.PrintPuzzle(state, PrintPosition::Alone, printerLineSize, clipboardDensity);
-  return {true, job.Pages(), QStringLiteral("Puzzle printed")};
+  return {true, job.Pages(), QCoreApplication::translate("Kalvero", "Puzzle printed")};
 }
 
 PrintOutcome PrintPuzzleRange(QPrinter& printer, const PuzzleState& state, int first, int last, int printerLineSize,
@@ -105,9 +107,9 @@ PrintOutcome PrintPuzzleRange(QPrinter& printer, const PuzzleState& state, int f
     printAt(p, PrintPosition::Lower);
     if (inRange(p + 1)) job.NewPage();
   }
-  return {true, job.Pages(),
-          QString::fromStdString(NumberText(static_cast<long long>(last) - first + 1)) +
-              QStringLiteral(" puzzles printed")};
+  const QString count = QString::fromStdString(NumberText(static_cast<long long>(last) - first + 1));
+  //: %1 is the number of puzzles, written with a leading blank
+  return {true, job.Pages(), QCoreApplication::translate("Kalvero", "%1 puzzles printed").arg(count)};
 }
 
 }  // namespace kalvero

@@ -1,10 +1,12 @@
 #include "output/puzzle_pictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 
 #include "model/text.h"
 #include "view/board_painter.h"
+#include "ui/translate.h"
 
 namespace kalvero {
 
@@ -101,12 +103,15 @@ void DrawSolutionPicture(Surface& surface, const PuzzleState& state) {
     }
   const int below = 9 * side + 10 + 20;
   const int lineHeight = HalfEven(surface.TextHeight(QStringLiteral("0")));
+  //: Solution picture, first line: %1 web address, %2 level
   surface.Print(0, below,
-                QStringLiteral("Kalvero-") + QLatin1String(kMakerAddress) + QStringLiteral(" (") +
-                    QLatin1String(LevelName(state.FixedCount)) + QStringLiteral(")"));
+                QCoreApplication::translate("Kalvero", "Kalvero-%1 (%2)")
+                    .arg(QLatin1String(kMakerAddress), Translated(LevelName(state.FixedCount))));
+  //: Solution picture, second line: %1 puzzle number (with a leading blank), %2 puzzle file
   surface.Print(0, below + lineHeight,
-                QStringLiteral("p#") + QString::fromStdString(NumberText(state.PuzzleNumber)) +
-                    QStringLiteral(" file - ") + QString::fromStdString(state.PuzzleFileName));
+                QCoreApplication::translate("Kalvero", "p#%1 file - %2")
+                    .arg(QString::fromStdString(NumberText(state.PuzzleNumber)),
+                         QString::fromStdString(state.PuzzleFileName)));
 }
 
 QSize PicturePixels(TwipSize size, double dotsPerInch, double pixelRatio) {

@@ -8,8 +8,9 @@
 
 namespace kalvero {
 
-PlaySession::PlaySession(PuzzleState& state, const Settings& settings, std::function<bool()> busy)
-    : state_(state), settings_(settings), busy_(std::move(busy)) {}
+PlaySession::PlaySession(PuzzleState& state, const Settings& settings, std::function<bool()> busy,
+                         const Words& words)
+    : state_(state), settings_(settings), busy_(std::move(busy)), words_(words) {}
 
 void PlaySession::PuzzleRead() {
   undo_.Clear();
@@ -234,25 +235,27 @@ PlayResult PlaySession::ResetAll(Host& host, const std::function<bool()>& reread
 
 PlayResult PlaySession::ResetPuzzle(Host& host, const std::function<bool()>& reread) {
   if (Busy()) return {};
-  const MsgResult answer = host.Message("All user values will be cleared, proceed?", "vbquestion+vbyesno");
+  const MsgResult answer =
+      host.Message(words_.Text(QT_TRANSLATE_NOOP("Kalvero", "All user values will be cleared, proceed?")), "vbquestion+vbyesno");
   host.Yield();
   if (answer != MsgResult::Yes) return {};
   if (!reread()) {
     // The puzzle shown stays as it is, entries and all, and stays playable.
-    PlayResult failed = WithStatus({}, "Puzzle " + std::to_string(state_.PuzzleNumber) +
-                                           " could not be read again: nothing was reset");
+    PlayResult failed =
+        WithStatus({}, Fill(words_.Text(QT_TRANSLATE_NOOP("Kalvero", "Puzzle %1 could not be read again: nothing was reset")),
+                            {std::to_string(state_.PuzzleNumber)}));
     failed.notice = Notice{*failed.status, "vbok+vbcritical"};
     return failed;
   }
-  return WithStatus({}, "Puzzle reset");
+  return WithStatus({}, words_.Text(QT_TRANSLATE_NOOP("Kalvero", "Puzzle reset")));
 }
 
 PlayResult PlaySession::Check() {
   if (Busy() || !HasPuzzle()) return {};
   const CheckResult check = CheckBoard(state_);
-  PlayResult result = WithStatus({}, CheckText(check));
+  PlayResult result = WithStatus({}, words_.Text(CheckText(check)));
   if (check == CheckResult::Solved) {
-    result.notice = Notice{CheckText(check), "vbhappy+vbok"};
+    result.notice = Notice{*result.status, "vbhappy+vbok"};
     result.solved = true;
   }
   return result;
@@ -263,7 +266,7 @@ PlayResult PlaySession::ShowSolution() {
   state_.SavedEntry = state_.UserEntry;
   solutionShown_ = true;
   helped_ = true;
-  return WithStatus(Drawing(BoardDrawing::Solution), "Solution ...");
+  return WithStatus(Drawing(BoardDrawing::Solution), words_.Text(QT_TRANSLATE_NOOP("Kalvero", "Solution ...")));
 }
 
 PlayResult PlaySession::HideSolution() {

@@ -36,7 +36,9 @@ inline constexpr int kCharEscape = 27;
 class PlaySession {
  public:
   // `busy` tells whether a creation runs; every action does nothing then.
-  PlaySession(PuzzleState& state, const Settings& settings, std::function<bool()> busy);
+  // `words` is the language of the texts the session builds.
+  PlaySession(PuzzleState& state, const Settings& settings, std::function<bool()> busy,
+              const Words& words = EnglishWords());
 
   const Overlay& View() const { return overlay_; }
   const UndoList& Undos() const { return undo_; }
@@ -132,6 +134,7 @@ class PlaySession {
   PuzzleState& state_;
   const Settings& settings_;
   std::function<bool()> busy_;
+  const Words& words_;
   UndoList undo_;
   Overlay overlay_;
   int hoverArea_ = -1;

@@ -22,19 +22,21 @@ PlayResult PlaySession::AskHint() {
   if (!SolutionAgrees(position)) {
     // Hints judge values by the stored solution: on such a puzzle they
     // would contradict each other from one press to the next.
-    PlayResult disagree = WithStatus({}, "This puzzle's clues and its stored solution disagree");
+    PlayResult disagree =
+        WithStatus({}, words_.Text(QT_TRANSLATE_NOOP("Kalvero", "This puzzle's clues and its stored solution disagree")));
     disagree.notice = Notice{*disagree.status, "vbok+vbexclamation"};
     return disagree;
   }
-  Hint first = FindHint(position);
+  Hint first = FindHint(position, words_);
   if (first.kind == StepKind::WrongValue) return ShowHint(std::move(first));
   const bool full = std::all_of(position.value.begin() + 1, position.value.end(), [](DigitSet v) { return v != 0; });
   if (full || first.kind == StepKind::None) {
-    PlayResult none = WithStatus({}, full ? "The board is full: press Check" : "No further step found");
+    PlayResult none = WithStatus({}, words_.Text(full ? QT_TRANSLATE_NOOP("Kalvero", "The board is full: press Check")
+                                                      : QT_TRANSLATE_NOOP("Kalvero", "No further step found")));
     none.notice = Notice{*none.status, "vbok+vblighton"};
     return none;
   }
-  if (std::optional<DigitLead> lead = FindDigitLead(position)) return PointToLead(std::move(*lead));
+  if (std::optional<DigitLead> lead = FindDigitLead(position, words_)) return PointToLead(std::move(*lead));
   return ShowHint(std::move(first));
 }
 
@@ -57,7 +59,7 @@ PlayResult PlaySession::ShowHint(Hint hint) {
 PlayResult PlaySession::PointToLead(DigitLead lead) {
   overlay_.hintCells = {lead.Placement().cell};
   overlay_.hintArea.clear();
-  const std::string look = LookText(lead);
+  const std::string look = LookText(lead, words_);
   lead_ = std::move(lead);
   leadExplained_ = false;
   helped_ = true;

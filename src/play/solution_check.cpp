@@ -1,6 +1,7 @@
 #include "play/solution_check.h"
 
 #include "model/text.h"
+#include "model/words.h"
 
 namespace kalvero {
 
@@ -17,9 +18,9 @@ CheckResult CheckBoard(const PuzzleState& state) {
 
 const char* CheckText(CheckResult result) {
   switch (result) {
-    case CheckResult::Incomplete: return "Complete the puzzle first";
-    case CheckResult::Wrong: return "Solution not correct";
-    case CheckResult::Solved: return "All done!";
+    case CheckResult::Incomplete: return QT_TRANSLATE_NOOP("Kalvero", "Complete the puzzle first");
+    case CheckResult::Wrong: return QT_TRANSLATE_NOOP("Kalvero", "Solution not correct");
+    case CheckResult::Solved: return QT_TRANSLATE_NOOP("Kalvero", "All done!");
   }
   return "";
 }

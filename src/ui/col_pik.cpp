@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ui/col_pik_palette.h"
+#include "ui/translate.h"
 #include "view/qt_colour.h"
 
 // Layout in twips (the palette boxes come from col_pik_palette.h):
@@ -36,7 +37,8 @@ constexpr int kComponentTop = 1940, kComponentBottom = 2100;
 const char* const kSliderNames[3] = {"hsrRed", "hsrGreen", "hsrBlue"};
 const char* const kLabelNames[3] = {"lblRedDegree", "lblGreenDegree", "lblBlueDegree"};
 // What assistive tools call each slider.
-const char* const kChannelNames[3] = {"Red", "Green", "Blue"};
+const char* const kChannelNames[3] = {QT_TRANSLATE_NOOP("Kalvero", "Red"), QT_TRANSLATE_NOOP("Kalvero", "Green"),
+                                      QT_TRANSLATE_NOOP("Kalvero", "Blue")};
 
 bool Contains(const TwipBox& box, QPointF p) {
   return p.x() >= box.left && p.x() <= box.right && p.y() >= box.top && p.y() <= box.bottom;
@@ -54,7 +56,7 @@ ColPik::ColPik(QWidget* parent) : QWidget(parent), backColor_(palette().color(QP
   for (int k = 0; k < 3; ++k) {
     auto* slider = new QSlider(Qt::Vertical, this);
     slider->setObjectName(QLatin1String(kSliderNames[k]));
-    slider->setAccessibleName(QLatin1String(kChannelNames[k]));
+    slider->setAccessibleName(Translated(kChannelNames[k]));
     slider->setRange(0, 255);
     sliders_[k] = slider;
     connect(slider, &QSlider::valueChanged, this, &ColPik::SliderChanged);
@@ -172,7 +174,7 @@ void ColPik::paintEvent(QPaintEvent*) {
   p.setBrush(mixed);
   p.drawRect(selected);
   p.setPen(ContrastingText(mixed));
-  p.drawText(selected, Qt::AlignCenter, QStringLiteral("Selected Colour"));
+  p.drawText(selected, Qt::AlignCenter, tr("Selected Colour"));
 
   for (int k = 0; k < 3; ++k) {
     const int left = kColumnLeft + k * kColumnStep;

@@ -22,12 +22,13 @@
 #include "ui/msg_form.h"
 #include "view/qt_colour.h"
 #include "view/surface.h"
+#include "ui/translate.h"
 
 namespace kalvero {
 
 PatternGrid::PatternGrid(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Picture1"));
-  setAccessibleName(QStringLiteral("Fixed cells pattern"));
+  setAccessibleName(tr("Fixed cells pattern"));
   setMinimumSize(sizeHint());
 }
 
@@ -78,10 +79,10 @@ namespace {
 
 // A text field with the object name tests and assistive tools know it by
 // and the name a screen reader announces.
-QLineEdit* MakeField(const char* objectName, const char* accessibleName, QWidget* parent) {
+QLineEdit* MakeField(const char* objectName, const QString& accessibleName, QWidget* parent) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(QLatin1String(objectName));
-  field->setAccessibleName(QLatin1String(accessibleName));
+  field->setAccessibleName(accessibleName);
   return field;
 }
 
@@ -89,7 +90,7 @@ QLineEdit* MakeField(const char* objectName, const char* accessibleName, QWidget
 
 CreateOptionsForm::CreateOptionsForm(RandomSource& random, QWidget* parent) : QDialog(parent), random_(random) {
   setObjectName(QStringLiteral("Form3"));
-  setWindowTitle(QStringLiteral("Kalvero Create Options"));
+  setWindowTitle(tr("Kalvero Create Options"));
   setModal(true);
 
   auto* right = new QVBoxLayout;
@@ -102,8 +103,9 @@ CreateOptionsForm::CreateOptionsForm(RandomSource& random, QWidget* parent) : QD
   top->addLayout(right);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(MakeButton("Create", "BoxControl2", this, &CreateOptionsForm::AcceptOptions));
-  buttons->addWidget(MakeButton("Exit", "BoxControl3", this, &CreateOptionsForm::ExitWindow));
+  //: Button that starts creating the puzzles
+  buttons->addWidget(MakeButton(tr("Create"), "BoxControl2", this, &CreateOptionsForm::AcceptOptions));
+  buttons->addWidget(MakeButton(tr("Exit"), "BoxControl3", this, &CreateOptionsForm::ExitWindow));
   // The note on a very rare grade spans the window, under the grid.
   gradeNote_ = new QLabel(this);
   gradeNote_->setObjectName(QStringLiteral("lblGradeNote"));
@@ -118,9 +120,9 @@ CreateOptionsForm::CreateOptionsForm(RandomSource& random, QWidget* parent) : QD
   ClearGrid();
 }
 
-BoxControl* CreateOptionsForm::MakeButton(const char* caption, const char* objectName, QWidget* parent,
+BoxControl* CreateOptionsForm::MakeButton(const QString& caption, const char* objectName, QWidget* parent,
                                           void (CreateOptionsForm::*action)()) {
-  auto* button = new BoxControl(QLatin1String(caption), parent);
+  auto* button = new BoxControl(caption, parent);
   button->setObjectName(QLatin1String(objectName));
   connect(button, &BoxControl::mouseUp, this, [this, action] { (this->*action)(); });
   buttons_.push_back(button);
@@ -128,7 +130,7 @@ BoxControl* CreateOptionsForm::MakeButton(const char* caption, const char* objec
 }
 
 QWidget* CreateOptionsForm::MakeGridFrame() {
-  auto* frame = new QGroupBox(QStringLiteral("Grid"), this);
+  auto* frame = new QGroupBox(tr("Grid"), this);
   grid_ = new PatternGrid(frame);
   grid_->SetFlags(&flags_);
   connect(grid_, &PatternGrid::cellReleased, this, &CreateOptionsForm::ToggleCell);
@@ -137,52 +139,58 @@ QWidget* CreateOptionsForm::MakeGridFrame() {
 }
 
 QWidget* CreateOptionsForm::MakePatternFrame() {
-  auto* frame = new QGroupBox(QStringLiteral("Fixed Cells"), this);
+  auto* frame = new QGroupBox(tr("Fixed Cells"), this);
   auto* layout = new QGridLayout(frame);
   for (int i = 0; i < kPatternOptionCount; ++i) {
-    const char* caption = i < static_cast<int>(kCreateLevels.size()) ? kCreateLevels[i].menuText : "Random";
-    QRadioButton* option = patternOptions_[i] = new QRadioButton(QLatin1String(caption), frame);
+    //: Pattern choice: the fixed cells are placed at random
+    const QString caption =
+        i < static_cast<int>(kCreateLevels.size()) ? Translated(kCreateLevels[i].menuText) : tr("Random");
+    QRadioButton* option = patternOptions_[i] = new QRadioButton(caption, frame);
     option->setObjectName(QStringLiteral("Option1_%1").arg(i));
     layout->addWidget(option, i, 0, 1, 2);
     connect(option, &QRadioButton::clicked, this, [this, i] { SelectOption(static_cast<PatternOption>(i)); });
   }
-  auto* countLabel = new QLabel(QStringLiteral("# of Fixed Cells"), frame);
+  auto* countLabel = new QLabel(tr("# of Fixed Cells"), frame);
   countLabel->setObjectName(QStringLiteral("Label1"));
-  randomCellCount_ = MakeField("Text3", "Number of fixed cells", frame);
+  randomCellCount_ = MakeField("Text3", tr("Number of fixed cells"), frame);
   randomCellCount_->setMaximumWidth(60);
   layout->addWidget(countLabel, kPatternOptionCount, 0);
   layout->addWidget(randomCellCount_, kPatternOptionCount, 1);
-  layout->addWidget(MakeButton("Set", "command1", frame, &CreateOptionsForm::SetPattern), kPatternOptionCount + 1, 0);
-  layout->addWidget(MakeButton("Clear", "BoxControl1", frame, &CreateOptionsForm::ClearGrid), kPatternOptionCount + 1, 1);
+  //: Button that fills the grid with the chosen pattern of fixed cells
+  BoxControl* set = MakeButton(tr("Set"), "command1", frame, &CreateOptionsForm::SetPattern);
+  BoxControl* clear = MakeButton(tr("Clear"), "BoxControl1", frame, &CreateOptionsForm::ClearGrid);
+  layout->addWidget(set, kPatternOptionCount + 1, 0);
+  layout->addWidget(clear, kPatternOptionCount + 1, 1);
   return frame;
 }
 
 QWidget* CreateOptionsForm::MakeCountFrame() {
-  auto* frame = new QGroupBox(QStringLiteral("# of Puzzles"), this);
-  puzzleCount_ = MakeField("Text2", "Number of puzzles", frame);
+  auto* frame = new QGroupBox(tr("# of Puzzles"), this);
+  puzzleCount_ = MakeField("Text2", tr("Number of puzzles"), frame);
   puzzleCount_->setText(QStringLiteral("10"));
   (new QHBoxLayout(frame))->addWidget(puzzleCount_);
   return frame;
 }
 
 QWidget* CreateOptionsForm::MakeGradeFrame() {
-  auto* frame = new QGroupBox(QStringLiteral("Grade"), this);
+  auto* frame = new QGroupBox(tr("Grade"), this);
   grade_ = new QComboBox(frame);
   grade_->setObjectName(QStringLiteral("cboGrade"));
-  grade_->setAccessibleName(QStringLiteral("Grade"));
-  grade_->addItem(QStringLiteral("Any"));
-  for (const GradeInfo& info : kGrades) grade_->addItem(QLatin1String(info.name));
+  grade_->setAccessibleName(tr("Grade"));
+  //: Grade list entry: puzzles of any grade
+  grade_->addItem(tr("Any"));
+  for (const GradeInfo& info : kGrades) grade_->addItem(Translated(info.name));
   connect(grade_, &QComboBox::currentIndexChanged, this, [this] { UpdateGradeNote(); });
   (new QVBoxLayout(frame))->addWidget(grade_);
   return frame;
 }
 
 QWidget* CreateOptionsForm::MakeFileFrame() {
-  auto* frame = new QGroupBox(QStringLiteral("Puzzle Output File"), this);
-  outputFile_ = MakeField("Text1", "Puzzle output file", frame);
+  auto* frame = new QGroupBox(tr("Puzzle Output File"), this);
+  outputFile_ = MakeField("Text1", tr("Puzzle output file"), frame);
   outputChooser_ = new FNDialog(frame);
   outputChooser_->setObjectName(QStringLiteral("gf1"));
-  outputChooser_->setAccessibleName(QStringLiteral("Choose output file"));
+  outputChooser_->setAccessibleName(tr("Choose output file"));
   connect(outputChooser_, &BoxControl::mouseUp, this, [this] { ChooseOutputFile(); });
   buttons_.push_back(outputChooser_);
   auto* layout = new QHBoxLayout(frame);
@@ -242,7 +250,7 @@ void CreateOptionsForm::UpdateGradeNote() {
   const std::optional<Grade> grade = ChosenGrade();
   const int fixed = PatternCount(flags_);
   const bool rare = grade && fixed > 0 && GradeIsRare(*grade, fixed);
-  gradeNote_->setText(rare ? QString::fromStdString(RareGradeText(*grade, fixed)) : QString());
+  gradeNote_->setText(rare ? QString::fromStdString(RareGradeText(*grade, fixed, QtWords())) : QString());
   if (gradeNote_->isVisibleTo(this) == rare) return;
   gradeNote_->setVisible(rare);
   // Grow (or shrink back) rather than squeeze the frames above.
@@ -280,7 +288,7 @@ void CreateOptionsForm::SetPattern() {
     constexpr int kFewest = 1;
     const int m = WholeNumber(randomCellCount_->text().toStdString(), Rounding::HalfEven);
     if (m < kFewest || m > kRandomPatternMax) {
-      Message(QStringLiteral("Fixed cells must be %1 to %2").arg(kFewest).arg(kRandomPatternMax));
+      Message(tr("Fixed cells must be %1 to %2").arg(kFewest).arg(kRandomPatternMax));
       return;
     }
     flags_ = {};
@@ -299,15 +307,15 @@ void CreateOptionsForm::ChooseOutputFile() {
 
 void CreateOptionsForm::AcceptOptions() {
   if (PatternCount(flags_) == 0) {
-    Message(QStringLiteral("There must be at least one fixed cell"));
+    Message(tr("There must be at least one fixed cell"));
     return;
   }
   if (WholeNumber(puzzleCount_->text().toStdString(), Rounding::HalfEven) <= 0) {
-    Message(QStringLiteral("Set number of puzzles to create"));
+    Message(tr("Set number of puzzles to create"));
     return;
   }
   if (outputFile_->text().trimmed().isEmpty()) {
-    Message(QStringLiteral("Specify the puzzle output file name"));
+    Message(tr("Specify the puzzle output file name"));
     return;
   }
   accept();

@@ -102,7 +102,8 @@ class CreateOptionsForm : public QDialog {
   void PatternChanged();
   void UpdateGradeNote();
   // A button of the window, its mouse-up connected to `action`.
-  BoxControl* MakeButton(const char* caption, const char* objectName, QWidget* parent, void (CreateOptionsForm::*action)());
+  BoxControl* MakeButton(const QString& caption, const char* objectName, QWidget* parent,
+                         void (CreateOptionsForm::*action)());
   int Message(const QString& text);
   bool Chosen(PatternOption option) const;
 

@@ -42,7 +42,7 @@ QString FNDialog::GetFileName(const QString& mode, const QString& defaultName) {
 QString FNDialog::ChoosePuzzleFile(const QString& mode, const QString& folder) {
   SetTitle(QStringLiteral("Kalvero"));
   SetFileTypes(QStringLiteral("*.txt"));
-  SetFileTypesName(QStringLiteral("Kalvero Files"));
+  SetFileTypesName(tr("Kalvero Files"));
   SetDefaultDir(folder);
   QString path = GetFileName(mode);
   if (!path.isEmpty() && !path.contains(QLatin1Char('.'))) path += QStringLiteral(".txt");

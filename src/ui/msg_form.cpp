@@ -11,6 +11,7 @@
 
 #include "ui/box_control.h"
 #include "ui/msg_icons.h"
+#include "ui/translate.h"
 
 namespace kalvero {
 
@@ -222,7 +223,7 @@ int MsgForm::MsgboxA(const QString& message, const QString& style) {
   label_->setText(NormaliseLineBreaks(message));
   const MsgStyle parsed = ParseMsgStyle(style.toStdString());
   icons_->SetShown(parsed.icons);
-  for (const MsgButton& button : parsed.buttons) AssignButton(QString::fromStdString(button.caption), {button.result});
+  for (const MsgButton& button : parsed.buttons) AssignButton(Translated(button.caption.c_str()), {button.result});
   result_ = MsgResult::Normal;
   Run();
   return static_cast<int>(result_);
@@ -236,9 +237,11 @@ QString MsgForm::Inputbox(const QString& prompt, const QString& defaultText, boo
   field_->setValidator(digitsOnly ? digitsValidator_ : nullptr);
   field_->setText(defaultText);
   field_->show();
-  AssignButton(QStringLiteral("Enter"), {.action = InputAction::Enter});
-  AssignButton(QStringLiteral("Default"), {.action = InputAction::Default});
-  AssignButton(QStringLiteral("Cancel"), {.action = InputAction::Cancel});
+  //: Input box button that accepts the typed text
+  AssignButton(tr("Enter"), {.action = InputAction::Enter});
+  //: Input box button that puts the suggested text back into the field
+  AssignButton(tr("Default"), {.action = InputAction::Default});
+  AssignButton(tr("Cancel"), {.action = InputAction::Cancel});
   text_.clear();
   Run();
   return text_;

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "model/text.h"
+#include "model/words.h"
 
 namespace kalvero {
 namespace {
@@ -26,19 +27,21 @@ constexpr IconKeyword kIconKeywords[] = {
     {"vblighton", kIconLightOn}, {"vbcustom", kIconCustom},
 };
 
-const MsgButton kOk{"Ok", MsgResult::Ok};
-const MsgButton kCancel{"Cancel", MsgResult::Cancel};
-const MsgButton kYes{"Yes", MsgResult::Yes};
-const MsgButton kNo{"No", MsgResult::No};
-const MsgButton kRetry{"Retry", MsgResult::Retry};
-const MsgButton kAbort{"Abort", MsgResult::Abort};
-const MsgButton kIgnore{"Ignore", MsgResult::Ignore};
+// Captions stay in English here; the message box translates them when it
+// shows them.
+const MsgButton kOk{QT_TRANSLATE_NOOP("Kalvero", "Ok"), MsgResult::Ok};
+const MsgButton kCancel{QT_TRANSLATE_NOOP("Kalvero", "Cancel"), MsgResult::Cancel};
+const MsgButton kYes{QT_TRANSLATE_NOOP("Kalvero", "Yes"), MsgResult::Yes};
+const MsgButton kNo{QT_TRANSLATE_NOOP("Kalvero", "No"), MsgResult::No};
+const MsgButton kRetry{QT_TRANSLATE_NOOP("Kalvero", "Retry"), MsgResult::Retry};
+const MsgButton kAbort{QT_TRANSLATE_NOOP("Kalvero", "Abort"), MsgResult::Abort};
+const MsgButton kIgnore{QT_TRANSLATE_NOOP("Kalvero", "Ignore"), MsgResult::Ignore};
 
 const std::vector<ButtonKeyword>& ButtonKeywords() {
   static const std::vector<ButtonKeyword> table = {
     {"vbok", {kOk}},
     {"vbokonly", {kOk}},
-    {"vbnormal", {{"Ok", MsgResult::Normal}}},
+    {"vbnormal", {{QT_TRANSLATE_NOOP("Kalvero", "Ok"), MsgResult::Normal}}},
     {"vbokcancel", {kOk, kCancel}},
     {"vbcancelok", {kOk, kCancel}},
     {"vbcancel", {kCancel}},
@@ -52,7 +55,7 @@ const std::vector<ButtonKeyword>& ButtonKeywords() {
     {"vbignore", {kIgnore}},
     {"vbabortretryignore", {kAbort, kRetry, kIgnore}},
     // "Continue" answers like "Yes"; the style also shows the information icon.
-    {"vbcontinuecancel", {{"Continue", MsgResult::Yes}, kCancel}},
+    {"vbcontinuecancel", {{QT_TRANSLATE_NOOP("Kalvero", "Continue"), MsgResult::Yes}, kCancel}},
   };
   return table;
 }

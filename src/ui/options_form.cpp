@@ -15,6 +15,7 @@
 #include "ui/box_control.h"
 #include "ui/col_pik.h"
 #include "ui/msg_form.h"
+#include "ui/translate.h"
 #include "view/mouse_buttons.h"
 #include "view/qt_colour.h"
 #include "view/std_text.h"
@@ -43,9 +44,9 @@ struct SwatchRow {
   Colour Settings::*setting;
 };
 constexpr std::array<SwatchRow, 3> kSwatchRows = {{
-    {"Grid Colour", "Label2", &Settings::GridColour},
-    {"Numbers Colour", "Label5", &Settings::NumbersColour},
-    {"Pencilmark Colour", "Label7", &Settings::PencilColour},
+    {QT_TRANSLATE_NOOP("Kalvero", "Grid Colour"), "Label2", &Settings::GridColour},
+    {QT_TRANSLATE_NOOP("Kalvero", "Numbers Colour"), "Label5", &Settings::NumbersColour},
+    {QT_TRANSLATE_NOOP("Kalvero", "Pencilmark Colour"), "Label7", &Settings::PencilColour},
 }};
 
 // The two tooltip switches and the setting each one edits (1 on, 0 off).
@@ -55,8 +56,8 @@ struct SwitchRow {
   std::int32_t Settings::*setting;
 };
 constexpr std::array<SwitchRow, 2> kSwitchRows = {{
-    {"Show Pencil Marks as Tooltip", "Check1", &Settings::PencilTooltip},
-    {"Show Sum Areas as Tooltip", "Check2", &Settings::SumAreaTooltip},
+    {QT_TRANSLATE_NOOP("Kalvero", "Show Pencil Marks as Tooltip"), "Check1", &Settings::PencilTooltip},
+    {QT_TRANSLATE_NOOP("Kalvero", "Show Sum Areas as Tooltip"), "Check2", &Settings::SumAreaTooltip},
 }};
 
 // The player's aids, kept in the per-user settings file.
@@ -67,10 +68,11 @@ struct HighlightRow {
 };
 
 constexpr std::array<HighlightRow, 4> kHighlightRows = {{
-    {"Highlight the same digit", "Check3", &PlayerAids::sameDigit},
-    {"Also its row, column and box", "Check4", &PlayerAids::sameDigitLines},
-    {"Show mistakes as you go", "Check5", &PlayerAids::mistakes},
-    {"Show the timer", "Check6", &PlayerAids::timer},
+    {QT_TRANSLATE_NOOP("Kalvero", "Highlight the same digit"), "Check3", &PlayerAids::sameDigit},
+    //: Follows "Highlight the same digit": also highlight the row, column and box of that digit
+    {QT_TRANSLATE_NOOP("Kalvero", "Also its row, column and box"), "Check4", &PlayerAids::sameDigitLines},
+    {QT_TRANSLATE_NOOP("Kalvero", "Show mistakes as you go"), "Check5", &PlayerAids::mistakes},
+    {QT_TRANSLATE_NOOP("Kalvero", "Show the timer"), "Check6", &PlayerAids::timer},
 }};
 
 }  // namespace
@@ -85,7 +87,7 @@ OptionsForm::OptionsForm(Settings& settings, PlayerAids& highlights, SchemeColou
       controlColourIndex_(controlColourIndex),
       schemeListPath_(std::move(schemeListPath)) {
   setObjectName(QStringLiteral("Form2"));
-  setWindowTitle(QStringLiteral("Kalvero options"));
+  setWindowTitle(tr("Kalvero options"));
 
   QWidget* schemes = MakeSchemeFrame();
   for (const std::string& name : schemeNames) schemeList_->addItem(QStr(name));
@@ -95,12 +97,12 @@ OptionsForm::OptionsForm(Settings& settings, PlayerAids& highlights, SchemeColou
   auto* right = new QVBoxLayout;
   right->addWidget(MakeColourFrame());
   for (std::size_t i = 0; i < kSwitchRows.size(); ++i) {
-    tooltipSwitches_[i] = new QCheckBox(QLatin1String(kSwitchRows[i].caption), this);
+    tooltipSwitches_[i] = new QCheckBox(Translated(kSwitchRows[i].caption), this);
     tooltipSwitches_[i]->setObjectName(QLatin1String(kSwitchRows[i].objectName));
     right->addWidget(tooltipSwitches_[i]);
   }
   for (std::size_t i = 0; i < kHighlightRows.size(); ++i) {
-    highlightSwitches_[i] = new QCheckBox(QLatin1String(kHighlightRows[i].caption), this);
+    highlightSwitches_[i] = new QCheckBox(Translated(kHighlightRows[i].caption), this);
     highlightSwitches_[i]->setObjectName(QLatin1String(kHighlightRows[i].objectName));
     right->addWidget(highlightSwitches_[i]);
   }
@@ -119,14 +121,14 @@ QWidget* OptionsForm::MakeSchemeFrame() {
   schemeFrame_->setObjectName(QStringLiteral("Frame1"));
   schemeList_ = new QComboBox(schemeFrame_);
   schemeList_->setObjectName(QStringLiteral("Combo1"));
-  schemeList_->setAccessibleName(QStringLiteral("Colour Scheme"));
+  schemeList_->setAccessibleName(tr("Colour Scheme"));
   (new QVBoxLayout(schemeFrame_))->addWidget(schemeList_);
   connect(schemeList_, &QComboBox::activated, this, [this](int index) { ChooseScheme(schemeList_->itemText(index)); });
   return schemeFrame_;
 }
 
 QWidget* OptionsForm::MakePickerFrame() {
-  auto* frame = new QGroupBox(QStringLiteral("Select Colour"), this);
+  auto* frame = new QGroupBox(tr("Select Colour"), this);
   colourPicker_ = new ColPik(frame);
   colourPicker_->setObjectName(QStringLiteral("ColPik1"));
   (new QVBoxLayout(frame))->addWidget(colourPicker_);
@@ -134,25 +136,25 @@ QWidget* OptionsForm::MakePickerFrame() {
 }
 
 QWidget* OptionsForm::MakeColourFrame() {
-  auto* frame = new QGroupBox(QStringLiteral("Colours"), this);
+  auto* frame = new QGroupBox(tr("Colours"), this);
   auto* layout = new QGridLayout(frame);
   for (std::size_t i = 0; i < kSwatchRows.size(); ++i) {
-    const QString caption = QLatin1String(kSwatchRows[i].caption);
+    const QString caption = Translated(kSwatchRows[i].caption);
     BoxControl* swatch = swatches_[i] = new BoxControl(frame);
     swatch->setObjectName(QLatin1String(kSwatchRows[i].objectName));
     swatch->SetBorderStyle(BoxControl::Border::None);
     // The three swatches share one tooltip.
-    swatch->setToolTip(QStringLiteral("Click to set Grid Colour; select colour first"));
+    swatch->setToolTip(tr("Click to set Grid Colour; select colour first"));
     swatch->setAccessibleName(caption);
     swatch->setMinimumSize(40, 20);
     layout->addWidget(new QLabel(caption, frame), static_cast<int>(i), 0);
     layout->addWidget(swatch, static_cast<int>(i), 1);
     connect(swatch, &BoxControl::mouseUp, this, [this, i] { ClickSwatch(static_cast<Swatch>(i)); });
   }
-  auto* lineSizeLabel = new QLabel(QStringLiteral("Printer Line Size"), frame);
+  auto* lineSizeLabel = new QLabel(tr("Printer Line Size"), frame);
   printerLineSize_ = new QLineEdit(frame);
   printerLineSize_->setObjectName(QStringLiteral("Text1"));
-  printerLineSize_->setAccessibleName(QStringLiteral("Printer Line Size"));
+  printerLineSize_->setAccessibleName(tr("Printer Line Size"));
   printerLineSize_->setMaximumWidth(60);
   lineSizeLabel->setBuddy(printerLineSize_);
   const int row = static_cast<int>(kSwatchRows.size());
@@ -163,22 +165,22 @@ QWidget* OptionsForm::MakeColourFrame() {
 
 QLayout* OptionsForm::MakeButtonRow() {
   struct ButtonRow {
-    const char* caption;
+    QString caption;
     const char* objectName;
-    const char* toolTip;
+    QString toolTip;
     std::function<void(int)> action;  // gets the mouse button
   };
   const ButtonRow rows[] = {
-      {"+-", "cmdadjust4", "Darken the button colour; rightclick to brighten it",
+      {QStringLiteral("+-"), "cmdadjust4", tr("Darken the button colour; rightclick to brighten it"),
        [this](int button) { AdjustControlColour(button); }},
-      {"Apply", "Command1", "", [this](int) { Apply(); }},
-      {"Exit", "Command2", "", [this](int) { ExitWindow(); }},
+      {tr("Apply"), "Command1", QString(), [this](int) { Apply(); }},
+      {tr("Exit"), "Command2", QString(), [this](int) { ExitWindow(); }},
   };
   auto* row = new QHBoxLayout;
   for (const ButtonRow& r : rows) {
-    auto* button = new BoxControl(QLatin1String(r.caption), this);
+    auto* button = new BoxControl(r.caption, this);
     button->setObjectName(QLatin1String(r.objectName));
-    if (*r.toolTip) button->setToolTip(QLatin1String(r.toolTip));
+    if (!r.toolTip.isEmpty()) button->setToolTip(r.toolTip);
     connect(button, &BoxControl::mouseUp, this, [action = r.action](int mouse) { action(mouse); });
     buttons_.push_back(button);
     row->addWidget(button);
@@ -194,7 +196,7 @@ void OptionsForm::showEvent(QShowEvent* event) {
 }
 
 void OptionsForm::ShowSchemeTitle() {
-  schemeFrame_->setTitle(QStringLiteral("Colour Scheme: ") + QStr(settings_.SchemeFile));
+  schemeFrame_->setTitle(tr("Colour Scheme: %1").arg(QStr(settings_.SchemeFile)));
 }
 
 void OptionsForm::ShowSettings() {
@@ -242,8 +244,7 @@ void OptionsForm::ChooseScheme(const QString& name) {
   const std::string file = name.toStdString() + ".col";
   const Colour defaultBackground = FromQColor(QApplication::palette().color(QPalette::Base));
   if (!PreviewScheme(schemeListPath_, file, defaultBackground, colours_)) {
-    MsgboxA(this, QStringLiteral("Color Scheme: ") + QStr(file) + QStringLiteral(" not found"),
-            kMsgInformation);
+    MsgboxA(this, tr("Color Scheme: %1 not found").arg(QStr(file)), kMsgInformation);
     settings_.SchemeFile = "default.col";
   }
   if (controlColourIndex_ < kSchemeEntryCount) {

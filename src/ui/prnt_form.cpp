@@ -24,19 +24,20 @@ BoxControl* Button(const QString& caption, const char* name, QWidget* parent) {
 
 PrntForm::PrntForm(PrinterChoice& printer, QWidget* parent) : QDialog(parent), printer_(printer) {
   setObjectName(QStringLiteral("PrntForm"));
-  setWindowTitle(QStringLiteral("Print Puzzles"));
+  setWindowTitle(tr("Print Puzzles"));
   setModal(true);
 
-  auto* puzzles = new QGroupBox(QStringLiteral("Puzzles"), this);
-  option1_ = new QRadioButton(QStringLiteral("Current Puzzle"), puzzles);
+  auto* puzzles = new QGroupBox(tr("Puzzles"), this);
+  option1_ = new QRadioButton(tr("Current Puzzle"), puzzles);
   option1_->setObjectName(QStringLiteral("Option1"));
   option1_->setChecked(true);
-  option2_ = new QRadioButton(QStringLiteral("Range"), puzzles);
+  //: Print choice: a range of puzzles of the file, such as 5-10
+  option2_ = new QRadioButton(tr("Range"), puzzles);
   option2_->setObjectName(QStringLiteral("Option2"));
   text1_ = new QLineEdit(puzzles);
   text1_->setObjectName(QStringLiteral("Text1"));
-  text1_->setToolTip(QStringLiteral("Enter range like 5-10"));
-  text1_->setAccessibleName(QStringLiteral("Range"));
+  text1_->setToolTip(tr("Enter range like 5-10"));
+  text1_->setAccessibleName(tr("Range"));
   auto* puzzlesLayout = new QVBoxLayout(puzzles);
   puzzlesLayout->addWidget(option1_);
   auto* rangeRow = new QHBoxLayout;
@@ -46,8 +47,8 @@ PrntForm::PrntForm(PrinterChoice& printer, QWidget* parent) : QDialog(parent), p
   // Typing a range chooses "Range".
   connect(text1_, &QLineEdit::textEdited, this, [this] { option2_->setChecked(true); });
 
-  auto* printers = new QGroupBox(QStringLiteral("Printers"), this);
-  auto* label1 = new QLabel(QStringLiteral("Current printer"), printers);
+  auto* printers = new QGroupBox(tr("Printers"), this);
+  auto* label1 = new QLabel(tr("Current printer"), printers);
   label1->setObjectName(QStringLiteral("Label1"));
   label2_ = new QLabel(printers);
   label2_->setObjectName(QStringLiteral("Label2"));
@@ -58,9 +59,10 @@ PrntForm::PrntForm(PrinterChoice& printer, QWidget* parent) : QDialog(parent), p
   fileLabel_ = new QLabel(this);
   fileLabel_->setObjectName(QStringLiteral("Label3"));
 
-  print_ = Button(QStringLiteral("Print"), "Command1", this);
-  cancel_ = Button(QStringLiteral("Cancel"), "Command2", this);
-  select_ = Button(QStringLiteral("Select a printer"), "Command3", this);
+  //: Button that prints the chosen puzzles
+  print_ = Button(tr("Print"), "Command1", this);
+  cancel_ = Button(tr("Cancel"), "Command2", this);
+  select_ = Button(tr("Select a printer"), "Command3", this);
   connect(print_, &BoxControl::mouseUp, this, [this] { PrintPressed(); });
   connect(cancel_, &BoxControl::mouseUp, this, [this] { CancelPressed(); });
   connect(select_, &BoxControl::mouseUp, this, [this] { SelectPrinter(); });

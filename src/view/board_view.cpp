@@ -38,7 +38,8 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent), surface_(geometry_.Surf
   }();
   Q_UNUSED(installed);
   setObjectName(QStringLiteral("Picture1"));
-  setAccessibleName(QStringLiteral("Board"));
+  //: Accessible name of the puzzle board
+  setAccessibleName(tr("Board"));
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);

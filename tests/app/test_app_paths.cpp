@@ -136,11 +136,17 @@ class AppPathsTest : public QObject {
     QTest::newRow("version") << QStringList{"--version"} << StartAction::PrintText << ""
                              << QStringLiteral("kalvero %1\n").arg(QString::fromUtf8(kProgramVersion.data()));
     QTest::newRow("help after a file") << QStringList{"a.txt", "--help"} << StartAction::PrintText << ""
-                                       << "usage: kalvero [FILE]\n";
+                                       << "usage: kalvero [--lang LANG] [FILE]\n";
     QTest::newRow("unknown option") << QStringList{"--verbose"} << StartAction::UsageError << ""
-                                    << "kalvero: unknown option --verbose\nusage: kalvero [FILE]\n";
+                                    << "kalvero: unknown option --verbose\nusage: kalvero [--lang LANG] [FILE]\n";
     QTest::newRow("two files") << QStringList{"a.txt", "b.txt"} << StartAction::UsageError << ""
                                << "kalvero: one puzzle file at most\n";
+    QTest::newRow("a language, then a file") << QStringList{"--lang", "de", "a.txt"} << StartAction::OpenWindow << "a.txt"
+                                             << "";
+    QTest::newRow("a file, then a language") << QStringList{"a.txt", "--lang=fr"} << StartAction::OpenWindow << "a.txt"
+                                             << "";
+    QTest::newRow("--lang without a language") << QStringList{"a.txt", "--lang"} << StartAction::UsageError << ""
+                                               << "kalvero: --lang needs a language\n";
   }
   void commandLine() {
     QFETCH(QStringList, args);
@@ -153,6 +159,9 @@ class AppPathsTest : public QObject {
     QCOMPARE(request.action, action);
     QCOMPARE(QString::fromStdString(request.file), file);
     QVERIFY2(QString::fromStdString(request.text).startsWith(textStart), request.text.c_str());
+    const qsizetype lang = args.indexOf(QStringLiteral("--lang"));
+    QCOMPARE(QString::fromStdString(request.language),
+             lang >= 0 ? args.value(lang + 1) : args.filter(QStringLiteral("--lang=")).value(0).mid(7));
   }
 
   void relativeNamesResolveInTheFolder_data() {

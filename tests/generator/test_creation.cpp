@@ -69,7 +69,7 @@ class CreationTest : public QObject {
     Engine e(100 + static_cast<std::uint64_t>(level));
     CreationContext ctx = e.Creation(temp);
     std::vector<std::string> statuses;
-    ctx.hooks.status = [&statuses](const std::string& s) { statuses.push_back(s); };
+    ctx.hooks.status = [&statuses](const std::string& s, CreationPhase) { statuses.push_back(s); };
     const std::string creating = "Creating puzzle (" + name.toStdString() + ") ...";
     for (int i = 0; i < 4; ++i) {
       statuses.clear();
@@ -131,7 +131,7 @@ class CreationTest : public QObject {
       if (LetterCells(TempDir::Read(file).left(81).toStdString()).size() != 3) ++badReads;
       return ReadPuzzle(e.puzzle, file, n).ok();
     };
-    ctx.hooks.status = [&statuses](const std::string& s) { statuses.push_back(s); };
+    ctx.hooks.status = [&statuses](const std::string& s, CreationPhase) { statuses.push_back(s); };
     const CreateResult r = CreateLevelPuzzle(ctx, 3);
     QVERIFY(r.ok());
     QCOMPARE(r.gaveUp, 1);
@@ -194,7 +194,7 @@ class CreationTest : public QObject {
     e.host.onYield = [&e] { e.solver.StopRequested = true; };
     CreationContext ctx = e.Creation("");
     std::string lastStatus;
-    ctx.hooks.status = [&lastStatus](const std::string& s) { lastStatus = s; };
+    ctx.hooks.status = [&lastStatus](const std::string& s, CreationPhase) { lastStatus = s; };
     const CreateResult r = CreateLevelPuzzle(ctx, 3);
     QCOMPARE(r.status, CreateStatus::Cancelled);
     QVERIFY(r.tooManyGiveUps);
@@ -226,7 +226,7 @@ class CreationTest : public QObject {
     CreationContext ctx = e.Creation(temp);
     int yields = 0;
     if (duringVerification) {
-      ctx.hooks.status = [&e](const std::string& s) {
+      ctx.hooks.status = [&e](const std::string& s, CreationPhase) {
         if (s == "Verifying ...") RequestCancel(e.control, e.solver);
       };
     } else {
@@ -259,7 +259,7 @@ class CreationTest : public QObject {
     CreationContext ctx = e.Creation(dir.Path("temp.txt"));
     std::vector<std::string> statuses;
     std::vector<int> appended;
-    ctx.hooks.status = [&statuses](const std::string& s) { statuses.push_back(s); };
+    ctx.hooks.status = [&statuses](const std::string& s, CreationPhase) { statuses.push_back(s); };
     ctx.hooks.appended = [&appended](int i) { appended.push_back(i); };
     const Grid<int> pattern = PatternOf({1, 5, 41, 77, 81});
     const BatchResult r = CreatePuzzleBatch(ctx, pattern, 3, outFile);

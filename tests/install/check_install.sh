@@ -17,6 +17,7 @@ prefix=$root/usr
 expected=(
   games/kalvero bin/kalvero-tool
   share/kalvero/all.col share/kalvero/kalvero.htm share/kalvero/puzzles.txt
+  share/kalvero/kalvero_de.htm share/kalvero/kalvero_fr.htm share/kalvero/kalvero_de.qm share/kalvero/kalvero_fr.qm
   "share/applications/$id.desktop"
   "share/metainfo/$id.metainfo.xml"
   "share/icons/hicolor/scalable/apps/$id.svg"
