@@ -104,9 +104,10 @@ MainWidgets BuildMainWidgets() {
   w.timeLabel = MakeLabel("lbltime", w.client, {1620, kLabelTop, 560, kLabelHeight}, 8.0);
   //: Accessible name of the play-time label.
   w.timeLabel->setAccessibleName(QCoreApplication::translate("Kalvero", "Time"));
-  w.numberLabel = MakeLabel<FittedLabel>("lblpuznum", w.client, {2200, kLabelTop, 1250, kLabelHeight}, 8.0,
+  w.numberLabel = MakeLabel<FittedLabel>("lblpuznum", w.client, {2200, kLabelTop, 1110, kLabelHeight}, 8.0,
                                          Telling::CutTextAsToolTip);
-  w.levelLabel = MakeLabel("lbllevel", w.client, {3470, kLabelTop, 850, kLabelHeight}, 8.0);
+  // Wide enough for the longest level name in every language ("Sehr leicht").
+  w.levelLabel = MakeLabel("lbllevel", w.client, {3330, kLabelTop, 990, kLabelHeight}, 8.0);
   w.statusLabel = MakeLabel<FittedLabel>("lblstatus", w.client, {4340, kLabelTop - 20, 2140, kLabelHeight + 20}, 7.5,
                                          Telling::WholeTextEverywhere);
   w.statusLabel->setWordWrap(true);
