@@ -18,10 +18,10 @@ int HalfEven(double v) { return static_cast<int>(RoundHalfEven(v)); }
 
 bool IsFixed(const PuzzleState& state, int r, int c) { return !state.FixedValue[r][c].empty(); }
 
-QString SolutionDigit(const PuzzleState& state, int r, int c) { return QString::number(state.Solution[r][c]); }
+std::string SolutionDigit(const PuzzleState& state, int r, int c) { return std::to_string(state.Solution[r][c]); }
 
 void PlainFont(Surface& surface, double points) {
-  surface.SetFontName(QLatin1String(kFontName));
+  surface.SetFontName(kFontName);
   surface.SetFontBold(false);
   surface.SetFontSize(points);
   surface.SetTextColour(kBlack);
@@ -32,7 +32,7 @@ void PlainFont(Surface& surface, double points) {
 void DrawPrintedPuzzle(Surface& surface, const PuzzleState& state, const PrintLayout& layout, int printerLineSize) {
   const BoardGeometry& g = layout.geometry;
   PlainFont(surface, 8);
-  surface.Print(g.GridLeft, layout.headerY, PuzzleHeader(state));
+  surface.Print(g.GridLeft, layout.headerY, PuzzleHeader(state).toStdString());
 
   surface.SetFontSize(layout.digitFontSize);
   const PrintLineWidths widths = LineWidthsFor(printerLineSize);
@@ -60,9 +60,9 @@ void DrawPrintedPuzzle(Surface& surface, const PuzzleState& state, const PrintLa
 void DrawSolutionStamp(Surface& surface, const PuzzleState& state) {
   surface.Clear(kWhite);
   PlainFont(surface, 12);
-  const int lineHeight = HalfEven(surface.TextHeight(QStringLiteral("0")));
+  const int lineHeight = HalfEven(surface.TextHeight("0"));
   for (int r = 1; r <= 9; ++r) {
-    QString row;
+    std::string row;
     for (int c = 1; c <= 9; ++c) row += SolutionDigit(state, r, c);
     surface.Print(100, 100 + (r - 1) * lineHeight, row);
   }
@@ -72,7 +72,7 @@ void DrawPuzzlePicture(Surface& surface, const PuzzleState& state) {
   const BoardGeometry g = GeometryWithCell(500, 800, 800);
   surface.Clear(kWhite);
   PlainFont(surface, 8);
-  surface.Print(g.GridLeft, g.GridTop - 750, PuzzleHeader(state));
+  surface.Print(g.GridLeft, g.GridTop - 750, PuzzleHeader(state).toStdString());
 
   surface.SetFontSize(18);
   for (int r = 1; r <= 9; ++r)
@@ -80,7 +80,7 @@ void DrawPuzzlePicture(Surface& surface, const PuzzleState& state) {
       if (!IsFixed(state, r, c)) continue;
       const TwipRect cell = g.Cell(r, c);
       surface.Box(cell, kPaletteLightGrey, true);
-      const QString digit = SolutionDigit(state, r, c);
+      const std::string digit = SolutionDigit(state, r, c);
       surface.Print(cell.x + HalfEven((g.CellSize - surface.TextWidth(digit)) / 2),
                     cell.y + HalfEven((g.CellSize - surface.TextHeight(digit)) / 2), digit);
     }
@@ -98,20 +98,22 @@ void DrawSolutionPicture(Surface& surface, const PuzzleState& state) {
     for (int c = 1; c <= 9; ++c) {
       const TwipRect box{(c - 1) * side + 10, (r - 1) * side + 10, side, side};
       surface.Box(box, kBlack, false);
-      const QString digit = SolutionDigit(state, r, c);
+      const std::string digit = SolutionDigit(state, r, c);
       surface.Print(box.x + HalfEven((side - surface.TextWidth(digit)) / 2), box.y + 40, digit);
     }
   const int below = 9 * side + 10 + 20;
-  const int lineHeight = HalfEven(surface.TextHeight(QStringLiteral("0")));
+  const int lineHeight = HalfEven(surface.TextHeight("0"));
   //: Solution picture, first line: %1 web address, %2 level
   surface.Print(0, below,
                 QCoreApplication::translate("Kalvero", "Kalvero-%1 (%2)")
-                    .arg(QLatin1String(kMakerAddress), Translated(LevelName(state.FixedCount))));
+                    .arg(QLatin1String(kMakerAddress), Translated(LevelName(state.FixedCount)))
+                    .toStdString());
   //: Solution picture, second line: %1 puzzle number (with a leading blank), %2 puzzle file
   surface.Print(0, below + lineHeight,
                 QCoreApplication::translate("Kalvero", "p#%1 file - %2")
                     .arg(QString::fromStdString(NumberText(state.PuzzleNumber)),
-                         QString::fromStdString(state.PuzzleFileName)));
+                         QString::fromStdString(state.PuzzleFileName))
+                    .toStdString());
 }
 
 QSize PicturePixels(TwipSize size, double dotsPerInch, double pixelRatio) {

@@ -9,7 +9,7 @@
 #include "model/colour.h"
 #include "model/puzzle_state.h"
 #include "output/print_layout.h"
-#include "view/surface.h"
+#include "view/qt_surface.h"
 
 namespace kalvero {
 

@@ -21,7 +21,7 @@
 #include "ui/fn_dialog.h"
 #include "ui/msg_form.h"
 #include "view/qt_colour.h"
-#include "view/surface.h"
+#include "view/qt_surface.h"
 #include "ui/translate.h"
 
 namespace kalvero {

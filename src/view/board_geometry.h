@@ -11,6 +11,10 @@ struct TwipRect {
   bool operator==(const TwipRect&) const = default;
 };
 
+struct TwipPoint {
+  int x = 0, y = 0;
+};
+
 struct ClueBox {
   TwipRect rect;     // the outlined box
   int centreWidth;   // the text is centred on the first centreWidth units ...

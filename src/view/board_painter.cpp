@@ -1,6 +1,7 @@
 #include "view/board_painter.h"
 
 #include <cmath>
+#include <string>
 
 #include "model/text.h"
 
@@ -24,10 +25,11 @@ void DrawGrid(Surface& surface, const BoardGeometry& g, Colour line) {
   surface.SetLineWidth(1);
 }
 
-QPointF ClueTextPosition(const Surface& surface, const ClueBox& box, const QString& text) {
+TwipPoint ClueTextPosition(const Surface& surface, const ClueBox& box, std::string_view text) {
   const double w = surface.TextWidth(text);
   const double h = surface.TextHeight(text);
-  return QPointF(box.rect.x + RoundWhole((box.centreWidth - w) / 2), box.rect.y + RoundWhole((box.centreHeight - h) / 2));
+  return {static_cast<int>(box.rect.x + RoundWhole((box.centreWidth - w) / 2)),
+          static_cast<int>(box.rect.y + RoundWhole((box.centreHeight - h) / 2))};
 }
 
 void DrawClueSums(Surface& surface, const BoardGeometry& g, const std::array<int, 37>& clueSum, Colour line) {
@@ -36,9 +38,9 @@ void DrawClueSums(Surface& surface, const BoardGeometry& g, const std::array<int
   for (int t = 1; t <= 36; ++t) {
     const ClueBox box = g.Clue(t);
     surface.Box(box.rect, line, false);
-    const QString text = QString::number(clueSum[t]);
-    const QPointF at = ClueTextPosition(surface, box, text);
-    surface.Print(static_cast<int>(at.x()), static_cast<int>(at.y()), text);
+    const std::string text = std::to_string(clueSum[t]);
+    const TwipPoint at = ClueTextPosition(surface, box, text);
+    surface.Print(at.x, at.y, text);
   }
   surface.SetFontSize(size);
 }
@@ -52,10 +54,10 @@ void EraseCell(Surface& surface, const BoardGeometry& g, int r, int c, bool fixe
   surface.Box(g.Cell(r, c), colours.grid, false);
 }
 
-void DrawCellEntry(Surface& surface, const BoardGeometry& g, int r, int c, const QString& text, Colour colour,
+void DrawCellEntry(Surface& surface, const BoardGeometry& g, int r, int c, std::string_view text, Colour colour,
                    int dx, int dy, bool fixed, const BoardColours& colours) {
   EraseCell(surface, g, r, c, fixed, colours);
-  if (text.isEmpty()) return;
+  if (text.empty()) return;
   const int x0 = g.CellX(r, c) - dx;
   const int y0 = g.CellY(r, c) - dy;
   surface.SetTextColour(colour);
@@ -71,10 +73,11 @@ void DrawCellEntry(Surface& surface, const BoardGeometry& g, int r, int c, const
     surface.Print(x, y0 + 10, text);
   } else {
     const int lineHeight = RoundWhole(surface.TextHeight(text));
-    for (int line = 0; line * 3 < text.size(); ++line) {
-      // The third line carries every character from the seventh on.
-      const QString part = line < 2 ? text.mid(line * 3, 3) : text.mid(6);
-      surface.Print(x0 + 40, y0 + 10 + line * lineHeight, part);
+    for (std::size_t line = 0; line * 3 < text.size(); ++line) {
+      // The third line carries every character from the seventh on (the
+      // texts are digits, one byte each).
+      const std::string_view part = line < 2 ? text.substr(line * 3, 3) : text.substr(6);
+      surface.Print(x0 + 40, y0 + 10 + static_cast<int>(line) * lineHeight, part);
       if (line == 2) break;
     }
   }
@@ -88,8 +91,7 @@ void DrawCellContents(Surface& surface, const BoardGeometry& g, const PuzzleStat
       const std::string& fixed = state.FixedValue[r][c];
       const std::string& entry = fixed.empty() ? state.UserEntry[r][c] : fixed;
       if (!entry.empty())
-        DrawCellEntry(surface, g, r, c, QString::fromStdString(entry), colours.numbers, 0, 0, IsFixed(state, r, c),
-                      colours);
+        DrawCellEntry(surface, g, r, c, entry, colours.numbers, 0, 0, IsFixed(state, r, c), colours);
     }
 }
 

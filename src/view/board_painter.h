@@ -2,9 +2,8 @@
 // The board picture: grid, clue boxes with their sums, and cell contents,
 // drawn in twips through a Surface so the screen, the printer and the
 // clipboard share one drawing routine.
-#include <QPointF>
-#include <QString>
 #include <array>
+#include <string_view>
 
 #include "model/colour.h"
 #include "model/puzzle_state.h"
@@ -36,7 +35,7 @@ void EraseCell(Surface& surface, const BoardGeometry& g, int r, int c, bool fixe
 // Draws a cell's text: one character as a value, several as pencil marks in
 // up to three lines of three at 0.6 of the font size. dx, dy shift the
 // drawing left and up.
-void DrawCellEntry(Surface& surface, const BoardGeometry& g, int r, int c, const QString& text, Colour colour,
+void DrawCellEntry(Surface& surface, const BoardGeometry& g, int r, int c, std::string_view text, Colour colour,
                    int dx, int dy, bool fixed, const BoardColours& colours);
 
 // Every given digit and every player entry.
@@ -48,6 +47,6 @@ void DrawCellContents(Surface& surface, const BoardGeometry& g, const PuzzleStat
 void RedrawBoard(Surface& surface, const BoardGeometry& g, PuzzleState& state, const BoardColours& colours);
 
 // Text position that centres `text` in a clue box, as DrawClueSums computes it.
-QPointF ClueTextPosition(const Surface& surface, const ClueBox& box, const QString& text);
+TwipPoint ClueTextPosition(const Surface& surface, const ClueBox& box, std::string_view text);
 
 }  // namespace kalvero

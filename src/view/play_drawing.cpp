@@ -12,7 +12,7 @@ const std::string& ValueOf(const PuzzleState& state, int r, int c) {
 
 void DrawText(Surface& surface, const BoardGeometry& g, const PuzzleState& state, const BoardColours& colours, int r,
               int c, const std::string& text, Colour colour) {
-  DrawCellEntry(surface, g, r, c, QString::fromStdString(text), colour, 0, 0, IsGiven(state, r, c), colours);
+  DrawCellEntry(surface, g, r, c, text, colour, 0, 0, IsGiven(state, r, c), colours);
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ void DrawSolution(Surface& surface, const BoardGeometry& g, const PuzzleState& s
   surface.SetFontSize(size * 0.7);
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c)
-      DrawCellEntry(surface, g, r, c, QString::number(state.Solution[r][c]), colours.numbers, 180, 75,
+      DrawCellEntry(surface, g, r, c, std::to_string(state.Solution[r][c]), colours.numbers, 180, 75,
                     IsGiven(state, r, c), colours);
   surface.SetLineWidth(2);
   for (int r = 1; r <= 7; r += 3)

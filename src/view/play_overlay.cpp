@@ -42,7 +42,7 @@ void Redraw(Surface& surface, const BoardGeometry& g, const PuzzleState& state, 
   const std::string& entry = fixed ? state.FixedValue[r][c] : state.UserEntry[r][c];
   BoardColours filled = colours;
   if (fill) filled.background = filled.control = *fill;
-  DrawCellEntry(surface, g, r, c, QString::fromStdString(entry), text, 0, 0, fixed, filled);
+  DrawCellEntry(surface, g, r, c, entry, text, 0, 0, fixed, filled);
 }
 
 void DrawHighlights(Surface& surface, const BoardGeometry& g, const PuzzleState& state, const Highlights& h,
@@ -67,7 +67,7 @@ void DrawHighlights(Surface& surface, const BoardGeometry& g, const PuzzleState&
 
 TwipRect PencilTipRect(const Surface& surface, const BoardGeometry& g, const Overlay& overlay) {
   const int r = kTables.RowOf[overlay.tipCell], c = kTables.ColOf[overlay.tipCell];
-  const QString text = QString::fromStdString(overlay.tipText);
+  const std::string& text = overlay.tipText;
   return {g.CellX(r, c) + 84, g.CellY(r, c) + g.CellSize / 3, static_cast<int>(std::ceil(surface.TextWidth(text))),
           static_cast<int>(std::ceil(surface.TextHeight(text)))};
 }
@@ -93,7 +93,7 @@ void DrawPlayOverlay(Surface& surface, const BoardGeometry& g, const PuzzleState
   const TwipRect tip = PencilTipRect(surface, g, overlay);
   surface.Box(tip, colours.control, true);
   surface.SetTextColour(colours.numbers);
-  surface.Print(tip.x, tip.y, QString::fromStdString(overlay.tipText));
+  surface.Print(tip.x, tip.y, overlay.tipText);
 }
 
 }  // namespace kalvero

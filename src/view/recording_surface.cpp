@@ -23,8 +23,8 @@ void RecordingSurface::Box(const TwipRect& r, Colour colour, bool filled) {
   calls_.push_back({filled ? Call::Kind::Fill : Call::Kind::Outline, r, 0, colour, LineWidth(), {}, {}});
 }
 
-void RecordingSurface::Print(int x, int y, const QString& text) {
-  calls_.push_back({Call::Kind::Text, {x, y, 0, 0}, y + TextAscent(), TextColour(), 0, text, TwipFont()});
+void RecordingSurface::Print(int x, int y, std::string_view text) {
+  calls_.push_back({Call::Kind::Text, {x, y, 0, 0}, y + TextAscent(), TextColour(), 0, Text(text), TwipFont()});
 }
 
 std::vector<RecordingSurface::DrawnText> RecordingSurface::Texts() const {

@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <vector>
 
-#include "view/surface.h"
+#include "view/qt_surface.h"
 
 namespace kalvero {
 
-class RecordingSurface : public Surface {
+class RecordingSurface : public QtSurface {
  public:
   explicit RecordingSurface(int size) : size_(size) {}
 
@@ -19,7 +19,7 @@ class RecordingSurface : public Surface {
   // transparent layer (for overlays).
   void Forget() { calls_.clear(); }
   void Box(const TwipRect& r, Colour colour, bool filled) override;
-  void Print(int x, int y, const QString& text) override;
+  void Print(int x, int y, std::string_view text) override;
 
   // Replays the recorded calls onto a painter whose coordinates are twips.
   void Replay(QPainter& painter) const;

@@ -19,7 +19,7 @@ using namespace kalvero;
 namespace {
 
 // Keeps only the texts drawn, with their positions.
-class TextLog : public Surface {
+class TextLog : public QtSurface {
  public:
   struct Text {
     int x, y;
@@ -27,7 +27,7 @@ class TextLog : public Surface {
   };
   void Clear(Colour) override {}
   void Box(const TwipRect&, Colour, bool) override {}
-  void Print(int x, int y, const QString& text) override { texts.push_back({x, y, text}); }
+  void Print(int x, int y, std::string_view text) override { texts.push_back({x, y, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))}); }
   std::vector<Text> texts;
 };
 

@@ -98,12 +98,13 @@ class BoardPainterTest : public QObject {
     QFETCH(int, cellSize);
     QFETCH(int, clue);
     QFETCH(QString, text);
+    const std::string digits = text.toStdString();
     RecordingSurface surface(6435);
     surface.SetFontSize(12 * 0.7);
     const TwipRect box = GeometryWithCell(500, 500, cellSize).Clue(clue).rect;
-    const QPointF at = ClueTextPosition(surface, GeometryWithCell(500, 500, cellSize).Clue(clue), text);
-    const double offX = at.x() + surface.TextWidth(text) / 2 - (box.x + box.w / 2.0);
-    const double offY = at.y() + surface.TextHeight(text) / 2 - (box.y + box.h / 2.0);
+    const TwipPoint at = ClueTextPosition(surface, GeometryWithCell(500, 500, cellSize).Clue(clue), digits);
+    const double offX = at.x + surface.TextWidth(digits) / 2 - (box.x + box.w / 2.0);
+    const double offY = at.y + surface.TextHeight(digits) / 2 - (box.y + box.h / 2.0);
     QVERIFY2(qAbs(offX) <= 16 && qAbs(offY) <= 1, qPrintable(QStringLiteral("off by %1, %2").arg(offX).arg(offY)));
   }
 

@@ -1,4 +1,4 @@
-#include "view/surface.h"
+#include "view/qt_surface.h"
 
 #include <QPainter>
 #include <cmath>
@@ -7,21 +7,21 @@
 
 namespace kalvero {
 
-const Surface::FontCache& Surface::Font() const {
+const QtSurface::FontCache& QtSurface::Font() const {
   if (!font_) {
-    QFont font(fontName_);
-    font.setBold(fontBold_);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSize_ * kTwipsPerPoint))));
+    QFont font(QString::fromStdString(FontName()));
+    font.setBold(FontBold());
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize() * kTwipsPerPoint))));
     font.setHintingPreference(QFont::PreferNoHinting);
     font_.emplace(FontCache{font, QFontMetricsF(font)});
   }
   return *font_;
 }
 
-const QFont& Surface::TwipFont() const { return Font().font; }
-double Surface::TextWidth(const QString& text) const { return Font().metrics.horizontalAdvance(text); }
-double Surface::TextHeight(const QString&) const { return Font().metrics.height(); }
-double Surface::TextAscent() const { return Font().metrics.ascent(); }
+const QFont& QtSurface::TwipFont() const { return Font().font; }
+double QtSurface::TextWidth(std::string_view text) const { return Font().metrics.horizontalAdvance(Text(text)); }
+double QtSurface::TextHeight(std::string_view) const { return Font().metrics.height(); }
+double QtSurface::TextAscent() const { return Font().metrics.ascent(); }
 
 void PainterSurface::Clear(Colour background) {
   painter_.fillRect(QRectF(0, 0, width_, height_), ToQColor(background));
@@ -40,10 +40,10 @@ void PainterSurface::Box(const TwipRect& r, Colour colour, bool filled) {
   painter_.drawRect(QRectF(r.x, r.y, r.w, r.h));
 }
 
-void PainterSurface::Print(int x, int y, const QString& text) {
+void PainterSurface::Print(int x, int y, std::string_view text) {
   painter_.setFont(TwipFont());
   painter_.setPen(ToQColor(TextColour()));
-  painter_.drawText(QPointF(x, y + TextAscent()), text);
+  painter_.drawText(QPointF(x, y + TextAscent()), Text(text));
 }
 
 }  // namespace kalvero
