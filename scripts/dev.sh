@@ -11,6 +11,9 @@
 #                         tool's benchmarks
 #   scripts/dev.sh package  build the two Debian packages into build/*.deb
 #   scripts/dev.sh icons  render data/icons/SIZE.png from data/icons/kalvero.svg
+#   scripts/dev.sh web    install what is missing, build the browser edition into
+#                         build-web/site and serve it on http://127.0.0.1:PORT/
+#                         (PORT=8080 unless set)
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -30,6 +33,9 @@ PACKAGES=(
   clang libclang-rt-14-dev                    # the fuzz targets and their libFuzzer runtime
   ccache                                      # rebuilds of unchanged sources come from the cache
 )
+
+# Debian packages the browser edition and its tests need.
+WEB_PACKAGES=(emscripten chromium chromium-driver python3-selenium)
 
 # Seconds each fuzz target runs in `test`; four targets make about two minutes.
 FUZZ_SECONDS=30
@@ -85,6 +91,16 @@ fuzz() {
   done
 }
 
+# Builds the browser edition into build-web/site. Debian's emscripten runs
+# its JavaScript tools with whatever node is first on the PATH, which must
+# find Debian's acorn.
+web_build() {
+  install_missing "${WEB_PACKAGES[@]}"
+  export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+  emcmake cmake -S "$ROOT/web" -B "$ROOT/build-web" >/dev/null
+  cmake --build "$ROOT/build-web" -j "$JOBS"
+}
+
 case "${1:-}" in
   run)
     install_missing
@@ -98,7 +114,15 @@ case "${1:-}" in
     build "$ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DKALVERO_SANITIZE=ON
     QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
       ctest --test-dir "$ROOT/build-asan" --output-on-failure -j "$JOBS"
+    web_build
+    /usr/bin/python3 "$ROOT/tests/web/test_web.py" "$ROOT/build-web/site"
     fuzz
+    ;;
+  web)
+    web_build
+    port="${PORT:-8080}"
+    echo "Kalvero in the browser: http://127.0.0.1:$port/ (Ctrl+C stops the server)"
+    exec /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory "$ROOT/build-web/site"
     ;;
   bench)
     install_missing
@@ -119,7 +143,7 @@ case "${1:-}" in
     done
     ;;
   *)
-    echo "usage: scripts/dev.sh run|test|bench|package|icons" >&2
+    echo "usage: scripts/dev.sh run|test|bench|package|icons|web" >&2
     exit 2
     ;;
 esac
