@@ -116,6 +116,7 @@ function SolvedText(helped) {
 
 // ---- showing what the engine reports
 const canvas = $("board");
+let areaTimer = 0;  // the sum-area frame disappears after two seconds
 function Show() {
   const frame = JSON.parse(text("kv_frame", game));
   const ctx = FitCanvas(canvas);
@@ -124,6 +125,10 @@ function Show() {
   $("status").textContent = frame.status;
   $("selected").textContent = frame.selected;
   canvas.setAttribute("aria-valuetext", frame.selected);
+  if (frame.startTimer) {
+    clearTimeout(areaTimer);
+    areaTimer = setTimeout(() => Act("kv_timer"), 2000);
+  }
   if (frame.notice) Notice(frame.solved ? frame.notice + "\n" + SolvedText(frame.helped) : frame.notice);
 }
 function Notice(message) {
@@ -159,19 +164,18 @@ canvas.addEventListener("pointermove", (e) => {
 });
 canvas.addEventListener("pointerdown", (e) => {
   Act("kv_hover", ...Twips(e));
+  if (e.button === 2) Act("kv_right_down", ...Twips(e));
   canvas.focus();
 });
+canvas.addEventListener("pointerup", (e) => e.button === 2 && Act("kv_right_up"));
 canvas.addEventListener("pointerleave", () => Act("kv_leave"));
 // Reached by the keyboard, the board selects its first cell, so arrows and
 // digits work without a pointer.
 canvas.addEventListener("focus", () => {
   if (!JSON.parse(text("kv_frame", game)).selected) Act("kv_hover", 800, 800);
 });
-canvas.addEventListener("contextmenu", (e) => {
-  e.preventDefault();
-  Act("kv_button", Button.CopyMarks);
-});
-const Button = { Pencil: 0, HidePencil: 1, Undo: 2, Redo: 3, Reset: 4, Check: 5, SolutionDown: 6, SolutionUp: 7, Hint: 8, CopyMarks: 9 };
+canvas.addEventListener("contextmenu", (e) => e.preventDefault());
+const Button = { Pencil: 0, HidePencil: 1, Undo: 2, Redo: 3, Reset: 4, Check: 5, SolutionDown: 6, SolutionUp: 7, Hint: 8 };
 const Keys = { F2: 0, F3: 1, F4: 2, Home: 3, Delete: 4, Escape: 5, ArrowUp: 6, ArrowDown: 7, ArrowLeft: 8, ArrowRight: 9 };
 canvas.addEventListener("keydown", (e) => {
   const ctrl = e.ctrlKey || e.metaKey;

@@ -17,6 +17,7 @@
 #include "play/highlights.h"
 #include "play/play_session.h"
 #include "play/selection.h"
+#include "view/clue_strips.h"
 #include "view/play_drawing.h"
 #include "view/play_overlay.h"
 #include "web_surface.h"
@@ -88,6 +89,8 @@ struct Game {
   WebSurface overlay{geometry.SurfaceSize};
   std::string status, notice, frame;
   bool solved = false;
+  bool startTimer = false;    // the area frame's timer is to start
+  bool stripPressed = false;  // the right button went down on a clue strip
 
   void Redraw() {
     RedrawBoard(board, geometry, state, colours);
@@ -104,6 +107,7 @@ struct Game {
     if (result.status) status = *result.status;
     if (result.notice) notice = result.notice->text;
     solved = solved || result.solved;
+    startTimer = startTimer || result.startTimer;
   }
 };
 
@@ -168,17 +172,35 @@ EMSCRIPTEN_KEEPALIVE const char* kv_frame(Game* game) {
                 ",\"status\":" + JsonString(game->status) + ",\"notice\":" + JsonString(game->notice) +
                 ",\"selected\":" + JsonString(selected) + ",\"pencil\":" + JsonString(game->session.View().pencilValue) +
                 ",\"solved\":" + (game->solved ? "true" : "false") +
-                ",\"helped\":" + (game->session.Helped() ? "true" : "false") + "}";
+                ",\"helped\":" + (game->session.Helped() ? "true" : "false") +
+                ",\"startTimer\":" + (game->startTimer ? "true" : "false") + "}";
   game->notice.clear();
   game->solved = false;
+  game->startTimer = false;
   return game->frame.c_str();
 }
 
-// Pointer at (x, y) twips over the board, or off it.
+// Pointer at (x, y) twips over the board (a cell or a clue strip), or off it.
 EMSCRIPTEN_KEEPALIVE void kv_hover(Game* game, double x, double y) {
   const BoardGeometry& g = game->geometry;
-  game->Apply(game->session.Hover(CellAt(x, y, g.GridLeft, g.GridTop, g.CellSize)));
+  if (const auto hit = StripAt(g, x, y))
+    game->Apply(game->session.StripHover(hit->strip, hit->x, hit->y, hit->rect.w, hit->rect.h));
+  else
+    game->Apply(game->session.Hover(CellAt(x, y, g.GridLeft, g.GridTop, g.CellSize)));
 }
+// The right button down at (x, y) and up: on a clue strip it shows the
+// area's marks while held, elsewhere the release copies the computed marks.
+EMSCRIPTEN_KEEPALIVE void kv_right_down(Game* game, double x, double y) {
+  const auto hit = StripAt(game->geometry, x, y);
+  game->stripPressed = hit.has_value();
+  if (hit) game->Apply(game->session.StripPress(hit->strip, hit->x, hit->y, hit->rect.w, hit->rect.h));
+}
+EMSCRIPTEN_KEEPALIVE void kv_right_up(Game* game) {
+  game->Apply(game->stripPressed ? game->session.StripRelease() : game->session.CopyPencilValue());
+  game->stripPressed = false;
+}
+// The area frame's timer ran out.
+EMSCRIPTEN_KEEPALIVE void kv_timer(Game* game) { game->Apply(game->session.TimerFired()); }
 EMSCRIPTEN_KEEPALIVE void kv_leave(Game* game) { game->Apply(game->session.LeaveBoard()); }
 
 // A character typed; a key released (PlayKey's order).
@@ -188,7 +210,7 @@ EMSCRIPTEN_KEEPALIVE void kv_key(Game* game, int key) {
 }
 
 // The page's buttons.
-enum Button { kPencil, kHidePencil, kUndo, kRedo, kReset, kCheck, kSolutionDown, kSolutionUp, kHint, kCopyMarks };
+enum Button { kPencil, kHidePencil, kUndo, kRedo, kReset, kCheck, kSolutionDown, kSolutionUp, kHint };
 EMSCRIPTEN_KEEPALIVE void kv_button(Game* game, int button) {
   PlaySession& s = game->session;
   const auto reread = [game] {
@@ -207,7 +229,6 @@ EMSCRIPTEN_KEEPALIVE void kv_button(Game* game, int button) {
     case kSolutionDown: game->Apply(s.ShowSolution()); break;
     case kSolutionUp: game->Apply(s.HideSolution()); break;
     case kHint: game->Apply(s.AskHint()); break;
-    case kCopyMarks: game->Apply(s.CopyPencilValue()); break;
     default: break;
   }
 }

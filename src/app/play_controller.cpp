@@ -19,6 +19,7 @@
 #include "view/play_overlay.h"
 #include "view/std_text.h"
 #include "ui/translate.h"
+#include "view/clue_strips.h"
 
 namespace kalvero {
 
@@ -27,32 +28,6 @@ namespace {
 constexpr int kAreaFrameMs = 2000;
 // Far more than any kept-entries text; a larger file is not one of ours.
 constexpr std::size_t kKeptEntriesMaxBytes = 64 * 1024;
-
-// The four strips over the clue boxes, each spanning its side's nine boxes.
-TwipRect StripRect(const BoardGeometry& g, ClueStrip strip) {
-  const int first = 1 + 9 * static_cast<int>(strip);
-  const TwipRect a = g.Clue(first).rect;
-  const TwipRect b = g.Clue(first + 8).rect;
-  return {a.x, a.y, b.right() - a.x, b.bottom() - a.y};
-}
-
-bool Contains(const TwipRect& r, QPointF p) {
-  return p.x() >= r.x && p.x() < r.right() && p.y() >= r.y && p.y() < r.bottom();
-}
-
-struct StripHit {
-  ClueStrip strip;
-  QPointF at;  // relative to the strip's corner
-  TwipRect rect;
-};
-
-std::optional<StripHit> StripAt(const BoardGeometry& g, QPointF twips) {
-  for (ClueStrip strip : {ClueStrip::Top, ClueStrip::Right, ClueStrip::Bottom, ClueStrip::Left}) {
-    const TwipRect r = StripRect(g, strip);
-    if (Contains(r, twips)) return StripHit{strip, twips - QPointF(r.x, r.y), r};
-  }
-  return std::nullopt;
-}
 
 PlayKey KeyOf(int key) {
   switch (key) {
@@ -183,8 +158,8 @@ bool PlayController::Reread() {
 
 void PlayController::PointerMoved(QPointF twips) {
   const BoardGeometry& g = w_.board->Geometry();
-  if (const auto hit = StripAt(g, twips)) {
-    Apply(session_.StripHover(hit->strip, hit->at.x(), hit->at.y(), hit->rect.w, hit->rect.h));
+  if (const auto hit = StripAt(g, twips.x(), twips.y())) {
+    Apply(session_.StripHover(hit->strip, hit->x, hit->y, hit->rect.w, hit->rect.h));
     return;
   }
   Apply(session_.Hover(CellAt(twips.x(), twips.y(), g.GridLeft, g.GridTop, g.CellSize)));
@@ -194,9 +169,9 @@ void PlayController::PointerMoved(QPointF twips) {
 
 void PlayController::ButtonPressed(int button, QPointF twips) {
   if (button != kRightMouseButton) return;
-  const auto hit = StripAt(w_.board->Geometry(), twips);
+  const auto hit = StripAt(w_.board->Geometry(), twips.x(), twips.y());
   stripPressed_ = hit.has_value();
-  if (hit) Apply(session_.StripPress(hit->strip, hit->at.x(), hit->at.y(), hit->rect.w, hit->rect.h));
+  if (hit) Apply(session_.StripPress(hit->strip, hit->x, hit->y, hit->rect.w, hit->rect.h));
 }
 
 void PlayController::ButtonReleased(int button, QPointF) {
