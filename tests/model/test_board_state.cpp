@@ -1,9 +1,11 @@
-// Board numbering, clue sums, levels and state preparation.
+// Board numbering, clue sums, levels, state preparation and the filling of
+// translated sentence templates.
 #include <QtTest>
 
 #include "model/board.h"
 #include "model/puzzle_file.h"
 #include "model/puzzle_state.h"
+#include "model/words.h"
 
 using namespace kalvero;
 
@@ -58,6 +60,21 @@ class BoardStateTest : public QObject {
     QFETCH(int, count);
     QFETCH(QString, name);
     QCOMPARE(QString::fromLatin1(LevelName(count)), name);
+  }
+
+  // Translations may reorder or repeat the arguments; an argument (a file
+  // name, say) is never read again as a template.
+  void fillTemplates_data() {
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("filled");
+    QTest::newRow("in order") << "In %1, the %2 can only go in %3" << "In row 3, the 5 can only go in a%2b";
+    QTest::newRow("reordered and repeated") << "%3: %2 (%2) %1" << "a%2b: 5 (5) row 3";
+    QTest::newRow("missing argument and lone %") << "%4 is 100% %1" << "%4 is 100% row 3";
+  }
+  void fillTemplates() {
+    QFETCH(QString, pattern);
+    QFETCH(QString, filled);
+    QCOMPARE(QString::fromStdString(Fill(pattern.toStdString(), {"row 3", "5", "a%2b"})), filled);
   }
 
   void prepareClearsPlayerWork() {
