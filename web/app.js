@@ -17,6 +17,14 @@ if (language === "de" || language === "fr") {
     words = {};
   }
 }
+// The page's own few texts that the window does not have.
+const pageWords = {
+  de: { "Random Puzzle": "Zufälliges Rätsel", "Create a new puzzle": "Neues Rätsel erstellen", Redo: "Wiederholen",
+    "Download created puzzles": "Erstellte Rätsel herunterladen" },
+  fr: { "Random Puzzle": "Grille au hasard", "Create a new puzzle": "Créer une nouvelle grille", Redo: "Rétablir",
+    "Download created puzzles": "Télécharger les grilles créées" },
+};
+Object.assign(words, pageWords[language] ?? {});
 const tr = (english) => words[english] ?? english;
 const fill = (pattern, ...args) => pattern.replace(/%(\d)/g, (m, n) => args[n - 1] ?? m);
 for (const e of document.querySelectorAll("[data-tr]")) e.textContent = tr(e.dataset.tr);
@@ -41,32 +49,38 @@ const game = engine.ccall("kv_new", "number", [], []);
 let puzzles = [];
 let fileName = "puzzles.txt";
 let index = 0;
+let shown = null;  // the line of the puzzle the engine shows, which its entries are kept under
 const created = [];
 
+// Shows puzzle i of the list (wrapping round); the shown puzzle's entries
+// and time are kept first, and the new one's come back.
 function Load(i) {
-  if (!puzzles.length) return;
+  if (!puzzles.length) return false;
   SaveEntries();
-  index = (i + puzzles.length) % puzzles.length;
-  if (!call("kv_load", game, puzzles[index], index + 1, puzzles.length)) {
-    Notice(fill(tr("Puzzle %1 could not be read"), index + 1));
-    return;
+  const next = (i + puzzles.length) % puzzles.length;
+  if (!call("kv_load", game, puzzles[next], next + 1, puzzles.length, fileName)) {
+    Notice(fill(tr("Puzzle %1 could not be read"), next + 1));
+    return false;
   }
-  const kept = store.getItem("kalvero.entries." + puzzles[index]);
-  if (kept) engine.ccall("kv_set_entries", null, ["number", "string"], [game, kept]);
+  index = next;
+  shown = puzzles[index];
+  clock.Restart();
+  const kept = JSON.parse(store.getItem("kalvero.entries." + shown) || "null");
+  if (kept && call("kv_set_entries", game, kept.entries)) clock.elapsed = kept.ms || 0;
   store.setItem("kalvero.place", JSON.stringify({ fileName, index }));
   $("file").textContent = fileName;
   $("number").textContent = fill(tr("p# %1 of %2"), index + 1, puzzles.length);
   $("levelname").textContent = text("kv_level", game, 0);
   $("levelname").title = text("kv_grade", game, 0);
-  clock.Restart();
   Show();
+  return true;
 }
 
 function SaveEntries() {
-  if (!puzzles.length) return;
+  if (shown === null) return;
   const entries = text("kv_entries", game);
-  const key = "kalvero.entries." + puzzles[index];
-  if (entries.replaceAll(",", "")) store.setItem(key, entries);
+  const key = "kalvero.entries." + shown;
+  if (entries) store.setItem(key, JSON.stringify({ entries, ms: clock.Millis() }));
   else store.removeItem(key);
 }
 
@@ -74,41 +88,45 @@ function TakeLines(body) {
   return body.split(/\r?\n/).map((l) => l.trim()).filter((l) => l.length > 0);
 }
 
-// ---- the clock: paused while the page is hidden or a creation runs
+// ---- the clock: paused while the page is hidden or a creation runs,
+// stopped at "All done!" until the next puzzle or a reset
 const clock = {
   start: performance.now(),
   elapsed: 0,
   running: true,
+  stopped: false,
   Restart() {
-    this.elapsed = 0;
-    this.start = performance.now();
-    this.running = true;
+    Object.assign(this, { elapsed: 0, start: performance.now(), running: true, stopped: false });
   },
   Pause(paused) {
     if (paused && this.running) this.elapsed += performance.now() - this.start;
     if (!paused && !this.running) this.start = performance.now();
-    this.running = !paused;
+    this.running = !paused && !this.stopped;
   },
-  Seconds() {
-    return Math.floor((this.elapsed + (this.running ? performance.now() - this.start : 0)) / 1000);
+  Stop() {
+    this.Pause(true);
+    this.stopped = true;
+  },
+  Millis() {
+    return this.elapsed + (this.running ? performance.now() - this.start : 0);
   },
 };
-const ClockText = (s) => `${Math.floor(s / 60)}:${String(s % 60).padStart(2, "0")}`;
-setInterval(() => ($("time").textContent = ClockText(clock.Seconds())), 250);
+const ClockText = (ms) => text("kv_clock_text", game, ms / 1000);
+setInterval(() => ($("time").textContent = ClockText(clock.Millis())), 250);
 document.addEventListener("visibilitychange", () => clock.Pause(document.hidden || creating !== null));
 
 // Best times per grade and level, as the window keeps them ("Tough Hard").
 function SolvedText(helped) {
-  const seconds = clock.Seconds();
-  clock.Pause(true);
-  const time = ClockText(seconds);
+  clock.Stop();
+  const seconds = Math.floor(clock.Millis() / 1000);
+  const time = ClockText(seconds * 1000);
   if (helped) return fill(tr("Solved in %1 with hints or the solution shown: not counted for the best times"), time);
   const grade = text("kv_grade", game, 1);
   const kind = (grade ? grade + " " : "") + text("kv_level", game, 1);
   const shownKind = grade ? fill(tr("%1 %2"), tr(grade), tr(text("kv_level", game, 1))) : tr(kind);
   const best = JSON.parse(store.getItem("kalvero.besttimes") || "{}");
   if (best[kind] !== undefined && best[kind] <= seconds)
-    return fill(tr("Solved in %1; the best for %2 puzzles is %3"), time, shownKind, ClockText(best[kind]));
+    return fill(tr("Solved in %1; the best for %2 puzzles is %3"), time, shownKind, ClockText(best[kind] * 1000));
   best[kind] = seconds;
   store.setItem("kalvero.besttimes", JSON.stringify(best));
   return fill(tr("Solved in %1 — a new best for %2 puzzles"), time, shownKind);
@@ -125,6 +143,7 @@ function Show() {
   $("status").textContent = frame.status;
   $("selected").textContent = frame.selected;
   canvas.setAttribute("aria-valuetext", frame.selected);
+  if (frame.restartClock) clock.Restart();
   if (frame.startTimer) {
     clearTimeout(areaTimer);
     areaTimer = setTimeout(() => Act("kv_timer"), 2000);
@@ -164,7 +183,11 @@ canvas.addEventListener("pointermove", (e) => {
 });
 canvas.addEventListener("pointerdown", (e) => {
   Act("kv_hover", ...Twips(e));
-  if (e.button === 2) Act("kv_right_down", ...Twips(e));
+  if (e.button === 2) {
+    // The release counts wherever it happens.
+    canvas.setPointerCapture(e.pointerId);
+    Act("kv_right_down", ...Twips(e));
+  }
   canvas.focus();
 });
 canvas.addEventListener("pointerup", (e) => e.button === 2 && Act("kv_right_up"));
@@ -172,10 +195,11 @@ canvas.addEventListener("pointerleave", () => Act("kv_leave"));
 // Reached by the keyboard, the board selects its first cell, so arrows and
 // digits work without a pointer.
 canvas.addEventListener("focus", () => {
-  if (!JSON.parse(text("kv_frame", game)).selected) Act("kv_hover", 800, 800);
+  if (canvas.matches(":focus-visible") && !$("selected").textContent) Act("kv_hover", 800, 800);
 });
 canvas.addEventListener("contextmenu", (e) => e.preventDefault());
-const Button = { Pencil: 0, HidePencil: 1, Undo: 2, Redo: 3, Reset: 4, Check: 5, SolutionDown: 6, SolutionUp: 7, Hint: 8 };
+const Button = { Pencil: 0, HidePencil: 1, Undo: 2, Redo: 3, Reset: 4, Check: 5, SolutionDown: 6, SolutionUp: 7, Hint: 8,
+  ResetAll: 9 };
 const Keys = { F2: 0, F3: 1, F4: 2, Home: 3, Delete: 4, Escape: 5, ArrowUp: 6, ArrowDown: 7, ArrowLeft: 8, ArrowRight: 9 };
 canvas.addEventListener("keydown", (e) => {
   const ctrl = e.ctrlKey || e.metaKey;
@@ -199,7 +223,7 @@ On("prev", () => Load(index - 1), () => Load(0));
 On("next", () => Load(index + 1), () => Load(puzzles.length - 1));
 On("random", () => Load(Math.floor(Math.random() * puzzles.length)));
 On("pencil", () => Act("kv_button", Button.Pencil), () => Act("kv_button", Button.HidePencil));
-On("undo", () => Act("kv_button", Button.Undo));
+On("undo", () => Act("kv_button", Button.Undo), () => Act("kv_button", Button.ResetAll));
 On("redo", () => Act("kv_button", Button.Redo));
 On("reset", () => Act("kv_button", Button.Reset));
 On("check", () => Act("kv_button", Button.Check));
@@ -213,12 +237,14 @@ $("open").addEventListener("change", async () => {
   const file = $("open").files[0];
   if (!file) return;
   const lines = TakeLines(await file.text());
-  if (!lines.length) return Notice(fill(tr("%1 does not appear to have any puzzles..."), file.name));
-  SaveEntries();
-  puzzles = lines;
-  fileName = file.name;
-  index = 0;
-  Load(0);
+  const before = { puzzles, fileName, index };
+  [puzzles, fileName] = [lines, file.name];
+  // A file whose first puzzle cannot be read leaves the shown one as it was.
+  if (!lines.length || !Load(0)) {
+    ({ puzzles, fileName, index } = before);
+    Notice(fill(tr("%1 does not appear to have any puzzles...\nPlease check data format"), file.name));
+  }
+  $("open").value = "";
 });
 
 // ---- creation in a worker, with cancel
@@ -230,7 +256,7 @@ function Create() {
   const grade = +$("grade").value;
   creating = { level, grade };
   clock.Pause(true);
-  for (const id of ["create", "prev", "next", "random"]) $(id).disabled = true;
+  for (const id of ["create", "prev", "next", "random", "open"]) $(id).disabled = true;
   $("cancel").hidden = false;
   $("status").textContent = fill(tr("Creating puzzle (%1) ..."), tr($("level").selectedOptions[0].dataset.tr));
   worker.onmessage = (e) => {
@@ -239,16 +265,19 @@ function Create() {
     if (!line) return Notice(tr("Creation cancelled"));
     created.push(line);
     $("download").disabled = false;
-    SaveEntries();
     puzzles.push(line);
     Load(puzzles.length - 1);
     $("status").textContent = fill(tr("Puzzle created (%1)"), text("kv_level", game, 0));
+  };
+  worker.onerror = (e) => {
+    Finish();
+    Notice(tr("Creation cancelled") + "\n" + (e.message || ""));
   };
   worker.postMessage({ level, grade, seed: Math.floor(Math.random() * 2 ** 32), count: 1 });
 }
 function Finish() {
   creating = null;
-  for (const id of ["create", "prev", "next", "random"]) $(id).disabled = false;
+  for (const id of ["create", "prev", "next", "random", "open"]) $(id).disabled = false;
   $("cancel").hidden = true;
   clock.Pause(document.hidden);
 }
@@ -268,7 +297,6 @@ On("download", () => {
   URL.revokeObjectURL(link.href);
 });
 window.addEventListener("pagehide", SaveEntries);
-window.addEventListener("beforeunload", SaveEntries);
 
 // ---- start: the shipped puzzles, at the place last left
 const aids = JSON.parse(store.getItem("kalvero.aids") || "[true,false,false]");
@@ -277,6 +305,6 @@ puzzles = TakeLines(await (await fetch("puzzles.txt")).text());
 const place = JSON.parse(store.getItem("kalvero.place") || "{}");
 Look();
 Load(place.fileName === fileName && place.index < puzzles.length ? place.index : 0);
-window.kalvero = { game, engine, Load, Create, worker: () => worker, puzzles: () => puzzles };
+window.kalvero = { puzzles: () => puzzles };
 window.kalvero.readyMs = performance.now();
 document.body.dataset.ready = "yes";

@@ -15,6 +15,8 @@
 #include "model/puzzle_file.h"
 #include "model/scheme_file.h"
 #include "play/highlights.h"
+#include "play/kept_entries.h"
+#include "play/play_clock.h"
 #include "play/play_session.h"
 #include "play/selection.h"
 #include "view/clue_strips.h"
@@ -42,7 +44,7 @@ namespace {
 class PageWords : public Words {
  public:
   std::string Text(const char* english) const override {
-    static thread_local char buffer[2048];
+    static thread_local char buffer[8192];
     return kv_translate(english, buffer, sizeof buffer) ? std::string(buffer) : std::string(english);
   }
 };
@@ -90,6 +92,7 @@ struct Game {
   std::string status, notice, frame;
   bool solved = false;
   bool startTimer = false;    // the area frame's timer is to start
+  bool restartClock = false;  // the puzzle was read again: the page's clock starts over
   bool stripPressed = false;  // the right button went down on a clue strip
 
   void Redraw() {
@@ -118,18 +121,16 @@ using namespace kalvero;
 
 extern "C" {
 
+// The page's one game, which lives as long as the page.
 EMSCRIPTEN_KEEPALIVE Game* kv_new() { return new Game; }
-EMSCRIPTEN_KEEPALIVE void kv_free(Game* game) { delete game; }
 
-// Loads a puzzle line as puzzle `number` of `count`; 1 when it was read.
-EMSCRIPTEN_KEEPALIVE int kv_load(Game* game, const char* line, int number, int count) {
-  PuzzleState next = game->state;
-  if (!LoadPuzzleLine(next, line).ok()) return 0;
-  next.PuzzleNumber = number;
-  next.PuzzleCount = count;
-  for (int r = 1; r <= 9; ++r)
-    for (int c = 1; c <= 9; ++c) next.UserEntry[r][c].clear();
-  game->state = next;
+// Loads a puzzle line as puzzle `number` of `count` of file `name`; 1 when
+// it was read (otherwise the shown puzzle stays).
+EMSCRIPTEN_KEEPALIVE int kv_load(Game* game, const char* line, int number, int count, const char* name) {
+  if (!LoadPuzzleLine(game->state, line).ok()) return 0;
+  game->state.PuzzleNumber = number;
+  game->state.PuzzleCount = count;
+  game->state.PuzzleFileName = name;
   game->session.PuzzleRead();
   game->solved = false;
   game->notice.clear();
@@ -138,23 +139,22 @@ EMSCRIPTEN_KEEPALIVE int kv_load(Game* game, const char* line, int number, int c
   return 1;
 }
 
-// The player's entries as one line of 81 cells ("" for none, "," apart), and back.
+// The player's entries kept as the window keeps them ("" for none), and
+// back: entries come back only onto the puzzle they were kept for.
 EMSCRIPTEN_KEEPALIVE const char* kv_entries(Game* game) {
-  game->frame.clear();
-  for (int r = 1; r <= 9; ++r)
-    for (int c = 1; c <= 9; ++c) game->frame += game->state.UserEntry[r][c] + (r == 9 && c == 9 ? "" : ",");
+  game->frame = HasEntries(game->state) ? KeptEntriesText(game->state) : std::string();
   return game->frame.c_str();
 }
-EMSCRIPTEN_KEEPALIVE void kv_set_entries(Game* game, const char* entries) {
-  std::string all = entries;
-  std::size_t at = 0;
-  for (int r = 1; r <= 9; ++r)
-    for (int c = 1; c <= 9; ++c) {
-      const std::size_t comma = std::min(all.find(',', at), all.size());
-      if (game->state.FixedValue[r][c].empty()) game->state.UserEntry[r][c] = all.substr(at, comma - at);
-      at = std::min(comma + 1, all.size());
-    }
+EMSCRIPTEN_KEEPALIVE int kv_set_entries(Game* game, const char* kept) {
+  if (!RestoreEntries(kept, game->state)) return 0;
   game->Redraw();
+  return 1;
+}
+
+// "7:32" (or "1:07:32") for a time in seconds, as the window shows it.
+EMSCRIPTEN_KEEPALIVE const char* kv_clock_text(Game* game, double seconds) {
+  game->frame = ClockText(static_cast<PlayClock::Millis>(seconds * 1000));
+  return game->frame.c_str();
 }
 
 // Everything the page shows, as JSON; the notice is handed over once.
@@ -170,13 +170,15 @@ EMSCRIPTEN_KEEPALIVE const char* kv_frame(Game* game) {
   }
   game->frame = "{\"board\":" + game->board.Json() + ",\"overlay\":" + game->overlay.Json() +
                 ",\"status\":" + JsonString(game->status) + ",\"notice\":" + JsonString(game->notice) +
-                ",\"selected\":" + JsonString(selected) + ",\"pencil\":" + JsonString(game->session.View().pencilValue) +
+                ",\"selected\":" + JsonString(selected) +
                 ",\"solved\":" + (game->solved ? "true" : "false") +
                 ",\"helped\":" + (game->session.Helped() ? "true" : "false") +
-                ",\"startTimer\":" + (game->startTimer ? "true" : "false") + "}";
+                ",\"startTimer\":" + (game->startTimer ? "true" : "false") +
+                ",\"restartClock\":" + (game->restartClock ? "true" : "false") + "}";
   game->notice.clear();
   game->solved = false;
   game->startTimer = false;
+  game->restartClock = false;
   return game->frame.c_str();
 }
 
@@ -203,19 +205,24 @@ EMSCRIPTEN_KEEPALIVE void kv_right_up(Game* game) {
 EMSCRIPTEN_KEEPALIVE void kv_timer(Game* game) { game->Apply(game->session.TimerFired()); }
 EMSCRIPTEN_KEEPALIVE void kv_leave(Game* game) { game->Apply(game->session.LeaveBoard()); }
 
-// A character typed; a key released (PlayKey's order).
+// A character typed; a key (PlayKey's order) that the window acts on when it
+// is released, which the page sends as it goes down (held, it repeats).
 EMSCRIPTEN_KEEPALIVE void kv_char(Game* game, int code) { game->Apply(game->session.TypeChar(code)); }
 EMSCRIPTEN_KEEPALIVE void kv_key(Game* game, int key) {
   if (key >= 0 && key <= static_cast<int>(PlayKey::Other)) game->Apply(game->session.KeyReleased(static_cast<PlayKey>(key)));
 }
 
 // The page's buttons.
-enum Button { kPencil, kHidePencil, kUndo, kRedo, kReset, kCheck, kSolutionDown, kSolutionUp, kHint };
+enum Button { kPencil, kHidePencil, kUndo, kRedo, kReset, kCheck, kSolutionDown, kSolutionUp, kHint, kResetAll };
 EMSCRIPTEN_KEEPALIVE void kv_button(Game* game, int button) {
   PlaySession& s = game->session;
+  // Reads the puzzle again from its line, as the window reads it again
+  // from its file: entries, marks, undo and hints start over.
   const auto reread = [game] {
-    for (int r = 1; r <= 9; ++r)
-      for (int c = 1; c <= 9; ++c) game->state.UserEntry[r][c].clear();
+    const std::string line = game->state.PuzzleLine;
+    if (!LoadPuzzleLine(game->state, line).ok()) return false;
+    game->session.PuzzleRead();
+    game->restartClock = true;
     game->Redraw();
     return true;
   };
@@ -229,6 +236,7 @@ EMSCRIPTEN_KEEPALIVE void kv_button(Game* game, int button) {
     case kSolutionDown: game->Apply(s.ShowSolution()); break;
     case kSolutionUp: game->Apply(s.HideSolution()); break;
     case kHint: game->Apply(s.AskHint()); break;
+    case kResetAll: game->Apply(s.ResetAll(game->host, reread)); break;
     default: break;
   }
 }

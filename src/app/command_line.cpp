@@ -23,13 +23,10 @@ StartRequest ReadCommandLine(const std::vector<std::string>& args) {
   }
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg.starts_with("--lang=")) {
-      request.language = arg.substr(7);
-      continue;
-    }
-    if (arg == "--lang") {
-      if (i + 1 == args.size()) return {StartAction::UsageError, {}, "kalvero: --lang needs a language\n" + std::string(kUsage), {}};
-      request.language = args[++i];
+    if (arg == "--lang" || arg.starts_with("--lang=")) {
+      request.language = arg == "--lang" ? (i + 1 < args.size() ? args[++i] : "") : arg.substr(7);
+      if (request.language.empty())
+        return {StartAction::UsageError, {}, "kalvero: --lang needs a language\n" + std::string(kUsage), {}};
       continue;
     }
     if (arg.size() > 1 && arg[0] == '-') return {StartAction::UsageError, {}, "kalvero: unknown option " + arg + "\n" + kUsage, {}};

@@ -50,9 +50,10 @@ QString CreationController::GradedStatus(Grade grade) const {
   const int fixed = ctx_.state.FixedCount;
   // The status label has room for three short lines: the full note is in
   // the create-options window.
-  //: %1 the grade, %2 the level, %3 how many puzzles have been rated.
   const QString text = GradeIsRare(grade, fixed)
+                           //: %1 the grade, %2 the level, %3 how many puzzles have been rated.
                            ? tr("Creating a %1 %2 puzzle … %3 tried (very rare: may take minutes)")
+                           //: %1 the grade, %2 the level, %3 how many puzzles have been rated.
                            : tr("Creating a %1 %2 puzzle … %3 tried");
   return text.arg(Translated(InfoOf(grade).name), Translated(LevelName(fixed)), QString::number(tried_));
 }

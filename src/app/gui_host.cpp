@@ -28,7 +28,7 @@ MsgResult ShowMessage(QWidget* owner, const QString& text, const QString& style)
   return static_cast<MsgResult>(MsgboxA(owner, text, style));
 }
 
-std::string GuiHost::Text(const char* english) const { return QtWords().Text(english); }
+std::string GuiHost::Text(const char* english) const { return Translated(english).toStdString(); }
 
 MsgResult GuiHost::Message(const std::string& text, const std::string& style) {
   return ShowMessage(owner_, QString::fromStdString(text), QString::fromStdString(style));

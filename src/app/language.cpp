@@ -13,12 +13,17 @@ QLocale ChosenLocale(const std::string& requested) {
 }
 
 bool InstallTranslations(QCoreApplication& app, const QLocale& locale, const QString& folder) {
+  // Qt's own dialogs follow only when the program itself speaks the
+  // language, so a window is never half in one language.
+  auto* own = new QTranslator(&app);
+  if (!own->load(locale, QStringLiteral("kalvero"), QStringLiteral("_"), folder)) {
+    delete own;
+    return false;
+  }
+  QCoreApplication::installTranslator(own);
   auto* qt = new QTranslator(&app);
   if (qt->load(locale, QStringLiteral("qt"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(qt);
-  auto* own = new QTranslator(&app);
-  if (!own->load(locale, QStringLiteral("kalvero"), QStringLiteral("_"), folder)) return false;
-  QCoreApplication::installTranslator(own);
   return true;
 }
 

@@ -66,7 +66,7 @@ void PuzzleDisplay::ShowPuzzleLabels() {
   ShowLevel(state.FixedCount);
   // The grade takes a fraction of a millisecond to find, so it is found
   // here, with the puzzle.
-  const QString grade = QStr(GradeDescription(RatePuzzle(state), QtWords()));
+  const QString grade = QStr(GradeDescription(RatePuzzle(state), ctx_.host));
   w_.levelLabel->setToolTip(grade);
   w_.levelLabel->setAccessibleDescription(grade);
 }

@@ -18,7 +18,7 @@ inline constexpr int kGradeCount = 4;
 
 struct GradeInfo {
   Grade grade;
-  const char* name;     // "Tough", as the windows show it (in the user's language)
+  const char* name;     // "Tough": the English name, translated where it is shown
   const char* word;     // "tough", as kalvero-tool takes it
   StepKind hardestStep; // the hardest ladder step a puzzle of the grade may need
 };

@@ -51,7 +51,9 @@ std::optional<DigitLead> FindDigitLead(const HintPosition& position, const Words
     if (hint.digit != 0) {
       // The marks a naked single speaks of are the steps' own eliminations
       // when the lead has any: the player never wrote them.
-      if (!steps.empty() && hint.text == hint::NakedSingleText(words, hint.cell, hint.digit, hint::SingleReason::Marks))
+      // (A naked single outlines its row, column and box only when no mark
+      // is needed; one that rests on marks outlines nothing.)
+      if (!steps.empty() && hint.kind == StepKind::NakedSingle && hint.area.empty())
         hint.text = hint::NakedSingleText(words, hint.cell, hint.digit, hint::SingleReason::LeadSteps);
       steps.push_back(std::move(hint));
       return DigitLead{Needed(std::move(steps))};

@@ -23,7 +23,6 @@ enum class MsgResult : int {
 // window says otherwise).
 class Host : public Words {
  public:
-
   // Lets pending window events run. Long engine work calls this at fixed
   // points; an implementation keeps it cheap when nothing is pending.
   virtual void Yield() = 0;

@@ -26,7 +26,8 @@ diff <(printf '%s\n' "${expected_tool[@]}" | sort) <(files "${tool[0]}") || fail
 
 gui_files=$(files "${gui[0]}")
 for f in usr/games/kalvero usr/share/man/man6/kalvero.6.gz usr/share/kalvero/all.col usr/share/kalvero/kalvero.htm usr/share/kalvero/puzzles.txt \
-  usr/share/kalvero/kalvero_de.qm usr/share/kalvero/kalvero_fr.htm \
+  usr/share/kalvero/kalvero_de.qm usr/share/kalvero/kalvero_fr.qm usr/share/kalvero/kalvero_de.htm \
+  usr/share/kalvero/kalvero_fr.htm \
   "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
   "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/icons/hicolor/48x48/apps/$id.png" \
   usr/share/doc/kalvero/copyright usr/share/doc/kalvero/changelog.Debian.gz; do

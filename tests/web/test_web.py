@@ -95,6 +95,22 @@ def create_hard(driver, url):
 def german(driver, url):
     open_page(driver, url + "?lang=de")
     check(driver.find_element(By.ID, "status").text == "Rätsel gelesen", "the page speaks German with ?lang=de")
+    english = driver.execute_script(
+        "return [...document.querySelectorAll('[data-tip]')].filter(e => e.title === e.dataset.tip)"
+        ".map(e => e.title)")
+    check(not english, f"every button is named in German ({english})")
+
+
+def entries_kept(driver, url):
+    open_page(driver, url)
+    canvas = driver.find_element(By.ID, "board")
+    hover_cell(driver, canvas, 1, 1)
+    ActionChains(driver).send_keys("5").perform()
+    driver.refresh()
+    open_page(driver, url)
+    hover_cell(driver, driver.find_element(By.ID, "board"), 1, 1)
+    selected = driver.find_element(By.ID, "selected").get_attribute("textContent")
+    check(selected == "row 1, column 1: 5", f"an unfinished entry is back after a reload ({selected})")
 
 
 def bench(driver, url, count):
@@ -124,7 +140,7 @@ def main():
         return 0
     shots = args.shots or os.path.join(args.site, "..", "shots")
     os.makedirs(shots, exist_ok=True)
-    for name, width, height, dark, steps in (("wide", 1280, 1000, False, (solve_very_easy, create_hard, german)),
+    for name, width, height, dark, steps in (("wide", 1280, 1000, False, (entries_kept, solve_very_easy, create_hard, german)),
                                              ("narrow", 480, 800, False, ()), ("dark", 900, 900, True, ())):
         driver = browser(width, height, dark)
         try:
