@@ -135,10 +135,12 @@ function SolvedText(helped) {
 // ---- showing what the engine reports
 const canvas = $("board");
 let areaTimer = 0;  // the sum-area frame disappears after two seconds
+let board = [];     // the board's drawing calls, sent again only when they change
 function Show() {
   const frame = JSON.parse(text("kv_frame", game));
+  if (frame.board !== null) board = frame.board;
   const ctx = FitCanvas(canvas);
-  Replay(ctx, frame.board);
+  Replay(ctx, board);
   Replay(ctx, frame.overlay);
   $("status").textContent = frame.status;
   $("selected").textContent = frame.selected;

@@ -40,29 +40,20 @@ namespace kalvero::web {
 
 namespace {
 
-// The page's language for the engine's sentences.
-class PageWords : public Words {
- public:
-  std::string Text(const char* english) const override {
-    static thread_local char buffer[8192];
-    return kv_translate(english, buffer, sizeof buffer) ? std::string(buffer) : std::string(english);
-  }
-};
-
-// Questions go to the page; nothing else is asked through the host here.
+// The page as the engine's host: its language for the engine's sentences
+// and its yes-or-no question; nothing else is asked through the host here.
 class PageHost : public Host {
  public:
-  explicit PageHost(const Words& words) : words_(words) {}
   void Yield() override {}
   MsgResult Message(const std::string& text, const std::string& style) override {
     if (style.find("vbyesno") == std::string::npos) return MsgResult::Ok;
     return kv_confirm(text.c_str()) ? MsgResult::Yes : MsgResult::No;
   }
   std::string Input(const std::string&, const std::string& defaultText, bool) override { return defaultText; }
-  std::string Text(const char* english) const override { return words_.Text(english); }
-
- private:
-  const Words& words_;
+  std::string Text(const char* english) const override {
+    static thread_local char buffer[8192];
+    return kv_translate(english, buffer, sizeof buffer) ? std::string(buffer) : std::string(english);
+  }
 };
 
 // The board's colours: the shipped "xp" scheme for the light look, "night"
@@ -81,9 +72,8 @@ BoardColours LookColours(bool dark) {
 struct Game {
   PuzzleState state;
   Settings settings = DefaultSettings();
-  PageWords words;
-  PageHost host{words};
-  PlaySession session{state, settings, [] { return false; }, words};
+  PageHost host;
+  PlaySession session{state, settings, [] { return false; }, host};
   BoardGeometry geometry;
   BoardColours colours = LookColours(false);
   PlayerAids aids;
@@ -93,10 +83,12 @@ struct Game {
   bool solved = false;
   bool startTimer = false;    // the area frame's timer is to start
   bool restartClock = false;  // the puzzle was read again: the page's clock starts over
+  bool boardChanged = true;   // the board's drawing changed since the page last took it
   bool stripPressed = false;  // the right button went down on a clue strip
 
   void Redraw() {
     RedrawBoard(board, geometry, state, colours);
+    boardChanged = true;
     DrawOverlay();
   }
   void DrawOverlay() {
@@ -105,7 +97,10 @@ struct Game {
   }
   // Shows what a play action reports, as the window's play controller does.
   void Apply(const PlayResult& result) {
-    if (result.drawing != BoardDrawing::None) DrawPlayResult(board, geometry, state, colours, result);
+    if (result.drawing != BoardDrawing::None) {
+      DrawPlayResult(board, geometry, state, colours, result);
+      boardChanged = true;
+    }
     if (result.overlayChanged || result.drawing != BoardDrawing::None) DrawOverlay();
     if (result.status) status = *result.status;
     if (result.notice) notice = result.notice->text;
@@ -157,7 +152,8 @@ EMSCRIPTEN_KEEPALIVE const char* kv_clock_text(Game* game, double seconds) {
   return game->frame.c_str();
 }
 
-// Everything the page shows, as JSON; the notice is handed over once.
+// Everything the page shows, as JSON; the notice and a changed board are
+// handed over once.
 EMSCRIPTEN_KEEPALIVE const char* kv_frame(Game* game) {
   using kalvero::web::JsonString;
   const PuzzleState& s = game->state;
@@ -168,7 +164,10 @@ EMSCRIPTEN_KEEPALIVE const char* kv_frame(Game* game) {
     selected = Fill(game->host.Text(QT_TRANSLATE_NOOP("Kalvero", "row %1, column %2: %3")),
                     {std::to_string(s.SelRow), std::to_string(s.SelCol), entry});
   }
-  game->frame = "{\"board\":" + game->board.Json() + ",\"overlay\":" + game->overlay.Json() +
+  // The board goes over only when it changed (most pointer moves change
+  // the overlay alone); null tells the page to keep the one it has.
+  const std::string board = game->boardChanged ? game->board.Json() : std::string("null");
+  game->frame = "{\"board\":" + board + ",\"overlay\":" + game->overlay.Json() +
                 ",\"status\":" + JsonString(game->status) + ",\"notice\":" + JsonString(game->notice) +
                 ",\"selected\":" + JsonString(selected) +
                 ",\"solved\":" + (game->solved ? "true" : "false") +
@@ -179,6 +178,7 @@ EMSCRIPTEN_KEEPALIVE const char* kv_frame(Game* game) {
   game->solved = false;
   game->startTimer = false;
   game->restartClock = false;
+  game->boardChanged = false;
   return game->frame.c_str();
 }
 
@@ -256,7 +256,7 @@ EMSCRIPTEN_KEEPALIVE const char* kv_grade(Game* game, int english) {
   const Rating rating = RatePuzzle(game->state);
   const std::optional<Grade> grade = GradeOf(rating);
   if (english) game->frame = grade ? InfoOf(*grade).name : "";
-  else game->frame = GradeDescription(rating, game->words);
+  else game->frame = GradeDescription(rating, game->host);
   return game->frame.c_str();
 }
 EMSCRIPTEN_KEEPALIVE const char* kv_level(Game* game, int english) {
