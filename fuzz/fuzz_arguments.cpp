@@ -27,9 +27,8 @@ void Numbers(const std::string& text, std::uint8_t pick) {
   std::string why;
   if (ParseNumberArgument("--n", text, lo, hi, value, why)) {
     Check(value >= lo && value <= hi && why.empty());
-    Check(std::to_string(value) == text.substr(text.find_first_not_of('0') == std::string::npos
-                                                   ? text.size() - 1
-                                                   : text.find_first_not_of('0')));
+    const auto digits = text.find_first_not_of('0');
+    Check(std::to_string(value) == (digits == std::string::npos ? "0" : text.substr(digits)));
   } else {
     Check(why == "--n must be " + std::to_string(lo) + " to " + std::to_string(hi));
   }
@@ -38,10 +37,9 @@ void Numbers(const std::string& text, std::uint8_t pick) {
 void FixedCells(const std::string& text) {
   Grid<int> pattern{};
   std::string why;
-  if (!ParseFixedCells(text, pattern, why)) {
-    Check(!why.empty());
-    return;
-  }
+  const bool ok = ParseFixedCells(text, pattern, why);
+  Check(ok || !why.empty());
+  if (!ok) return;
   std::string again;
   for (int r = 0; r < static_cast<int>(pattern.size()); ++r)
     for (int c = 0; c < static_cast<int>(pattern[r].size()); ++c) {
@@ -58,10 +56,8 @@ void Cells(const std::string& text, bool board) {
   CellDigits digits{};
   std::string why;
   const bool ok = board ? ParseBoard(text, digits, why) : ParseEntries(text, digits, why);
-  if (!ok) {
-    Check(!why.empty());
-    return;
-  }
+  Check(ok || !why.empty());
+  if (!ok) return;
   Check(text.size() == kCellCount);
   for (int cell = 1; cell <= kCellCount; ++cell) Check(digits[cell] >= 0 && digits[cell] <= 9);
 }

@@ -2,11 +2,11 @@
 // included, and with grids given up at chosen yields. A creation must end:
 // with a verified puzzle of the level's given cells, or cancelled after too
 // many grids given up in a row; either way the solver keeps its own limit.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <string>
 
 #include "generator/creation.h"
 #include "generator/patterns.h"
@@ -16,20 +16,14 @@ namespace {
 
 using namespace kalvero;
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
 // Gives up the grid being made at the yields whose bit is set in `mask`
 // (yield i uses bit i % 64); all of them when every bit is set.
-class GiveUpHost final : public Host {
+class GiveUpHost final : public SilentHost {
  public:
   GiveUpHost(SolverState& solver, std::uint64_t mask) : solver_(solver), mask_(mask) {}
   void Yield() override {
     if ((mask_ >> (yields_++ % 64)) & 1) solver_.StopRequested = true;
   }
-  MsgResult Message(const std::string&, const std::string&) override { return MsgResult::Ok; }
-  std::string Input(const std::string&, const std::string& defaultText, bool) override { return defaultText; }
 
  private:
   SolverState& solver_;
@@ -37,58 +31,39 @@ class GiveUpHost final : public Host {
   std::uint64_t yields_ = 0;
 };
 
-template <typename T>
-T Take(const std::uint8_t*& data, std::size_t& size) {
-  T value{};
-  const std::size_t n = size < sizeof value ? size : sizeof value;
-  std::memcpy(&value, data, n);
-  data += n;
-  size -= n;
-  return value;
-}
-
-std::int32_t Limit(std::uint8_t pick, std::int32_t raw) {
-  switch (pick % 8) {
-    case 0: return std::numeric_limits<std::int32_t>::min();
-    case 1: return std::numeric_limits<std::int32_t>::max();
-    case 2: return 0;
-    case 3: return kLowestCreationLimit - 1;
-    case 4: return kLowestCreationLimit;
-    case 5: return -1;
-    default: return raw;
-  }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto pick = Take<std::uint8_t>(data, size);
-  const auto raw = Take<std::int32_t>(data, size);
-  const auto seed = Take<std::uint32_t>(data, size);
-  const auto mask = Take<std::uint64_t>(data, size);
+  // The input's first 17 bytes, zero-filled past its end.
+  struct [[gnu::packed]] { std::uint8_t pick; std::int32_t raw; std::uint32_t seed; std::uint64_t mask; } in{};
+  std::memcpy(&in, data, std::min(size, sizeof in));
 
   PuzzleState puzzle;
   SolverState solver;
-  PseudoRandom random(seed);
+  PseudoRandom random(in.seed);
   Generator generator(random);
-  GiveUpHost host(solver, mask);
+  GiveUpHost host(solver, in.mask);
   CreationControl control;
   CreationContext ctx{puzzle, solver, generator, host, control, "", {}};
-  const std::int32_t stored = Limit(pick, raw);
+  // The stored limit: an extreme or one either side of the lowest allowed, else the raw bytes.
+  const std::int32_t extremes[] = {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(),
+                                   0, kLowestCreationLimit - 1, kLowestCreationLimit, -1};
+  const std::int32_t stored = in.pick % 8 < 6 ? extremes[in.pick % 8] : in.raw;
   solver.PlacementLimit = stored;
-  const int level = (pick / 8) % static_cast<int>(kCreateLevels.size());
+  const int level = (in.pick / 8) % static_cast<int>(kCreateLevels.size());
   const int fixedCount = FixedCountOfLevel(level);
 
   const CreateResult r = CreateLevelPuzzle(ctx, fixedCount);
-  Check(solver.PlacementLimit == stored);
+  bool ok = solver.PlacementLimit == stored;
   if (r.ok()) {
-    Check(IsCompleteSolution(puzzle) && puzzle.FixedCount == fixedCount && PatternCount(puzzle.FixedFlag) == fixedCount);
     SilentHost quiet;
     SolverState again;
     PuzzleState copy = puzzle;
-    Check(VerifyPuzzle(copy, again, quiet) == VerifyResult::Verified);
+    ok = ok && IsCompleteSolution(puzzle) && puzzle.FixedCount == fixedCount &&
+         PatternCount(puzzle.FixedFlag) == fixedCount && VerifyPuzzle(copy, again, quiet) == VerifyResult::Verified;
   } else {
-    Check(r.status == CreateStatus::Cancelled && r.tooManyGiveUps && r.gaveUp >= kGiveUpsInARowLimit);
+    ok = ok && r.status == CreateStatus::Cancelled && r.tooManyGiveUps && r.gaveUp >= kGiveUpsInARowLimit;
   }
+  if (!ok) std::abort();
   return 0;
 }

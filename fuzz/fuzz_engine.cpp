@@ -30,8 +30,7 @@ void ReadVerifyPencil(const std::uint8_t* data, std::size_t size) {
   puzzle = read;
   for (int cell = 1; cell <= kCellCount; ++cell) {
     const std::uint8_t b = At(data, size, 100 + cell);
-    const int r = kTables.RowOf[cell];
-    const int c = kTables.ColOf[cell];
+    const int r = kTables.RowOf[cell], c = kTables.ColOf[cell];
     if (b % 3 == 0 && puzzle.FixedFlag[r][c] != 1) puzzle.UserEntry[r][c] = std::string(1, static_cast<char>('1' + b % 9));
   }
   if (At(data, size, 100) & 1) puzzle.CellCandidates.fill(0);
@@ -57,10 +56,8 @@ void Solve(const std::uint8_t* data, std::size_t size) {
   const SolveResult r = SolvePuzzle(puzzle, solver, host);
   if (!r.solved) return;
   if (!CheckNoDuplicates(solver)) std::abort();
-  for (int cell = 1; cell <= kCellCount; ++cell) {
-    if (!IsSingle(solver.CellValue[cell])) std::abort();
-    if (givens[cell] && solver.CellValue[cell] != givens[cell]) std::abort();
-  }
+  for (int cell = 1; cell <= kCellCount; ++cell)
+    if (!IsSingle(solver.CellValue[cell]) || (givens[cell] && solver.CellValue[cell] != givens[cell])) std::abort();
 }
 
 }  // namespace

@@ -8,18 +8,16 @@ namespace kalvero::test {
 
 class TempDir {
  public:
-  std::string Path(const char* name) const { return (dir_.path() + QLatin1Char('/') + QLatin1String(name)).toStdString(); }
+  std::string Path(const char* name) const { return dir_.filePath(QLatin1String(name)).toStdString(); }
   // Writes raw bytes to a file in the folder and returns its path.
   std::string Write(const char* name, const QByteArray& bytes) const {
-    QFile f(QString::fromStdString(Path(name)));
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(bytes);
+    QFile f(dir_.filePath(QLatin1String(name)));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
     return Path(name);
   }
   static QByteArray Read(const std::string& path) {
     QFile f(QString::fromStdString(path));
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
 
  private:

@@ -15,13 +15,11 @@ for ts in "$@"; do
   "$lupdate" -silent -locations none -no-obsolete -I "$sources" "$sources" -ts "$copy" >/dev/null 2>&1
   if ! cmp -s "$ts" "$copy"; then
     echo "FAIL: $ts is out of date with the sources (cmake --build BUILD --target update_translations):"
-    diff "$ts" "$copy" | head -20
-    status=1
+    diff "$ts" "$copy" | head -20 || status=1
   fi
   report="$("$lrelease" "$ts" -qm "$scratch/out.qm" 2>&1)"
   if ! grep -q "and 0 unfinished" <<<"$report" || grep -q "untranslated" <<<"$report"; then
-    echo "FAIL: $ts has texts left to translate:"
-    echo "$report"
+    printf 'FAIL: %s has texts left to translate:\n%s\n' "$ts" "$report"
     status=1
   fi
 done

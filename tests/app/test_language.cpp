@@ -7,11 +7,8 @@
 #include <QtTest>
 
 #include "app/language.h"
-#include "app/main_window.h"
 #include "app_folder.h"
-#include "message_answerer.h"
 #include "ui/create_options_form.h"
-#include "window_probe.h"
 
 using namespace kalvero;
 using namespace kalvero::test;
@@ -63,36 +60,30 @@ class LanguageTest : public QObject {
     QFETCH(QString, language);
     QFETCH(QStringList, texts);
     UseLanguage(language);
-    Folder folder;
-    folder.WriteConfig(DefaultSettings());
-    {
-      MainWindow window(folder.paths());
-      MessageAnswerer answers;
-      window.Start();
-      window.show();
-      QCOMPARE(window.menuBar()->actions().at(0)->text(), texts[0]);
-      QCOMPARE(Button(window, "cmdundo")->toolTip(), texts[1]);
-      QCOMPARE(LabelText(window, "lblstatus"), texts[2]);
-      QCOMPARE(LabelText(window, "lbllevel"), texts[3]);
-      QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("Combo1"))->currentText(), texts[3]);
-      CreateOptionsForm options(window.Context().random);
-      QCOMPARE(options.findChild<QComboBox*>(QStringLiteral("cboGrade"))->itemText(3), texts[4]);
-      Click(window, "cmdverify");
-      QCOMPARE(LabelText(window, "lblstatus"), texts[5]);
-      // The first shipped puzzle's first hint points at row 8, column 1.
-      Action(window, "mnuhint")->trigger();
-      QCOMPARE(LabelText(window, "lblstatus"), texts[6]);
-      QCOMPARE(answers.seen.value(0), texts[6]);
-      window.Context().state.UserEntry[1][1] = "5";
-      Action(window, "mnuoptsave")->trigger();
-      window.close();
-    }
+    Started s;
+    QCOMPARE(s.window.menuBar()->actions().at(0)->text(), texts[0]);
+    QCOMPARE(Button(s.window, "cmdundo")->toolTip(), texts[1]);
+    QCOMPARE(LabelText(s.window, "lblstatus"), texts[2]);
+    QCOMPARE(LabelText(s.window, "lbllevel"), texts[3]);
+    QCOMPARE(s.window.findChild<QComboBox*>(QStringLiteral("Combo1"))->currentText(), texts[3]);
+    CreateOptionsForm options(s.window.Context().random);
+    QCOMPARE(options.findChild<QComboBox*>(QStringLiteral("cboGrade"))->itemText(3), texts[4]);
+    MessageAnswerer answers;
+    Click(s.window, "cmdverify");
+    QCOMPARE(LabelText(s.window, "lblstatus"), texts[5]);
+    // The first shipped puzzle's first hint points at row 8, column 1.
+    Action(s.window, "mnuhint")->trigger();
+    QCOMPARE(LabelText(s.window, "lblstatus"), texts[6]);
+    QCOMPARE(answers.seen.value(0), texts[6]);
+    s.window.Context().state.UserEntry[1][1] = "5";
+    Action(s.window, "mnuoptsave")->trigger();
+    s.window.close();
+    // Settings and kept entries are written byte for byte the same (each
+    // run has a folder of its own).
+    const QByteArray files = QByteArray(s.folder.Read("kalvero.cfg") + '\0' + s.folder.Read("unfinished.dat"))
+                                 .replace(s.folder.dir.path().toUtf8(), "");
     QCOMPARE(HelpPageFor(ProgramFolder(), QLocale(language), QStringLiteral("kalvero.htm")).section(QLatin1Char('/'), -1),
              texts[7]);
-    // Settings and kept entries are written byte for byte the same (each run
-    // has a folder of its own).
-    const QByteArray files =
-        QByteArray(folder.Read("kalvero.cfg") + '\0' + folder.Read("unfinished.dat")).replace(folder.dir.path().toUtf8(), "");
     if (language == QLatin1String("en")) englishFiles_ = files;
     QVERIFY(!englishFiles_.isEmpty());
     QCOMPARE(files, englishFiles_);

@@ -1,7 +1,6 @@
 #pragma once
 // Helpers for generator tests: a host whose yields and messages a test can
 // script, one whole engine, and independent checks of a created puzzle.
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,9 +18,7 @@ class ScriptHost : public Host {
   std::function<void(const std::string&)> onMessage;
   std::vector<std::string> messages;  // "text|style"
 
-  void Yield() override {
-    if (onYield) onYield();
-  }
+  void Yield() override { onYield ? onYield() : void(); }
   MsgResult Message(const std::string& text, const std::string& style) override {
     messages.push_back(text + "|" + style);
     if (onMessage) onMessage(text);
@@ -30,7 +27,8 @@ class ScriptHost : public Host {
   std::string Input(const std::string&, const std::string& defaultText, bool) override { return defaultText; }
 };
 
-// A whole engine as the window owns one.
+// A whole engine as the window owns one; its creations record their status
+// texts.
 struct Engine {
   explicit Engine(std::uint64_t seed) : random(seed), generator(random) {}
   PuzzleState puzzle;
@@ -39,10 +37,13 @@ struct Engine {
   Generator generator;
   ScriptHost host;
   CreationControl control;
+  std::vector<std::string> statuses;
 
   GeneratorContext Gen() { return {puzzle, solver, generator, host}; }
   CreationContext Creation(const std::string& tempFile) {
-    return {puzzle, solver, generator, host, control, tempFile, {}};
+    CreationHooks hooks;
+    hooks.status = [this](const std::string& s, CreationPhase) { statuses.push_back(s); };
+    return {puzzle, solver, generator, host, control, tempFile, hooks};
   }
 };
 
@@ -65,25 +66,18 @@ inline std::vector<int> LetterCells(const std::string& line) {
   return cells;
 }
 
-// Everything a created puzzle must be: the expected fixed cells and no
+// Everything a created puzzle must be: the expected given cells and no
 // other, a valid solution, 36 sums that agree with it, and a fresh
-// verification of its line that succeeds.
+// verification of its line that succeeds. Returns what is wrong, or "".
 inline std::string CheckCreatedPuzzle(const PuzzleState& p, const std::vector<int>& fixedCells) {
   const std::string line = PuzzleLineOf(p);
   if (LetterCells(line) != fixedCells) return "fixed cells differ: " + line;
-  for (int r = 1; r <= 9; ++r)
-    for (int c = 1; c <= 9; ++c) {
-      const bool fixed = std::find(fixedCells.begin(), fixedCells.end(), (r - 1) * 9 + c) != fixedCells.end();
-      if ((p.FixedFlag[r][c] == 1) != fixed) return "FixedFlag differs at " + std::to_string(r) + "," + std::to_string(c);
-    }
   if (!IsValidGrid(p.SolutionText)) return "not a valid grid: " + p.SolutionText;
   for (int t = 1; t <= 36; ++t)
     if (p.ClueSum[t] != BlockSum(p.SolutionText, t)) return "clue " + std::to_string(t) + " differs";
-  PuzzleState fresh;
-  SolverState solver;
-  SilentHost host;
-  if (!LoadPuzzleLine(fresh, line).ok()) return "line does not load";
-  if (VerifyPuzzle(fresh, solver, host) != VerifyResult::Verified) return "does not verify: " + line;
+  SolverRig fresh;
+  if (!LoadPuzzleLine(fresh.puzzle, line).ok()) return "line does not load";
+  if (VerifyPuzzle(fresh.puzzle, fresh.solver, fresh.host) != VerifyResult::Verified) return "does not verify: " + line;
   return "";
 }
 

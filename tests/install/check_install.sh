@@ -5,28 +5,19 @@
 #   check_install.sh BUILD_DIR ROOT VERSION DESKTOP_ID
 set -euo pipefail
 build=$1 root=$2 version=$3 id=$4
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rm -rf "$root"
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 prefix=$root/usr
 
 expected=(
-  games/kalvero bin/kalvero-tool
-  share/kalvero/all.col share/kalvero/kalvero.htm share/kalvero/puzzles.txt
-  share/kalvero/kalvero_de.htm share/kalvero/kalvero_fr.htm share/kalvero/kalvero_de.qm share/kalvero/kalvero_fr.qm
-  "share/applications/$id.desktop"
-  "share/metainfo/$id.metainfo.xml"
-  "share/icons/hicolor/scalable/apps/$id.svg"
-  share/man/man6/kalvero.6.gz share/man/man1/kalvero-tool.1.gz
-  share/doc/kalvero/copyright share/doc/kalvero-tool/copyright
-  share/doc/kalvero/changelog.Debian.gz share/doc/kalvero-tool/changelog.Debian.gz
-  share/lintian/overrides/kalvero share/lintian/overrides/kalvero-tool
+  games/kalvero bin/kalvero-tool share/kalvero/{all.col,kalvero.htm,puzzles.txt,kalvero_{de,fr}.{htm,qm}}
+  "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg"
+  share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/"$id".png
+  share/man/man6/kalvero.6.gz share/man/man1/kalvero-tool.1.gz share/lintian/overrides/kalvero{,-tool}
+  share/doc/kalvero{,-tool}/{copyright,changelog.Debian.gz}
 )
-for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f -printf '%P\n' | sort) ||
   fail "the installed files differ from the list ('<' missing, '>' not expected)"
 

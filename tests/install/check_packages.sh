@@ -7,10 +7,7 @@
 #   check_packages.sh BUILD_DIR OUT_DIR VERSION DESKTOP_ID
 set -euo pipefail
 build=$1 out=$2 version=$3 id=$4
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rm -rf "$out"
 cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
@@ -19,18 +16,14 @@ tool=("$out"/kalvero-tool_"$version"-*.deb)
 [[ -f ${gui[0]} && -f ${tool[0]} ]] || fail "cpack made $(ls "$out"), not both packages of version $version"
 
 files() { dpkg-deb -c "$1" | awk '$1 !~ /^d/ {sub(/^\.\//, "", $6); print $6}' | sort; }
-expected_tool=(usr/bin/kalvero-tool usr/share/man/man1/kalvero-tool.1.gz
-  usr/share/doc/kalvero-tool/copyright usr/share/doc/kalvero-tool/changelog.Debian.gz
-  usr/share/lintian/overrides/kalvero-tool)
+expected_tool=(usr/bin/kalvero-tool usr/share/man/man1/kalvero-tool.1.gz usr/share/lintian/overrides/kalvero-tool
+  usr/share/doc/kalvero-tool/{copyright,changelog.Debian.gz})
 diff <(printf '%s\n' "${expected_tool[@]}" | sort) <(files "${tool[0]}") || fail "kalvero-tool holds other files"
 
 gui_files=$(files "${gui[0]}")
-for f in usr/games/kalvero usr/share/man/man6/kalvero.6.gz usr/share/kalvero/all.col usr/share/kalvero/kalvero.htm usr/share/kalvero/puzzles.txt \
-  usr/share/kalvero/kalvero_de.qm usr/share/kalvero/kalvero_fr.qm usr/share/kalvero/kalvero_de.htm \
-  usr/share/kalvero/kalvero_fr.htm \
-  "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
-  "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/icons/hicolor/48x48/apps/$id.png" \
-  usr/share/doc/kalvero/copyright usr/share/doc/kalvero/changelog.Debian.gz; do
+for f in usr/games/kalvero usr/share/man/man6/kalvero.6.gz usr/share/doc/kalvero/{copyright,changelog.Debian.gz} \
+  usr/share/kalvero/{all.col,kalvero.htm,puzzles.txt,kalvero_{de,fr}.{htm,qm}} "usr/share/applications/$id.desktop" \
+  "usr/share/metainfo/$id.metainfo.xml" usr/share/icons/hicolor/{scalable/apps/"$id".svg,48x48/apps/"$id".png}; do
   grep -qx "$f" <<<"$gui_files" || fail "kalvero lacks $f"
 done
 ! grep -q "kalvero-tool" <<<"$gui_files" || fail "kalvero holds files of kalvero-tool"

@@ -1,5 +1,5 @@
-// The random puzzle number, the answer to "which puzzle?" and the
-// recent-files list. The buttons' arithmetic is checked from the window.
+// The navigation buttons, the random puzzle number, the answer to "which
+// puzzle?" and the recent-files list.
 #include <QtTest>
 
 #include "model/navigation.h"
@@ -7,19 +7,14 @@
 
 using namespace kalvero;
 
-Q_DECLARE_METATYPE(AnswerKind)
-Q_DECLARE_METATYPE(RecentFiles)
-
 namespace {
+// A list as the configuration file gives it: blank captions hidden.
 RecentFiles Listed(std::initializer_list<const char*> captions) {
   RecentFiles recent;
-  int i = 0;
-  for (const char* caption : captions) {
-    recent.caption[i] = caption;
-    recent.visible[i] = !QByteArray(caption).trimmed().isEmpty();
-    ++i;
-  }
-  recent.separatorVisible = std::find(recent.visible.begin(), recent.visible.end(), true) != recent.visible.end();
+  std::copy(captions.begin(), captions.end(), recent.caption.begin());
+  for (int i = 0; i < kRecentFileCount; ++i)
+    recent.visible[i] = !QByteArray::fromStdString(recent.caption[i]).trimmed().isEmpty();
+  recent.separatorVisible = recent.visible[0];
   return recent;
 }
 QStringList Shown(const RecentFiles& recent) {
@@ -33,61 +28,56 @@ QStringList Shown(const RecentFiles& recent) {
 class NavigationTest : public QObject {
   Q_OBJECT
  private slots:
-  void randomNumberCoversTheFile_data() {
-    QTest::addColumn<double>("draw");
-    QTest::addColumn<int>("number");
-    QTest::newRow("lowest draw") << 0.0 << 1;
-    QTest::newRow("highest draw") << 0.9999999999 << 10;
-  }
-  void randomNumberCoversTheFile() {
-    QFETCH(double, draw);
-    QFETCH(int, number);
-    QCOMPARE(RandomPuzzleNumber(draw, 10), number);
+  // On puzzle p of 5 a left click steps, wrapping round at either end, a
+  // right click goes to the first or the last; one puzzle gives no step.
+  // The random number spans the whole file.
+  void buttons() {
+    using B = NavButton;
+    using A = NavAction;
+    const auto L = MouseButton::Left, R = MouseButton::Right;
+    struct Row { B button; MouseButton mouse; int current, count; A action; int number; };
+    const Row rows[] = {{B::Next, L, 5, 5, A::Show, 1}, {B::Previous, L, 1, 5, A::Show, 5}, {B::Next, L, 2, 5, A::Show, 3},
+                        {B::Previous, L, 4, 5, A::Show, 3}, {B::Previous, R, 3, 5, A::Show, 1}, {B::Next, R, 3, 5, A::Show, 5},
+                        {B::Random, L, 3, 5, A::ShowRandom, 0}, {B::Random, R, 3, 5, A::AskNumber, 0}, {B::Next, L, 1, 1, A::None, 0}};
+    for (const Row& row : rows) {
+      const NavStep step = NavigationStep(row.button, row.mouse, row.current, row.count);
+      QVERIFY2(step.action == row.action && step.number == row.number,
+               qPrintable(QStringLiteral("button %1, puzzle %2 of %3").arg(int(row.button)).arg(row.current).arg(row.count)));
+    }
+    QCOMPARE(RandomPuzzleNumber(0.0, 10), 1);
+    QCOMPARE(RandomPuzzleNumber(0.9999999999, 10), 10);
   }
 
-  void answer_data() {
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<AnswerKind>("kind");
-    QTest::addColumn<int>("number");
-    QTest::newRow("2.5 rounds to even") << "2.5" << AnswerKind::Chosen << 2;
-    QTest::newRow("leading digits of a text") << " 3rd" << AnswerKind::Chosen << 3;
-    QTest::newRow("0.4 rounds to zero and ends") << "0.4" << AnswerKind::End << 0;
-    QTest::newRow("text ends") << "abc" << AnswerKind::End << 0;
-    QTest::newRow("negative asks again") << "-2" << AnswerKind::AskAgain << 0;
-    QTest::newRow("huge asks again") << "99999999999999999999999" << AnswerKind::AskAgain << 0;
-  }
+  // Asked with 5 puzzles: rounded halves to even, leading digits of a text.
   void answer() {
-    QFETCH(QString, answer);
-    QFETCH(AnswerKind, kind);
-    QFETCH(int, number);
-    const NumberAnswer a = ReadNumberAnswer(answer.toStdString(), 5);
-    QCOMPARE(a.kind, kind);
-    QCOMPARE(a.number, number);
+    struct Row { const char* text; AnswerKind kind; int number; };
+    using K = AnswerKind;
+    const Row rows[] = {{"2.5", K::Chosen, 2}, {" 3rd", K::Chosen, 3}, {"0.4", K::End, 0},
+                        {"abc", K::End, 0},    {"-2", K::AskAgain, 0}, {"99999999999999999999999", K::AskAgain, 0}};
+    for (const Row& row : rows) {
+      const NumberAnswer a = ReadNumberAnswer(row.text, 5);
+      QVERIFY2(a.kind == row.kind && a.number == row.number, row.text);
+    }
   }
 
-  void addRecentFile_data() {
-    QTest::addColumn<RecentFiles>("before");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("after");
-    QTest::newRow("first file") << Listed({" ", " ", " ", " ", " "}) << "/p/a.txt" << QStringList{"/p/a.txt"};
-    QTest::newRow("new file goes first") << Listed({"/b", "/c"}) << "/a" << QStringList{"/a", "/b", "/c"};
-    QTest::newRow("listed file keeps the order") << Listed({"/b", "/c", "/a"}) << "/a"
-                                                 << QStringList{"/b", "/c", "/a"};
-    QTest::newRow("match is case-sensitive") << Listed({"/b", "/A"}) << "/a" << QStringList{"/a", "/b", "/A"};
-    QTest::newRow("sixth file drops the oldest") << Listed({"/5", "/4", "/3", "/2", "/1"}) << "/6"
-                                                 << QStringList{"/6", "/5", "/4", "/3", "/2"};
-    QTest::newRow("blank entries between are closed up") << Listed({"/b", "", "/c", "", ""}) << "/a"
-                                                         << QStringList{"/a", "/b", "/c"};
-  }
+  // A new file goes first, the oldest of five dropping off; a listed one
+  // (matched case-sensitively) leaves the list as it was; blanks between
+  // entries close up. The separator shows after any addition.
   void addRecentFile() {
-    QFETCH(RecentFiles, before);
-    QFETCH(QString, path);
-    QFETCH(QStringList, after);
-    RecentFiles recent = before;
-    QCOMPARE(AddRecentFile(recent, path.toStdString()), Shown(before) != after);
-    QCOMPARE(Shown(recent), after);
-    QVERIFY(recent.separatorVisible);
-    for (int i = 0; i < after.size(); ++i) QVERIFY(recent.visible[i]);
+    struct Row { RecentFiles before; const char* path; QStringList after; };
+    const Row rows[] = {{Listed({" ", " ", " ", " ", " "}), "/p/a.txt", {"/p/a.txt"}},
+                        {Listed({"/b", "/c"}), "/a", {"/a", "/b", "/c"}},
+                        {Listed({"/b", "/c", "/a"}), "/a", {"/b", "/c", "/a"}},
+                        {Listed({"/b", "/A"}), "/a", {"/a", "/b", "/A"}},
+                        {Listed({"/5", "/4", "/3", "/2", "/1"}), "/6", {"/6", "/5", "/4", "/3", "/2"}},
+                        {Listed({"/b", "", "/c", "", ""}), "/a", {"/a", "/b", "/c"}}};
+    for (const Row& row : rows) {
+      RecentFiles recent = row.before;
+      QCOMPARE(AddRecentFile(recent, row.path), Shown(row.before) != row.after);
+      QCOMPARE(Shown(recent), row.after);
+      QVERIFY(recent.separatorVisible);
+      for (int i = 0; i < row.after.size(); ++i) QVERIFY(recent.visible[i]);
+    }
   }
 };
 

@@ -1,6 +1,10 @@
 #pragma once
-// Helpers for solver and verification tests: setting up a solve from a board
-// text, reading the board back, checking grids, making random grids.
+// Helpers for solver, rule and verification tests: setting up a solve from a
+// board text, reading the board back, checking grids, making random grids,
+// and folding results into a digest a test pins.
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <random>
 #include <string>
 
@@ -22,6 +26,17 @@ inline void SetUpSolve(PuzzleState& puzzle, SolverState& solver, const std::stri
   solver.Generating = true;
 }
 
+// One engine's puzzle and solver state, with a silent host.
+struct SolverRig {
+  PuzzleState puzzle;
+  SolverState solver;
+  SilentHost host;
+  RuleContext ctx{puzzle, solver, host};
+  SolverRig() = default;
+  explicit SolverRig(const std::string& board) { SetUpSolve(puzzle, solver, board); }
+  SolveResult Run() { return SolvePuzzle(puzzle, solver, host); }
+};
+
 inline std::string BoardOf(const SolverState& solver) {
   std::string text;
   for (int cell = 1; cell <= kCellCount; ++cell)
@@ -32,17 +47,13 @@ inline std::string BoardOf(const SolverState& solver) {
 // True when every row, column and box of the 81-digit text holds 1..9.
 inline bool IsValidGrid(const std::string& g) {
   if (g.size() != 81) return false;
-  for (int n = 0; n < 9; ++n) {
-    DigitSet row = 0, col = 0, box = 0;
-    for (int k = 0; k < 9; ++k) {
-      const auto digit = [&](int r, int c) { return g[r * 9 + c] >= '1' && g[r * 9 + c] <= '9' ? DigitBit(g[r * 9 + c] - '0') : DigitSet(0); };
-      row |= digit(n, k);
-      col |= digit(k, n);
-      box |= digit(3 * (n / 3) + k / 3, 3 * (n % 3) + k % 3);
-    }
-    if (row != kAllDigits || col != kAllDigits || box != kAllDigits) return false;
+  std::array<DigitSet, 27> units{};  // rows, columns, boxes
+  for (int k = 0; k < 81; ++k) {
+    if (g[k] < '1' || g[k] > '9') return false;
+    const int r = k / 9, c = k % 9;
+    for (const int u : {r, 9 + c, 18 + 3 * (r / 3) + c / 3}) units[u] |= DigitBit(g[k] - '0');
   }
-  return true;
+  return std::count(units.begin(), units.end(), kAllDigits) == 27;
 }
 
 // Nine seeds, one digit per box (digit d in box d), at random places.
@@ -51,5 +62,18 @@ inline std::string NineSeeds(std::mt19937& rng) {
   for (int d = 1; d <= 9; ++d) board[kTables.BoxCells[d][1 + rng() % 9] - 1] = static_cast<char>('0' + d);
   return board;
 }
+
+// FNV-1a over the bytes of the values added: one number that changes with
+// any of them. Tests pin it to keep a large run's results exactly as they are.
+struct Digest {
+  std::uint64_t value = 14695981039346656037u;
+  void Add(std::uint64_t v) {
+    for (int i = 0; i < 8; ++i) value = (value ^ ((v >> (8 * i)) & 0xFF)) * 1099511628211u;
+  }
+  void Add(const std::string& text) {
+    for (const char ch : text) Add(static_cast<std::uint64_t>(static_cast<unsigned char>(ch)));
+    Add(std::uint64_t{0x100});  // ends the text, so "1" "23" and "12" "3" differ
+  }
+};
 
 }  // namespace kalvero::test

@@ -7,8 +7,7 @@
 
 namespace kalvero::test {
 
-// The texts drawn inside cell (r, c), joined in drawing order; `colour`
-// receives the colour of the last one.
+// The texts drawn inside cell (r, c), joined in drawing order; `colour` gets the colour of the last one.
 inline QString DrawnIn(const RecordingSurface& surface, const BoardGeometry& g, int r, int c,
                        Colour* colour = nullptr) {
   QString joined;
