@@ -1,7 +1,6 @@
 #pragma once
-// Main windows in scratch application folders holding copies of the shipped
-// "all.col" and "puzzles.txt", and their controls found by object name, as a
-// test or an assistive tool sees them.
+// Main windows in scratch folders holding copies of the shipped "all.col" and
+// "puzzles.txt", and their controls found by object name.
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -16,7 +15,6 @@
 #include "model/puzzle_file.h"
 #include "ui/box_control.h"
 #include "ui/fitted_label.h"
-#include "ui/msg_form.h"
 
 namespace kalvero::test {
 
@@ -46,20 +44,16 @@ struct Folder {
 
 // A shown window on its own folder, started from `settings` (none: a first
 // run) once `prepare` has changed the folder, with a fixed random seed.
-// `seen` holds the start-up messages; `styled` the first one's background.
+// `seen` holds the start-up messages.
 struct Started {
   Folder folder;
   MainWindow window{AppPaths::In(folder.dir.path())};
   QStringList seen;
-  QColor styled;
   explicit Started(const std::optional<Settings>& settings = DefaultSettings(),
                    const std::function<void(Folder&)>& prepare = {}) {
     if (settings) folder.WriteConfig(*settings);
     if (prepare) prepare(folder);
     MessageAnswerer answers;
-    answers.onMessage = [this] {
-      if (!styled.isValid()) styled = window.findChild<MsgForm*>()->palette().color(QPalette::Window);
-    };
     window.Start();
     seen = answers.seen;
     window.Context().random = PseudoRandom(20261206);

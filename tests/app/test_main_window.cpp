@@ -1,8 +1,5 @@
-// The main window's life: start-up with and without a usable configuration,
-// assistive access, Options > Save, Exit and the close box, colour schemes;
-// and its output commands: a printed range through the print window,
-// clipboard pictures that leave the board alone, the options and help
-// windows.
+// The main window's life: start-up, assistive access, saving, Exit and the
+// close box, colour schemes; its printing, clipboard and window commands.
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
@@ -42,12 +39,10 @@ Q_DECLARE_METATYPE(StartRow)
 class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  // No configuration, or one that cannot be read, gives the defaults after
-  // one message: a malformed file is kept as "kalvero.cfg.bad" and replaced,
-  // a folder or FIFO in its place is left alone and blocks nothing. A
-  // configured puzzle shows without a message; a missing puzzle file gives
-  // way to the shipped one, a number beyond the file to the first puzzle, an
-  // unreadable puzzle to the next one that can be read.
+  // No usable configuration gives the defaults after one message: a malformed
+  // file is kept as "kalvero.cfg.bad" and replaced, a folder or FIFO is left
+  // alone and blocks nothing. A configured puzzle shows without a message, or
+  // else the shipped file, the first puzzle or the next readable one.
   void start_data() {
     QTest::addColumn<StartRow>("r");
     const StartRow rows[] = {
@@ -86,8 +81,6 @@ class MainWindowTest : public QObject {
     const QString cfg = s.folder.path("kalvero.cfg");
     QCOMPARE(s.seen, *r.message ? QStringList{QString::fromLatin1(r.message).replace(QStringLiteral("%c"), cfg)}
                                 : QStringList{});
-    // The message box is styled before the configuration is read.
-    if (*r.message) QCOMPARE(s.styled, QApplication::palette().color(QPalette::Base));
     if (!configured) {
       const bool replaced = r.config == Config::None || r.config == Config::Malformed;
       QCOMPARE(QFileInfo(cfg).isFile(), replaced);
@@ -107,9 +100,8 @@ class MainWindowTest : public QObject {
     if (configured) QCOMPARE(Action(s.window, "mnuoldfiles_0")->text(), QStringLiteral("/x/one.txt"));
   }
 
-  // Assistive tools see every button beside the board as a push button
-  // named by its tooltip, can press it and ask for its right-click action;
-  // the board is named "Board".
+  // Assistive tools see each button as a push button named by its tooltip,
+  // can press it and ask for its right-click action; the board is "Board".
   void accessibleControls() {
     Started s;
     // The file-dialog control stays hidden: it is no button a user sees.
@@ -179,18 +171,16 @@ class MainWindowTest : public QObject {
     QTest::addColumn<uint>("colour13");
     QTest::addColumn<QString>("expectedScheme");
     QTest::addColumn<bool>("message");
-    QTest::addColumn<bool>("menuPainted");
-    QTest::newRow("default is not painted") << "default.col" << 0u << "default.col" << false << false;
-    QTest::newRow("red control colour") << "ocean.col" << uint(Rgb(255, 0, 0)) << "ocean.col" << false << true;
-    QTest::newRow("missing scheme") << "nothing.col" << 0u << "xp.col" << true << true;
-    QTest::newRow("missing all.col") << "" << 0u << "xp.col" << true << true;
+    QTest::newRow("default is not painted") << "default.col" << 0u << "default.col" << false;
+    QTest::newRow("red control colour") << "ocean.col" << uint(Rgb(255, 0, 0)) << "ocean.col" << false;
+    QTest::newRow("missing scheme") << "nothing.col" << 0u << "xp.col" << true;
+    QTest::newRow("missing all.col") << "" << 0u << "xp.col" << true;
   }
   void schemes() {
     QFETCH(QString, scheme);
     QFETCH(uint, colour13);
     QFETCH(QString, expectedScheme);
     QFETCH(bool, message);
-    QFETCH(bool, menuPainted);
     const bool noList = scheme.isEmpty();
     if (noList) scheme = QStringLiteral("xp.col");
     Settings settings = DefaultSettings();
@@ -203,7 +193,7 @@ class MainWindowTest : public QObject {
     QVERIFY(s.window.Context().scheme[kBackgroundEntry] != 0);
     QCOMPARE(QString::fromStdString(s.window.Context().settings.SchemeFile), expectedScheme);
     QCOMPARE(s.seen.contains(QStringLiteral("Colour Scheme: ") + scheme + QStringLiteral(" not found")), message);
-    QCOMPARE(!s.window.menuBar()->styleSheet().isEmpty(), menuPainted);
+    QCOMPARE(s.window.menuBar()->styleSheet().isEmpty(), expectedScheme == QLatin1String("default.col"));
     if (colour13 != 0) {
       QCOMPARE(Button(s.window, "Command8_1")->BackColor(), ToQColor(colour13));
       QCOMPARE(s.window.Context().Colours().control, Colour(colour13));
@@ -236,7 +226,8 @@ class MainWindowTest : public QObject {
   }
 
   // Both clipboard pictures (the puzzle's wider than the solution's) leave
-  // the board's layout and drawing alone.
+  // the board's layout and drawing alone. In the no-puzzle state the puzzle
+  // left in memory is neither copied nor printed.
   void copyLeavesBoardAlone() {
     Started s;
     BoardView* board = s.window.findChild<BoardView*>();
@@ -254,12 +245,6 @@ class MainWindowTest : public QObject {
     QVERIFY(widths[0] > widths[1] && widths[1] > 0);
     QVERIFY(measures() == before);
     QCOMPARE(board->Surface().CallCount(), calls);
-  }
-
-  // In the no-puzzle state the puzzle left in memory is neither copied nor
-  // printed.
-  void nothingOutputWithoutAPuzzle() {
-    Started s;
     s.State().PuzzleCount = 0;
     QGuiApplication::clipboard()->clear();
     MessageAnswerer answers;
