@@ -1,4 +1,6 @@
 // The solve driver, the candidate refresh and the rule loop.
+#include <algorithm>
+
 #include "rules/rules.h"
 #include "solver/solver.h"
 
@@ -15,6 +17,8 @@ void RebuildTrialQueue(const PuzzleState& puzzle, SolverState& solver) {
   std::array<std::uint8_t, kCellCount> keys;
   std::array<std::uint8_t, kCellCount> cells;
   int n = 0;
+  int lowKey = kKeys;
+  int highKey = 0;
   for (int cell = 1; cell <= kCellCount; ++cell) {
     const DigitSet t = puzzle.CellCandidates[cell];
     if (puzzle.FixedMark[cell] || t == 0) continue;
@@ -22,17 +26,21 @@ void RebuildTrialQueue(const PuzzleState& puzzle, SolverState& solver) {
     keys[n] = static_cast<std::uint8_t>(key);
     cells[n++] = static_cast<std::uint8_t>(cell);
     ++start[key + 1];
+    lowKey = std::min(lowKey, key);
+    highKey = std::max(highKey, key);
   }
-  for (int k = 1; k <= kKeys; ++k) start[k] = static_cast<std::uint8_t>(start[k] + start[k - 1]);
+  // Only the keys that occur need their running sums.
+  for (int k = lowKey + 1; k <= highKey; ++k) start[k] = static_cast<std::uint8_t>(start[k] + start[k - 1]);
   TrialEntry* sorted = solver.TrialQueue.Refill(n);
   for (int i = 0; i < n; ++i) {
     TrialEntry& e = sorted[start[keys[i]]++];
     const int cell = cells[i];
-    e.count = static_cast<std::uint8_t>(keys[i] / 10);
-    e.boxMissing = static_cast<std::uint8_t>(keys[i] % 10);
-    e.cell = static_cast<std::uint8_t>(cell);
-    e.box = static_cast<std::uint8_t>(kTables.BoxOf[cell]);
+    const int box = kTables.BoxOf[cell];
     e.candidates = puzzle.CellCandidates[cell];
+    e.count = static_cast<std::uint8_t>(DigitCount(e.candidates));
+    e.boxMissing = static_cast<std::uint8_t>(solver.BoxMissing[box]);
+    e.cell = static_cast<std::uint8_t>(cell);
+    e.box = static_cast<std::uint8_t>(box);
   }
 }
 
@@ -44,18 +52,26 @@ bool HasEmptyCell(const SolverState& solver) {
 
 }  // namespace
 
+// One sweep in cell order: each value is tested against the union of the
+// values before it in its row, column and box.
 bool CheckNoDuplicates(const SolverState& solver) {
-  const auto& value = solver.CellValue;
-  for (const UnitKind kind : {UnitKind::Row, UnitKind::Column, UnitKind::Box})
-    for (int n = 1; n <= 9; ++n) {
-      const UnitCells& cells = Unit(kind, n);
-      DigitSet seen = 0;
-      for (int k = 1; k <= 9; ++k) {
-        const DigitSet v = value[cells[k]];
-        if (seen & v) return false;
-        seen |= v;
+  const DigitSet* value = solver.CellValue.data() + 1;
+  std::array<DigitSet, 9> column{};
+  for (int band = 0; band < 3; ++band) {
+    std::array<DigitSet, 3> box{};
+    DigitSet repeated = 0;
+    for (int r = 3 * band; r < 3 * band + 3; ++r) {
+      DigitSet row = 0;
+      for (int c = 0; c < 9; ++c) {
+        const DigitSet v = value[9 * r + c];
+        repeated |= (row | column[c] | box[c / 3]) & v;
+        row |= v;
+        column[c] |= v;
+        box[c / 3] |= v;
       }
     }
+    if (repeated != 0) return false;
+  }
   return true;
 }
 
