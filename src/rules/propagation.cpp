@@ -36,6 +36,25 @@ int EliminateFromPeers(PuzzleState& puzzle, int cell, int digit) {
 
 namespace {
 
+// A set of cells 1..81, taken lowest first.
+class CellMask {
+ public:
+  void Add(int cell) { words_[(cell - 1) >> 6] |= std::uint64_t{1} << ((cell - 1) & 63); }
+  // Removes and returns the lowest cell, 0 when the set is empty.
+  int TakeLowest() {
+    for (int w = 0; w < 2; ++w)
+      if (words_[w] != 0) {
+        const int bit = std::countr_zero(words_[w]);
+        words_[w] &= words_[w] - 1;
+        return 64 * w + bit + 1;
+      }
+    return 0;
+  }
+
+ private:
+  std::array<std::uint64_t, 2> words_{};
+};
+
 // One pass of rule 1: every cell with fewer than two candidates, in cell
 // order, clears its digit from its peers (an empty set clears nothing).
 //
@@ -48,20 +67,25 @@ namespace {
 // meets has cleared its peers for good (sets only shrink), so only a set
 // that became a single behind the pass, at a cell it had gone by, has work
 // left; one that becomes a single ahead of it is met in this same pass.
+// The pass visits only the singles, taken in cell order from a mask that
+// such new singles ahead join.
 bool SinglesPass(PuzzleState& puzzle) {
   auto& cand = puzzle.CellCandidates;
   std::array<DigitSet, 10> rowOpen{}, colOpen{}, boxOpen{};
+  CellMask singles;  // the singles still to visit in this pass
   for (int cell = 1; cell <= kCellCount; ++cell) {
     const DigitSet t = cand[cell];
-    if (!HasSeveral(t)) continue;
+    if (!HasSeveral(t)) {
+      if (t != 0) singles.Add(cell);
+      continue;
+    }
     rowOpen[kTables.RowOf[cell]] |= t;
     colOpen[kTables.ColOf[cell]] |= t;
     boxOpen[kTables.BoxOf[cell]] |= t;
   }
   bool again = false;
-  for (int cell = 1; cell <= kCellCount; ++cell) {
+  for (int cell = singles.TakeLowest(); cell != 0; cell = singles.TakeLowest()) {
     const DigitSet bit = cand[cell];
-    if (bit == 0 || HasSeveral(bit)) continue;
     if (!(bit & (rowOpen[kTables.RowOf[cell]] | colOpen[kTables.ColOf[cell]] | boxOpen[kTables.BoxOf[cell]])))
       continue;
     for (const int x : kPeers.cells[cell]) {
@@ -69,7 +93,12 @@ bool SinglesPass(PuzzleState& puzzle) {
       if (!(t & bit) || !HasSeveral(t)) continue;
       const auto narrowed = static_cast<DigitSet>(t & ~bit);
       cand[x] = narrowed;
-      again = again || (x < cell && !HasSeveral(narrowed));
+      if (HasSeveral(narrowed)) continue;
+      // A new single ahead is met in this pass; one behind needs another.
+      if (x > cell)
+        singles.Add(x);
+      else
+        again = true;
     }
   }
   return again;
