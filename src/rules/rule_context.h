@@ -18,10 +18,15 @@
 
 namespace kalvero {
 
+class SharedFindings;
+
 struct RuleContext {
   PuzzleState& puzzle;
   SolverState& solver;
   Host& host;
+  // Set by the rule loop: what its rules found out about the board, shared
+  // while the board stays as it is (rules/shared_findings.h).
+  SharedFindings* shared = nullptr;
 };
 
 // A unit's nine cells in the order every rule walks it: a row left to right,
@@ -64,7 +69,7 @@ inline constexpr std::array<UnitMask, 82> kCellUnits = BuildCellUnits();
 // The units holding a cell with two or more candidates. Rules that only act
 // through such cells skip the other units.
 // Written without a branch per cell, which the compiler turns into a few
-// vector steps: every rule but two starts with it.
+// vector steps.
 inline UnitMask OpenUnits(const PuzzleState& puzzle) {
   UnitMask open = 0;
   for (int cell = 1; cell <= kCellCount; ++cell) {

@@ -1,6 +1,7 @@
 // Hidden singles (rule 2) and the unique candidate of a unit (rule 5): both
 // look for a digit that only one cell of a unit can still take.
 #include "rules/rules.h"
+#include "rules/shared_findings.h"
 
 namespace kalvero {
 
@@ -12,19 +13,25 @@ constexpr std::array<UnitKind, 3> kBoxesRowsColumns = {UnitKind::Box, UnitKind::
 // cell of the unit (its candidates, or its working value when it has no
 // candidates) is placed there when the cell still has other candidates. A
 // placement narrows the cell to d, which later digits of the unit see.
-int PlaceHiddenSingles(RuleContext& ctx, const UnitCells& cells) {
+// On the way, `uniqueCandidate` gets the unit, as found, when rule 5 could act
+// on it.
+int PlaceHiddenSingles(RuleContext& ctx, UnitKind kind, int n, UnitMask& uniqueCandidate) {
+  const UnitCells& cells = Unit(kind, n);
   auto& cand = ctx.puzzle.CellCandidates;
   const auto& value = ctx.solver.CellValue;
   std::array<DigitSet, 10> listed{};
   OnceCounter counter;
+  OnceCounter candidates;
   DigitSet open = 0;
   for (int k = 1; k <= 9; ++k) {
     const int cell = cells[k];
     const DigitSet t = cand[cell];
     listed[k] = t != 0 ? t : value[cell];
     counter.Add(listed[k]);
+    candidates.Add(t);
     if (HasSeveral(t)) open |= t;
   }
+  if (candidates.ExactlyOnce() & open) uniqueCandidate |= UnitBit(kind, n);
   DigitSet todo = counter.ExactlyOnce() & open;
   if (todo == 0) return 0;
   // Only a digit listed once, by a cell that still has other candidates,
@@ -79,8 +86,12 @@ int ClearOutsideBox(DigitSet* cand, const UnitCells& line, int box, int d) {
 void HiddenSingles(RuleContext& ctx) {
   // A unit without an open cell has nothing to place. Placements only close
   // units, so the mask taken first stays a superset.
-  int changes = SumOverOpenUnits(OpenUnits(ctx.puzzle), kBoxesRowsColumns,
-                                 [&ctx](const UnitCells& cells) { return PlaceHiddenSingles(ctx, cells); });
+  UnitMask uniqueCandidate = 0;
+  int changes = 0;
+  const UnitMask open = OpenUnitsOf(ctx);
+  for (const UnitKind kind : kBoxesRowsColumns)
+    for (UnitMask units = (open / UnitBit(kind, 1)) & 0x1FF; units != 0; units &= units - 1)
+      changes += PlaceHiddenSingles(ctx, kind, std::countr_zero(units) + 1, uniqueCandidate);
 
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   const auto& fixed = ctx.puzzle.FixedMark;
@@ -115,6 +126,8 @@ void HiddenSingles(RuleContext& ctx) {
         changes += ClearOutsideBox(cand, ColUnit(c), b, d);
     }
   }
+  // On a board left unchanged, the units found for rule 5 still hold.
+  if (changes == 0 && ctx.shared != nullptr) ctx.shared->NoteUniqueCandidateUnits(uniqueCandidate);
   FinishRule(ctx, 2, changes);
 }
 
@@ -125,7 +138,8 @@ void HiddenSingles(RuleContext& ctx) {
 // the only holder of two digits thus keeps the lower one.
 void UniqueCandidate(RuleContext& ctx) {
   auto& cand = ctx.puzzle.CellCandidates;
-  const int changes = SumOverOpenUnits(OpenUnits(ctx.puzzle), kBoxesRowsColumns, [&cand](const UnitCells& cells) {
+  const UnitMask openUnits = OpenUnitsOf(ctx);
+  const int changes = SumOverActingUnits(ActingUnits(ctx, openUnits), openUnits, kBoxesRowsColumns, [&cand](const UnitCells& cells) {
     OnceCounter counter;
     DigitSet open = 0;  // digits of the cells with two or more candidates
     for (int k = 1; k <= 9; ++k) {

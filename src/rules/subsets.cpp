@@ -1,6 +1,7 @@
 // Naked pairs (rule 3), identical candidate sets (rule 6) and hidden subsets
 // (rule 7): groups of cells of a unit that between them own a group of digits.
 #include "rules/rules.h"
+#include "rules/shared_findings.h"
 
 namespace kalvero {
 
@@ -103,7 +104,7 @@ int IdenticalSetsInUnit(DigitSet* cand, const UnitCells& cells) {
 // open cell have no pair and nothing to clear).
 void NakedPairs(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
-  const int changes = SumOverOpenUnits(OpenUnits(ctx.puzzle), {UnitKind::Box, UnitKind::Row, UnitKind::Column},
+  const int changes = SumOverOpenUnits(OpenUnitsOf(ctx), {UnitKind::Box, UnitKind::Row, UnitKind::Column},
                                        [cand](const UnitCells& cells) { return NakedPairsInUnit(cand, cells); });
   FinishRule(ctx, 3, changes);
 }
@@ -112,7 +113,7 @@ void NakedPairs(RuleContext& ctx) {
 // an open cell have no set and nothing to clear).
 void IdenticalSets(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
-  const int changes = SumOverOpenUnits(OpenUnits(ctx.puzzle), {UnitKind::Column, UnitKind::Row, UnitKind::Box},
+  const int changes = SumOverOpenUnits(OpenUnitsOf(ctx), {UnitKind::Column, UnitKind::Row, UnitKind::Box},
                                        [cand](const UnitCells& cells) { return IdenticalSetsInUnit(cand, cells); });
   FinishRule(ctx, 6, changes);
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "rules/rules.h"
+#include "rules/shared_findings.h"
 #include "solver/solver.h"
 
 namespace kalvero {
@@ -155,9 +156,10 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
 // most of each pass after the first, above all the final pass that confirms
 // the fixed point. (The host's yield between passes must not touch the board;
 // during a solve it only sets StopRequested.)
-void ApplyRules(RuleContext& ctx) {
+namespace {
+
+void RunRuleLoop(RuleContext& ctx, SharedFindings& shared) {
   SolverState& s = ctx.solver;
-  if (s.EmptyCount == 0) return;
   const std::string_view order = s.Generating ? std::string_view(kDefaultRuleOrder) : std::string_view(s.RuleOrder);
   int boardVersion = 0;               // counts the rule runs that changed the board
   std::array<int, 10> unchangedAt;    // per rule: boardVersion of its last run without changes
@@ -172,6 +174,7 @@ void ApplyRules(RuleContext& ctx) {
       RunRule(ctx, n);
       if (s.RuleChangeCount[n] != 0) {
         ++boardVersion;
+        shared.Forget();
         total += s.RuleChangeCount[n];
       } else {
         unchangedAt[n] = boardVersion;
@@ -183,6 +186,17 @@ void ApplyRules(RuleContext& ctx) {
       return;
     }
   }
+}
+
+}  // namespace
+
+void ApplyRules(RuleContext& ctx) {
+  if (ctx.solver.EmptyCount == 0) return;
+  SharedFindings shared;
+  SharedFindings* const outer = ctx.shared;
+  ctx.shared = &shared;
+  RunRuleLoop(ctx, shared);
+  ctx.shared = outer;
 }
 
 // SolvePuzzle. Two mends over the plain procedure, neither of which changes a

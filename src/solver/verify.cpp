@@ -3,6 +3,7 @@
 #include "solver/verify.h"
 
 #include "rules/rules.h"
+#include "rules/shared_findings.h"
 
 namespace kalvero {
 
@@ -104,10 +105,15 @@ VerifyResult VerifyPuzzle(PuzzleState& puzzle, SolverState& solver, Host& host) 
     FilterSumAreas(grid, puzzle, &history);
     PropagateSingles(ctx);
     FilterSumAreas(grid, puzzle, &history);
+    // The sum filter narrows the grid, never the candidates the rules read.
+    SharedFindings shared;
+    ctx.shared = &shared;
     for (int n = 2; n <= kRuleCount; ++n) {
       RunRule(ctx, n);
+      if (solver.RuleChangeCount[n] != 0) shared.Forget();
       FilterSumAreas(grid, puzzle, &history);
     }
+    ctx.shared = nullptr;
     int length = 0;
     for (int cell = 1; cell <= kCellCount; ++cell) length += DigitCount(cand[cell]);
     if (length == kCellCount) {
