@@ -14,25 +14,31 @@ using LineMask = std::uint16_t;
 constexpr int Highest(LineMask m) { return 32 - std::countl_zero(static_cast<unsigned>(m)); }
 
 // colsOf[d][r]: columns of the positions of d in row r; rowsOf[d][c]: rows of
-// the positions of d in column c.
+// the positions of d in column c. twoInRow[d] / twoInCol[d]: the rows /
+// columns holding exactly two positions of d, which every pattern starts from.
 struct Positions {
   std::array<std::array<LineMask, 10>, 10> colsOf{};
   std::array<std::array<LineMask, 10>, 10> rowsOf{};
+  std::array<LineMask, 10> twoInRow{};
+  std::array<LineMask, 10> twoInCol{};
 };
 
 Positions CollectPositions(const DigitSet* cand) {
+  std::array<DigitSet, 82> open;  // the candidates of the open cells, 0 elsewhere
+  for (int cell = 1; cell <= kCellCount; ++cell) open[cell] = HasSeveral(cand[cell]) ? cand[cell] : 0;
   Positions p;
   for (int n = 1; n <= 9; ++n) {
     DigitTranspose row, col;
     for (int k = 1; k <= 9; ++k) {
-      const DigitSet inRow = cand[CellNum(n, k)];
-      const DigitSet inCol = cand[CellNum(k, n)];
-      row.Add(HasSeveral(inRow) ? inRow : 0, k - 1);
-      col.Add(HasSeveral(inCol) ? inCol : 0, k - 1);
+      row.Add(open[CellNum(n, k)], k - 1);
+      col.Add(open[CellNum(k, n)], k - 1);
     }
+    const auto line = static_cast<LineMask>(1u << (n - 1));
     for (int d = 1; d <= 9; ++d) {
       p.colsOf[d][n] = row.Where(d);
       p.rowsOf[d][n] = col.Where(d);
+      if (DigitCount(p.colsOf[d][n]) == 2) p.twoInRow[d] |= line;
+      if (DigitCount(p.rowsOf[d][n]) == 2) p.twoInCol[d] |= line;
     }
   }
   return p;
@@ -61,20 +67,17 @@ int RemoveFromLines(DigitSet* cand, int d, int r1, int r2, int c1, int c2) {
 }
 
 // Stages 1 and 2 for every digit: `lines[d][n]` are the cross positions of d
-// on line n. When exactly two lines hold exactly two positions of d, at the
-// same two crossings, d is removed from the rest of both pairs of lines.
-int TwoLinePatterns(DigitSet* cand, const std::array<std::array<LineMask, 10>, 10>& lines, bool byRows) {
+// on line n, `two[d]` the lines holding exactly two of them. When exactly two
+// lines hold exactly two positions of d, at the same two crossings, d is
+// removed from the rest of both pairs of lines.
+int TwoLinePatterns(DigitSet* cand, const std::array<std::array<LineMask, 10>, 10>& lines,
+                    const std::array<LineMask, 10>& two, bool byRows) {
   int changes = 0;
   for (int d = 1; d <= 9; ++d) {
-    int first = 0;
-    int second = 0;
-    int pairs = 0;
-    for (int n = 1; n <= 9; ++n) {
-      if (DigitCount(lines[d][n]) != 2) continue;
-      ++pairs;
-      (first == 0 ? first : second) = n;
-    }
-    if (pairs != 2 || lines[d][first] != lines[d][second]) continue;
+    if (DigitCount(two[d]) != 2) continue;
+    const int first = LowestDigit(two[d]);
+    const int second = Highest(two[d]);
+    if (lines[d][first] != lines[d][second]) continue;
     const int a = LowestDigit(lines[d][first]);
     const int b = Highest(lines[d][first]);
     changes += byRows ? RemoveFromLines(cand, d, first, second, a, b) : RemoveFromLines(cand, d, a, b, first, second);
@@ -83,17 +86,18 @@ int TwoLinePatterns(DigitSet* cand, const std::array<std::array<LineMask, 10>, 1
 }
 
 // Stage 3 for digit d, given the columns of its positions per row (rowMask)
-// and the rows of its positions per column (colMask). Columns with exactly two positions are the labelled
-// columns; rows with at least two positions among them are kept; of the
-// labelled columns, those with exactly two positions in the kept rows remain.
+// and the rows of its positions per column (colMask). Columns with exactly
+// two positions are the labelled columns (`labelled`); rows with at least two
+// positions among them are kept; of the labelled columns, those with exactly
+// two positions in the kept rows remain.
 // Exactly three kept rows and three remaining columns remove d from the kept
 // rows outside those columns, from any cell holding it, one change each.
 int ThreeColumnPattern(DigitSet* cand, int d, const std::array<LineMask, 10>& rowMask,
-                       const std::array<LineMask, 10>& colMask) {
+                       const std::array<LineMask, 10>& colMask, LineMask labelled) {
+  // The remaining columns are labelled ones, so fewer than three labelled
+  // columns can never leave three.
+  if (DigitCount(labelled) < 3) return 0;
   const DigitSet bit = DigitBit(d);
-  LineMask labelled = 0;
-  for (int c = 1; c <= 9; ++c)
-    if (DigitCount(colMask[c]) == 2) labelled = static_cast<LineMask>(labelled | (1u << (c - 1)));
   LineMask kept = 0;
   for (int r = 1; r <= 9; ++r)
     if (DigitCount(static_cast<LineMask>(rowMask[r] & labelled)) >= 2) kept = static_cast<LineMask>(kept | (1u << (r - 1)));
@@ -128,14 +132,14 @@ void XWingSwordfish(RuleContext& ctx) {
   // Positions are collected again only after a removal changed them.
   Positions p = CollectPositions(cand);
   int changes = 0;
-  int removed = TwoLinePatterns(cand, p.colsOf, true);
+  int removed = TwoLinePatterns(cand, p.colsOf, p.twoInRow, true);
   if (removed) p = CollectPositions(cand);
   changes += removed;
-  removed = TwoLinePatterns(cand, p.rowsOf, false);
+  removed = TwoLinePatterns(cand, p.rowsOf, p.twoInCol, false);
   if (removed) p = CollectPositions(cand);
   changes += removed;
   for (int d = 1; d <= 9; ++d) {
-    removed = ThreeColumnPattern(cand, d, p.colsOf[d], p.rowsOf[d]);
+    removed = ThreeColumnPattern(cand, d, p.colsOf[d], p.rowsOf[d], p.twoInCol[d]);
     if (removed) p = CollectPositions(cand);
     changes += removed;
   }
