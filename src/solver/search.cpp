@@ -13,23 +13,44 @@ namespace {
 
 enum class PlaceOutcome { Placed, Duplicate, Abandoned };
 
+// True when the value at `cell` repeats in none of its peers.
+bool FitsAmongPeers(const SolverState& s, int cell) {
+  DigitSet peers = 0;
+  for (const int x : kPeers.cells[cell]) peers |= s.CellValue[x];
+  return (peers & s.CellValue[cell]) == 0;
+}
+
 // The placement loop: places the queue's head, and keeps placing while the
 // next entry is a single candidate, checking for duplicates after each.
 // An empty queue places nothing but still counts a placement.
+//
+// Once a check has passed, the board is known to be free of duplicates, so
+// a placement after it needs no check when it wrote the value the cell
+// already held (the queue's singles are mostly cells the last refresh
+// placed), and only a look at the cell's peers when it changed the cell.
 PlaceOutcome PlaceFromQueue(RuleContext& ctx) {
   SolverState& s = ctx.solver;
+  bool clean = false;  // the board passed a duplicate check and has not changed since but for `cell`
   for (;;) {
     if (s.StopRequested) {
       AbandonSolve(ctx);
       return PlaceOutcome::Abandoned;
     }
+    int cell = 0;
+    DigitSet before = 0;
     if (s.TrialQueue.Empty()) {
       ++s.PlacementCount;
     } else {
       const TrialEntry& e = s.TrialQueue.Front();
+      cell = e.cell;
+      before = s.CellValue[cell];
       PlaceValue(ctx, e.cell, LowestDigit(e.candidates), e.candidates);
     }
-    if (!CheckNoDuplicates(s)) return PlaceOutcome::Duplicate;
+    if (!clean)
+      clean = CheckNoDuplicates(s);
+    else if (cell != 0 && s.CellValue[cell] != before)
+      clean = FitsAmongPeers(s, cell);
+    if (!clean) return PlaceOutcome::Duplicate;
     if (s.TrialQueue.Size() >= 2 && s.TrialQueue.Second().count == 1) {
       s.TrialQueue.PopFront();
       continue;
