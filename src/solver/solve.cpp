@@ -103,31 +103,32 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
     AbandonSolve(ctx);
     return kRefreshNotSet;
   }
-  std::array<DigitSet, 10> rowVal{}, colVal{}, boxVal{};
-  for (int cell = 1; cell <= kCellCount; ++cell) {
-    const DigitSet v = s.CellValue[cell];
-    rowVal[kTables.RowOf[cell]] |= v;
-    colVal[kTables.ColOf[cell]] |= v;
-    boxVal[kTables.BoxOf[cell]] |= v;
-  }
+  // Rows and columns 0..8, boxes 0..8 row by row: the board is walked row by
+  // row, so no cell needs a look-up of its units.
+  std::array<DigitSet, 9> rowVal{}, colVal{}, boxVal{};
+  const DigitSet* value = s.CellValue.data() + 1;
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) {
+      const DigitSet v = value[9 * r + c];
+      rowVal[r] |= v;
+      colVal[c] |= v;
+      boxVal[3 * (r / 3) + c / 3] |= v;
+    }
   int filled = 0;
   int emptySingles = 0;
-  for (int cell = 1; cell <= kCellCount; ++cell) {
-    const DigitSet v = s.CellValue[cell];
-    if (!p.FixedMark[cell]) {
-      if (v == 0) {
-        const DigitSet seen = rowVal[kTables.RowOf[cell]] | colVal[kTables.ColOf[cell]] | boxVal[kTables.BoxOf[cell]];
-        p.CellCandidates[cell] = static_cast<DigitSet>(kAllDigits & ~seen);
-      } else {
-        p.CellCandidates[cell] = 0;
-      }
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) {
+      const int cell = 9 * r + c + 1;
+      const DigitSet v = value[cell - 1];
+      if (!p.FixedMark[cell])
+        p.CellCandidates[cell] =
+            v == 0 ? static_cast<DigitSet>(kAllDigits & ~(rowVal[r] | colVal[c] | boxVal[3 * (r / 3) + c / 3])) : 0;
+      if (v != 0)
+        ++filled;
+      else if (IsSingle(p.CellCandidates[cell]))
+        ++emptySingles;
     }
-    if (v != 0)
-      ++filled;
-    else if (IsSingle(p.CellCandidates[cell]))
-      ++emptySingles;
-  }
-  for (int b = 1; b <= 9; ++b) s.BoxMissing[b] = 9 - DigitCount(boxVal[b]);
+  for (int b = 1; b <= 9; ++b) s.BoxMissing[b] = 9 - DigitCount(boxVal[b - 1]);
   s.EmptyCount = kCellCount - filled;
   if (candidatesOnly) return kRefreshNotSet;
 
