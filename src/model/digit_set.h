@@ -40,10 +40,6 @@ constexpr bool HasSeveral(DigitSet s) { return (s & (s - 1)) != 0; }
 // The set holding exactly one digit: the set itself when it is a single digit.
 constexpr bool IsSingle(DigitSet s) { return s != 0 && !HasSeveral(s); }
 
-// The set when it holds two digits or more, else the empty set, without a
-// branch.
-constexpr DigitSet SeveralOrEmpty(DigitSet s) { return s & static_cast<DigitSet>(-static_cast<int>(HasSeveral(s))); }
-
 // Numeric value of the set's ascending digit text ("" -> 0, "7" -> 7,
 // "59" -> 59), as the program reads a candidate text or a working value.
 constexpr int DigitNumber(DigitSet s) {

@@ -49,14 +49,9 @@ void LineBoxReduction(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   // Per box, the digits of its cells with two or more candidates. Sets only
   // shrink during the rule, so these stay supersets.
-  // Taken three cells at a time, so no union waits on its own last store.
   std::array<DigitSet, 10> boxOpen{};
-  for (int r = 1; r <= 9; ++r) {
-    const DigitSet* row = cand + RowFirstCell(r);
-    for (int i = 0; i < 3; ++i)
-      boxOpen[3 * ((r - 1) / 3) + i + 1] |=
-          SeveralOrEmpty(row[3 * i]) | SeveralOrEmpty(row[3 * i + 1]) | SeveralOrEmpty(row[3 * i + 2]);
-  }
+  for (int cell = 1; cell <= kCellCount; ++cell)
+    if (HasSeveral(cand[cell])) boxOpen[kTables.BoxOf[cell]] |= cand[cell];
   int changes = 0;
   for (int c = 1; c <= 9; ++c) changes += ReduceLine(cand, ColUnit(c), true, boxOpen);
   for (int r = 1; r <= 9; ++r) changes += ReduceLine(cand, RowUnit(r), false, boxOpen);

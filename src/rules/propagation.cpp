@@ -73,25 +73,15 @@ bool SinglesPass(PuzzleState& puzzle) {
   auto& cand = puzzle.CellCandidates;
   std::array<DigitSet, 10> rowOpen{}, colOpen{}, boxOpen{};
   CellMask singles;  // the singles still to visit in this pass
-  // Row by row, with the row's and the band's unions kept in locals: a
-  // union updated in memory cell after cell waits for its own last store
-  // each time.
-  for (int band = 0; band < 3; ++band) {
-    std::array<DigitSet, 3> box{};
-    for (int r = 3 * band + 1; r <= 3 * band + 3; ++r) {
-      DigitSet row = 0;
-      for (int c = 1; c <= 9; ++c) {
-        const int cell = CellNum(r, c);
-        const DigitSet t = cand[cell];
-        if (IsSingle(t)) singles.Add(cell);
-        const DigitSet open = SeveralOrEmpty(t);
-        row |= open;
-        colOpen[c] |= open;
-        box[(c - 1) / 3] |= open;
-      }
-      rowOpen[r] = row;
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    const DigitSet t = cand[cell];
+    if (!HasSeveral(t)) {
+      if (t != 0) singles.Add(cell);
+      continue;
     }
-    for (int i = 0; i < 3; ++i) boxOpen[3 * band + i + 1] = box[i];
+    rowOpen[kTables.RowOf[cell]] |= t;
+    colOpen[kTables.ColOf[cell]] |= t;
+    boxOpen[kTables.BoxOf[cell]] |= t;
   }
   bool again = false;
   for (int cell = singles.TakeLowest(); cell != 0; cell = singles.TakeLowest()) {

@@ -104,23 +104,16 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
     return kRefreshNotSet;
   }
   // Rows and columns 0..8, boxes 0..8 row by row: the board is walked row by
-  // row, so no cell needs a look-up of its units, and a row's union builds up
-  // in a local rather than waiting on its own last store.
+  // row, so no cell needs a look-up of its units.
   std::array<DigitSet, 9> rowVal{}, colVal{}, boxVal{};
   const DigitSet* value = s.CellValue.data() + 1;
-  for (int r = 0; r < 9; ++r) {
-    DigitSet row = 0;
-    for (int i = 0; i < 3; ++i) {
-      const DigitSet* third = value + 9 * r + 3 * i;
-      colVal[3 * i] |= third[0];
-      colVal[3 * i + 1] |= third[1];
-      colVal[3 * i + 2] |= third[2];
-      const DigitSet segment = third[0] | third[1] | third[2];
-      boxVal[3 * (r / 3) + i] |= segment;
-      row |= segment;
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) {
+      const DigitSet v = value[9 * r + c];
+      rowVal[r] |= v;
+      colVal[c] |= v;
+      boxVal[3 * (r / 3) + c / 3] |= v;
     }
-    rowVal[r] = row;
-  }
   int filled = 0;
   int emptySingles = 0;
   for (int r = 0; r < 9; ++r)
