@@ -28,10 +28,7 @@ int ReduceLine(DigitSet* cand, const UnitCells& line, bool isColumn, const std::
     const DigitSet bit = static_cast<DigitSet>(ds & -ds);
     const int i = (segment[0] & bit) ? 0 : (segment[1] & bit) ? 1 : 2;
     if (!(boxOpen[segmentBox[i]] & bit)) continue;
-    const UnitCells& box = BoxUnit(segmentBox[i]);
-    for (int k = 1; k <= 9; ++k) {
-      const int y = box[k];
-      if ((isColumn ? kTables.ColOf[y] : kTables.RowOf[y]) == lineNumber) continue;
+    for (const int y : OffLineCells(segmentBox[i], lineNumber, isColumn)) {
       const DigitSet t = cand[y];
       if (HasSeveral(t) && (t & bit)) {
         cand[y] = static_cast<DigitSet>(t & ~bit);

@@ -91,6 +91,36 @@ int SumOverOpenUnits(UnitMask open, const std::array<UnitKind, 3>& order, PerUni
   return sum;
 }
 
+// The six cells of box b off one of its rows or columns, in the box's
+// walking order: offRow[b][i] leaves out the box's (i + 1)-th row, offColumn
+// its (i + 1)-th column.
+struct OffLineTable {
+  std::array<std::array<std::array<std::uint8_t, 6>, 3>, 10> offRow{};
+  std::array<std::array<std::array<std::uint8_t, 6>, 3>, 10> offColumn{};
+};
+
+constexpr OffLineTable BuildOffLineTable() {
+  OffLineTable t{};
+  for (int b = 1; b <= 9; ++b)
+    for (int i = 0; i < 3; ++i) {
+      int nr = 0;
+      int nc = 0;
+      for (int k = 1; k <= 9; ++k) {
+        const auto cell = static_cast<std::uint8_t>(kTables.BoxCells[b][k]);
+        if ((k - 1) / 3 != i) t.offRow[b][i][nr++] = cell;
+        if ((k - 1) % 3 != i) t.offColumn[b][i][nc++] = cell;
+      }
+    }
+  return t;
+}
+
+inline constexpr OffLineTable kOffLine = BuildOffLineTable();
+
+// The cells of box b off row or column `line` (1..9), which crosses it.
+constexpr const std::array<std::uint8_t, 6>& OffLineCells(int b, int line, bool isColumn) {
+  return isColumn ? kOffLine.offColumn[b][(line - 1) % 3] : kOffLine.offRow[b][(line - 1) % 3];
+}
+
 // The 20 distinct peers of every cell (row, column and box, the cell itself
 // excluded). Visiting order does not matter to their users.
 struct PeerTable {

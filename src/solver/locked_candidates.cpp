@@ -57,9 +57,8 @@ int ClaimAlongLine(DigitSet* cand, int line, bool isColumn, const std::array<Dig
   for (int i = 0; i < 3 && one; ++i) {
     const auto digits = static_cast<DigitSet>(one & seg[i]);
     if (digits == 0) continue;
-    const UnitCells& box = BoxUnit(isColumn ? 3 * i + band + 1 : 3 * band + i + 1);
-    for (int k = 1; k <= 9; ++k)
-      if ((isColumn ? kTables.ColOf[box[k]] : kTables.RowOf[box[k]]) != line) changes += Remove(cand, box[k], digits);
+    const int box = isColumn ? 3 * i + band + 1 : 3 * band + i + 1;
+    for (const int y : OffLineCells(box, line, isColumn)) changes += Remove(cand, y, digits);
   }
   return changes;
 }
