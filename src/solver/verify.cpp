@@ -48,11 +48,15 @@ Triple FilterTriple(DigitSet a, DigitSet b, DigitSet c, int sum) {
   return kept;
 }
 
-void FilterSumAreas(CellList<DigitSet>& grid, const PuzzleState& puzzle, SumAreaHistory* history) {
+bool FilterSumAreas(CellList<DigitSet>& grid, const PuzzleState& puzzle, SumAreaHistory* history) {
+  bool changed = false;
   if (!history || !history->SameCandidates(puzzle.CellCandidates))
     for (int cell = 1; cell <= kCellCount; ++cell) {
       const DigitSet t = puzzle.CellCandidates[cell];
-      if (t != 0 && DigitCount(t) < DigitCount(grid[cell])) grid[cell] = t;
+      if (t != 0 && DigitCount(t) < DigitCount(grid[cell])) {
+        grid[cell] = t;
+        changed = true;
+      }
     }
   for (int area = 1; area <= kClueCount; ++area) {
     const auto& cells = kTables.AreaCells[area];
@@ -61,11 +65,13 @@ void FilterSumAreas(CellList<DigitSet>& grid, const PuzzleState& puzzle, SumArea
     DigitSet& c = grid[cells[3]];
     if (history && history->Unchanged(area, a, b, c)) continue;
     const Triple kept = FilterTriple(a, b, c, puzzle.ClueSum[area]);
+    changed = changed || kept.a != a || kept.b != b || kept.c != c;
     a = kept.a;
     b = kept.b;
     c = kept.c;
     if (history) history->Record(area, kept);
   }
+  return changed;
 }
 
 // VerifyPuzzle. Each pass: working values := candidates; sum filter; rule 1;
@@ -104,14 +110,18 @@ VerifyResult VerifyPuzzle(PuzzleState& puzzle, SolverState& solver, Host& host) 
     solver.CellValue = cand;
     FilterSumAreas(grid, puzzle, &history);
     PropagateSingles(ctx);
-    FilterSumAreas(grid, puzzle, &history);
+    bool gridSettled = !FilterSumAreas(grid, puzzle, &history);
     // The sum filter narrows the grid, never the candidates the rules read.
     SharedFindings shared;
     ctx.shared = &shared;
     for (int n = 2; n <= kRuleCount; ++n) {
       RunRule(ctx, n);
-      if (solver.RuleChangeCount[n] != 0) shared.Forget();
-      FilterSumAreas(grid, puzzle, &history);
+      const bool ruleChanged = solver.RuleChangeCount[n] != 0;
+      if (ruleChanged) shared.Forget();
+      // A rule that changed nothing left the candidates as they were; after a
+      // filter that changed nothing either, another would find every area as
+      // it left it, and do nothing.
+      if (ruleChanged || !gridSettled) gridSettled = !FilterSumAreas(grid, puzzle, &history);
     }
     ctx.shared = nullptr;
     int length = 0;

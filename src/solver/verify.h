@@ -62,8 +62,9 @@ class SumAreaHistory {
 
 // Narrows the grid with the 36 sum areas in clue order, after first taking
 // over any non-empty candidate set shorter than the grid's entry. With a
-// history, areas the grid has not changed in since are skipped.
-void FilterSumAreas(CellList<DigitSet>& grid, const PuzzleState& puzzle, SumAreaHistory* history = nullptr);
+// history, areas the grid has not changed in since are skipped. Returns
+// whether any entry of the grid changed.
+bool FilterSumAreas(CellList<DigitSet>& grid, const PuzzleState& puzzle, SumAreaHistory* history = nullptr);
 
 // Starts from the givens only (every FixedMark, UserEntry and candidate set
 // cleared), runs up to 10 passes of the sum filter and rules 1 to 9, and
