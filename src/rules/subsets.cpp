@@ -17,6 +17,17 @@ constexpr std::array<std::uint64_t, 512> BuildPairBits() {
 }
 constexpr std::array<std::uint64_t, 512> kPairBits = BuildPairBits();
 
+// Whether some four-bit field n = 2..6 of perCount holds n, tested on all
+// fields at once: XOR with the pattern holding n in field n turns exactly
+// those fields to zero, the other fields are made non-zero, and a field of
+// zero shows in the usual borrow test.
+constexpr bool AnyFullBucket(std::uint64_t perCount) {
+  constexpr std::uint64_t kPattern = 0x0000000006543200;  // n in field n, n = 2..6
+  constexpr std::uint64_t kOthers = 0xFFFFFFFFF0000000 | 0xFF;  // fields 0, 1 and 7..15
+  const std::uint64_t x = (perCount ^ kPattern) | (kOthers & 0x1111111111111111);
+  return ((x - 0x1111111111111111) & ~x & 0x8888888888888888) != 0;
+}
+
 // Rule 3 for one unit: each cell in unit order whose candidates are a pair,
 // shared by exactly one other cell of the unit at that moment, clears both
 // digits from every cell of the unit with other candidates, counting one
@@ -58,15 +69,11 @@ int IdenticalSetsInUnit(DigitSet* cand, const UnitCells& cells) {
   // Cells per number of candidates, four bits each: a first sweep without
   // branches finds the units where some bucket of k cells holds exactly k
   // (most hold none, and change nothing).
-  std::array<DigitSet, 10> sets;
   std::uint64_t perCount = 0;
-  for (int k = 1; k <= 9; ++k) {
-    sets[k] = cand[cells[k]];
-    perCount += std::uint64_t{1} << (4 * DigitCount(sets[k]));
-  }
-  bool anyFull = false;
-  for (int n = 2; n <= 6; ++n) anyFull = anyFull || ((perCount >> (4 * n)) & 15) == static_cast<unsigned>(n);
-  if (!anyFull) return 0;
+  for (int k = 1; k <= 9; ++k) perCount += std::uint64_t{1} << (4 * DigitCount(cand[cells[k]]));
+  if (!AnyFullBucket(perCount)) return 0;
+  std::array<DigitSet, 10> sets;
+  for (int k = 1; k <= 9; ++k) sets[k] = cand[cells[k]];
 
   std::array<int, 5> size{};
   std::array<DigitSet, 5> key{};
