@@ -19,21 +19,22 @@ int PlaceHiddenSingles(RuleContext& ctx, UnitKind kind, int n, UnitMask& uniqueC
   const UnitCells& cells = Unit(kind, n);
   auto& cand = ctx.puzzle.CellCandidates;
   const auto& value = ctx.solver.CellValue;
-  std::array<DigitSet, 10> listed{};
+  const auto listedAt = [&cand, &value](int cell) { return cand[cell] != 0 ? cand[cell] : value[cell]; };
   OnceCounter counter;
   OnceCounter candidates;
   DigitSet open = 0;
   for (int k = 1; k <= 9; ++k) {
     const int cell = cells[k];
     const DigitSet t = cand[cell];
-    listed[k] = t != 0 ? t : value[cell];
-    counter.Add(listed[k]);
+    counter.Add(listedAt(cell));
     candidates.Add(t);
     if (HasSeveral(t)) open |= t;
   }
   if (candidates.ExactlyOnce() & open) uniqueCandidate |= UnitBit(kind, n);
   DigitSet todo = counter.ExactlyOnce() & open;
   if (todo == 0) return 0;
+  std::array<DigitSet, 10> listed{};
+  for (int k = 1; k <= 9; ++k) listed[k] = listedAt(cells[k]);
   // Only a digit listed once, by a cell that still has other candidates,
   // is placed; such a digit is in the union of the open cells' sets.
   const auto placeable = [&listed, &cand, &cells] {
