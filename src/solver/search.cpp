@@ -30,7 +30,7 @@ bool FitsAmongPeers(const SolverState& s, int cell) {
 // placed), and only a look at the cell's peers when it changed the cell.
 PlaceOutcome PlaceFromQueue(RuleContext& ctx) {
   SolverState& s = ctx.solver;
-  bool clean = false;  // the board passed a duplicate check and has not changed since but for `cell`
+  bool clean = false;  // the board has no duplicates, as the last check (or peer look) showed
   for (;;) {
     if (s.StopRequested) {
       AbandonSolve(ctx);
