@@ -78,15 +78,28 @@ inline UnitMask OpenUnits(const PuzzleState& puzzle) {
   return open;
 }
 
+// Sums perUnit(kind, n) over the units of `order`, each kind's units 1..9:
+// those in `acting` until some unit reports a change, then, in the kinds
+// after it, every unit in `open`. A caller that knows which units can act
+// on the board as it found it passes them as `acting`; units of one kind
+// share no cell and a rule working on a unit changes only that unit's cells,
+// so such a mask stays exact for the rest of the kind it was read in.
+template <typename PerUnit>
+int SumOverUnits(UnitMask acting, UnitMask open, const std::array<UnitKind, 3>& order, PerUnit&& perUnit) {
+  int sum = 0;
+  for (const UnitKind kind : order) {
+    const UnitMask pick = sum == 0 ? acting : open;
+    for (UnitMask units = (pick / UnitBit(kind, 1)) & 0x1FF; units != 0; units &= units - 1)
+      sum += perUnit(kind, std::countr_zero(units) + 1);
+  }
+  return sum;
+}
+
 // Sums perUnit(cells) over the units of `order`, each kind's units 1..9,
 // skipping the units without an open cell in `open`.
 template <typename PerUnit>
 int SumOverOpenUnits(UnitMask open, const std::array<UnitKind, 3>& order, PerUnit&& perUnit) {
-  int sum = 0;
-  for (const UnitKind kind : order)
-    for (UnitMask units = (open / UnitBit(kind, 1)) & 0x1FF; units != 0; units &= units - 1)
-      sum += perUnit(Unit(kind, std::countr_zero(units) + 1));
-  return sum;
+  return SumOverUnits(open, open, order, [&perUnit](UnitKind kind, int n) { return perUnit(Unit(kind, n)); });
 }
 
 // The six cells of box b off one of its rows or columns, in the box's

@@ -6,13 +6,15 @@
 // refreshed and propagated, and each rule mostly scans its units to find no
 // pattern. Where one rule's scan can tell, at little extra cost, which units
 // a later rule could act on, it leaves that as a note; the later rule, run on
-// the same unchanged board, then visits only those units. The loop forgets
-// everything whenever a rule changes the board, so a note is only ever read
-// on the board it describes. Rules run outside a loop (the hints) find none
-// and scan everything as before.
+// the same unchanged board, then visits only those units. The loop runs its
+// rules through RunRuleSharing, which forgets everything whenever a rule
+// reports a change, so a note is only ever read on the board it describes:
+// this relies on the rules' protocol that a rule changes the board exactly
+// when it reports changes. A rule run on its own, outside a rule loop, finds
+// no notes and scans everything itself.
 #include <optional>
 
-#include "rules/rule_context.h"
+#include "rules/rules.h"
 
 namespace kalvero {
 
@@ -49,20 +51,13 @@ inline UnitMask ActingUnits(const RuleContext& ctx, UnitMask open) {
   return ctx.shared != nullptr && ctx.shared->UniqueCandidateUnits() ? *ctx.shared->UniqueCandidateUnits() : open;
 }
 
-// Like SumOverOpenUnits, but visiting in each kind only the units of
-// `acting` until some unit reports a change, then every unit of `open` in
-// the kinds after it. Units of one kind share no cell and a rule working on
-// a unit changes only that unit's cells, so a note on which units can act
-// stays exact for the rest of the kind it was read in.
-template <typename PerUnit>
-int SumOverActingUnits(UnitMask acting, UnitMask open, const std::array<UnitKind, 3>& order, PerUnit&& perUnit) {
-  int sum = 0;
-  for (const UnitKind kind : order) {
-    const UnitMask pick = sum == 0 ? acting : open;
-    for (UnitMask units = (pick / UnitBit(kind, 1)) & 0x1FF; units != 0; units &= units - 1)
-      sum += perUnit(Unit(kind, std::countr_zero(units) + 1));
-  }
-  return sum;
+// Runs rule n, and forgets the findings when it changed the board. Returns
+// whether it did.
+inline bool RunRuleSharing(RuleContext& ctx, int n, SharedFindings& shared) {
+  RunRule(ctx, n);
+  if (ctx.solver.RuleChangeCount[n] == 0) return false;
+  shared.Forget();
+  return true;
 }
 
 }  // namespace kalvero

@@ -88,11 +88,10 @@ void HiddenSingles(RuleContext& ctx) {
   // A unit without an open cell has nothing to place. Placements only close
   // units, so the mask taken first stays a superset.
   UnitMask uniqueCandidate = 0;
-  int changes = 0;
   const UnitMask open = OpenUnitsOf(ctx);
-  for (const UnitKind kind : kBoxesRowsColumns)
-    for (UnitMask units = (open / UnitBit(kind, 1)) & 0x1FF; units != 0; units &= units - 1)
-      changes += PlaceHiddenSingles(ctx, kind, std::countr_zero(units) + 1, uniqueCandidate);
+  int changes = SumOverUnits(open, open, kBoxesRowsColumns, [&ctx, &uniqueCandidate](UnitKind kind, int n) {
+    return PlaceHiddenSingles(ctx, kind, n, uniqueCandidate);
+  });
 
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   const auto& fixed = ctx.puzzle.FixedMark;
@@ -140,7 +139,9 @@ void HiddenSingles(RuleContext& ctx) {
 void UniqueCandidate(RuleContext& ctx) {
   auto& cand = ctx.puzzle.CellCandidates;
   const UnitMask openUnits = OpenUnitsOf(ctx);
-  const int changes = SumOverActingUnits(ActingUnits(ctx, openUnits), openUnits, kBoxesRowsColumns, [&cand](const UnitCells& cells) {
+  const UnitMask acting = ActingUnits(ctx, openUnits);
+  const int changes = SumOverUnits(acting, openUnits, kBoxesRowsColumns, [&cand](UnitKind kind, int n) {
+    const UnitCells& cells = Unit(kind, n);
     OnceCounter counter;
     DigitSet open = 0;  // digits of the cells with two or more candidates
     for (int k = 1; k <= 9; ++k) {

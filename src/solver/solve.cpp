@@ -172,10 +172,8 @@ void RunRuleLoop(RuleContext& ctx, SharedFindings& shared) {
       if (s.EmptyCount == 0) return;
       const int n = (ch >= '2' && ch <= '9') ? ch - '0' : 0;
       if (n == 0 || unchangedAt[n] == boardVersion) continue;
-      RunRule(ctx, n);
-      if (s.RuleChangeCount[n] != 0) {
+      if (RunRuleSharing(ctx, n, shared)) {
         ++boardVersion;
-        shared.Forget();
         total += s.RuleChangeCount[n];
       } else {
         unchangedAt[n] = boardVersion;

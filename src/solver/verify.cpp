@@ -115,9 +115,7 @@ VerifyResult VerifyPuzzle(PuzzleState& puzzle, SolverState& solver, Host& host) 
     SharedFindings shared;
     ctx.shared = &shared;
     for (int n = 2; n <= kRuleCount; ++n) {
-      RunRule(ctx, n);
-      const bool ruleChanged = solver.RuleChangeCount[n] != 0;
-      if (ruleChanged) shared.Forget();
+      const bool ruleChanged = RunRuleSharing(ctx, n, shared);
       // A rule that changed nothing left the candidates as they were; after a
       // filter that changed nothing either, another would find every area as
       // it left it, and do nothing.
