@@ -94,7 +94,7 @@ struct SolverState {
   bool Generating = false;     // run rules "23456789" whatever RuleOrder says
   bool StopRequested = false;  // give up at the next check; the host sets it from Yield
   std::string RuleOrder = kDefaultRuleOrder;  // rule numbers the rule loop runs, left to right
-  TrialList TrialQueue;                       // open cells to try, most constrained first
+  TrialList TrialQueue;                       // the front of the open cells to try, most constrained first
   BranchList BranchStack;                     // open branch points, top last
 };
 

@@ -95,6 +95,33 @@ int SumOverUnits(UnitMask acting, UnitMask open, const std::array<UnitKind, 3>& 
   return sum;
 }
 
+// Walks the board once, row by row, adding perCell(cell) to an accumulator
+// of the cell's row, column and box, and returns the units whose accumulator
+// then answers Acts(). One sweep with 27 accumulators costs less than 27 unit
+// walks through the cell tables when the per-cell work is small; a rule uses
+// it to find the few units worth its exact walk.
+template <typename Acc, typename PerCell>
+UnitMask SweepUnits(PerCell&& perCell) {
+  std::array<Acc, 9> column{};
+  UnitMask found = 0;
+  for (int band = 0; band < 3; ++band) {
+    std::array<Acc, 3> box{};
+    for (int r = 3 * band; r < 3 * band + 3; ++r) {
+      Acc row{};
+      for (int c = 0; c < 9; ++c) {
+        const auto x = perCell(9 * r + c + 1);
+        row.Add(x);
+        column[c].Add(x);
+        box[c / 3].Add(x);
+      }
+      found |= UnitMask{row.Acts()} << r;
+    }
+    for (int i = 0; i < 3; ++i) found |= UnitMask{box[i].Acts()} << (18 + 3 * band + i);
+  }
+  for (int c = 0; c < 9; ++c) found |= UnitMask{column[c].Acts()} << (9 + c);
+  return found;
+}
+
 // Sums perUnit(cells) over the units of `order`, each kind's units 1..9,
 // skipping the units without an open cell in `open`.
 template <typename PerUnit>

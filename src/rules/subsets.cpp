@@ -28,6 +28,13 @@ constexpr bool AnyFullBucket(std::uint64_t perCount) {
   return ((x - 0x1111111111111111) & ~x & 0x8888888888888888) != 0;
 }
 
+// Cells per number of candidates, four bits each.
+struct CountBuckets {
+  std::uint64_t perCount = 0;
+  constexpr void Add(std::uint64_t one) { perCount += one; }
+  constexpr bool Acts() const { return AnyFullBucket(perCount); }
+};
+
 // Rule 3 for one unit: each cell in unit order whose candidates are a pair,
 // shared by exactly one other cell of the unit at that moment, clears both
 // digits from every cell of the unit with other candidates, counting one
@@ -120,8 +127,11 @@ void NakedPairs(RuleContext& ctx) {
 // an open cell have no set and nothing to clear).
 void IdenticalSets(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
-  const int changes = SumOverOpenUnits(OpenUnitsOf(ctx), {UnitKind::Column, UnitKind::Row, UnitKind::Box},
-                                       [cand](const UnitCells& cells) { return IdenticalSetsInUnit(cand, cells); });
+  const UnitMask open = OpenUnitsOf(ctx);
+  const UnitMask full = SweepUnits<CountBuckets>(
+      [cand](int cell) { return std::uint64_t{1} << (4 * DigitCount(cand[cell])); });
+  const int changes = SumOverUnits(full & open, open, {UnitKind::Column, UnitKind::Row, UnitKind::Box},
+                                   [cand](UnitKind kind, int n) { return IdenticalSetsInUnit(cand, Unit(kind, n)); });
   FinishRule(ctx, 6, changes);
 }
 

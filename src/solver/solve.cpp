@@ -10,39 +10,50 @@ namespace kalvero {
 namespace {
 
 // Trial queue order: fewest candidates, then the box missing the fewest
-// digits, then the lower cell; cells arrive in cell order, so a stable
-// counting sort on (count, boxMissing) gives exactly that order.
-void RebuildTrialQueue(const PuzzleState& puzzle, SolverState& solver) {
-  constexpr int kKeys = 10 * 10;
-  std::array<std::uint8_t, kKeys + 1> start{};
-  std::array<std::uint8_t, kCellCount> keys;
-  std::array<std::uint8_t, kCellCount> cells;
+// digits, then the lower cell. The search reads only the queue's head and,
+// while the head is a single, the entry after it: it places the run of
+// singles at the front, or the head alone, and the next refresh rebuilds the
+// queue. So the queue holds just that: the single-candidate cells in order
+// (a stable counting sort on boxMissing, cells arriving in cell order), then
+// the first cell of the lowest order among the others.
+// Returns whether the queue holds a cell with two or more candidates.
+bool RebuildTrialQueue(const PuzzleState& puzzle, SolverState& solver) {
+  std::array<std::uint8_t, 11> start{};
+  std::array<std::uint8_t, kCellCount> singles;
   int n = 0;
-  int lowKey = kKeys;
-  int highKey = 0;
+  int bestKey = 100;
+  int bestCell = 0;
   for (int cell = 1; cell <= kCellCount; ++cell) {
     const DigitSet t = puzzle.CellCandidates[cell];
     if (puzzle.FixedMark[cell] || t == 0) continue;
-    const int key = DigitCount(t) * 10 + solver.BoxMissing[kTables.BoxOf[cell]];
-    keys[n] = static_cast<std::uint8_t>(key);
-    cells[n++] = static_cast<std::uint8_t>(cell);
-    ++start[key + 1];
-    lowKey = std::min(lowKey, key);
-    highKey = std::max(highKey, key);
+    const int missing = solver.BoxMissing[kTables.BoxOf[cell]];
+    if (!HasSeveral(t)) {
+      singles[n++] = static_cast<std::uint8_t>(cell);
+      ++start[missing + 1];
+      continue;
+    }
+    const int key = DigitCount(t) * 10 + missing;
+    if (key < bestKey) {
+      bestKey = key;
+      bestCell = cell;
+    }
   }
-  // Only the keys that occur need their running sums.
-  for (int k = lowKey + 1; k <= highKey; ++k) start[k] = static_cast<std::uint8_t>(start[k] + start[k - 1]);
-  TrialEntry* sorted = solver.TrialQueue.Refill(n);
-  for (int i = 0; i < n; ++i) {
-    TrialEntry& e = sorted[start[keys[i]]++];
-    const int cell = cells[i];
+  for (int k = 1; k <= 10; ++k) start[k] = static_cast<std::uint8_t>(start[k] + start[k - 1]);
+  TrialEntry* queue = solver.TrialQueue.Refill(n + (bestCell != 0));
+  const auto write = [&puzzle, &solver](TrialEntry& e, int cell) {
     const int box = kTables.BoxOf[cell];
     e.candidates = puzzle.CellCandidates[cell];
     e.count = static_cast<std::uint8_t>(DigitCount(e.candidates));
     e.boxMissing = static_cast<std::uint8_t>(solver.BoxMissing[box]);
     e.cell = static_cast<std::uint8_t>(cell);
     e.box = static_cast<std::uint8_t>(box);
+  };
+  for (int i = 0; i < n; ++i) {
+    const int cell = singles[i];
+    write(queue[start[solver.BoxMissing[kTables.BoxOf[cell]]]++], cell);
   }
+  if (bestCell != 0) write(queue[n], bestCell);
+  return bestCell != 0;
 }
 
 bool HasEmptyCell(const SolverState& solver) {
@@ -144,7 +155,7 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
     s.TrialQueue.Clear();
     return kRefreshConsistent;
   }
-  RebuildTrialQueue(p, s);
+  if (RebuildTrialQueue(p, s)) return kRefreshConsistent;
   for (int cell = 1; cell <= kCellCount; ++cell)
     if (HasSeveral(p.CellCandidates[cell])) return kRefreshConsistent;
   return kRefreshAllDecided;
