@@ -66,8 +66,9 @@ constexpr DigitSet InExactlyOne(DigitSet a, DigitSet b, DigitSet c) {
 
 // Transposes up to nine sets, set j given for position j = 0..8, into the
 // positions listing each digit: Where(d) has bit j when set j holds d. Each
-// digit owns a 9-bit field, digits 1..5 in one word and 6..9 in another, so
-// adding a set is two table look-ups.
+// digit owns a 10-bit field, digits 1..5 in one word and 6..9 in another, so
+// adding a set is two table look-ups; the field's top bit stays clear, which
+// lets DigitsInTwo work on all fields at once without borrows between them.
 namespace detail {
 struct Spread {
   std::array<std::uint64_t, 32> low{};
@@ -77,10 +78,10 @@ constexpr Spread BuildSpread() {
   Spread t{};
   for (unsigned s = 0; s < 32; ++s)
     for (int i = 0; i < 5; ++i)
-      if (s & (1u << i)) t.low[s] |= std::uint64_t{1} << (9 * i);
+      if (s & (1u << i)) t.low[s] |= std::uint64_t{1} << (10 * i);
   for (unsigned s = 0; s < 16; ++s)
     for (int i = 0; i < 4; ++i)
-      if (s & (1u << i)) t.high[s] |= std::uint64_t{1} << (9 * i);
+      if (s & (1u << i)) t.high[s] |= std::uint64_t{1} << (10 * i);
   return t;
 }
 inline constexpr Spread kSpread = BuildSpread();
@@ -93,10 +94,28 @@ class DigitTranspose {
     high_ |= detail::kSpread.high[(s >> 5) & 15] << j;
   }
   constexpr std::uint16_t Where(int d) const {
-    return static_cast<std::uint16_t>((d <= 5 ? low_ >> (9 * (d - 1)) : high_ >> (9 * (d - 6))) & 0x1FF);
+    return static_cast<std::uint16_t>((d <= 5 ? low_ >> (10 * (d - 1)) : high_ >> (10 * (d - 6))) & 0x1FF);
   }
+  // The digits listed at exactly two positions.
+  constexpr DigitSet DigitsInTwo() const { return static_cast<DigitSet>(InTwo(low_) | InTwo(high_) << 5); }
 
  private:
+  static constexpr std::uint64_t kLow = 0x0000010040100401;  // bit 0 of fields 0..4
+  static constexpr std::uint64_t kTop = kLow << 9;           // bit 9 of fields 0..4
+  // Bit i set when field i holds exactly two bits: each field loses its
+  // lowest bit twice (the top bit absorbs the borrow of an empty field), and
+  // "not zero" shows in the top bit after adding 0x1FF.
+  static constexpr unsigned InTwo(std::uint64_t x) {
+    const std::uint64_t once = ((x | kTop) - kLow) & x;
+    const std::uint64_t twice = ((once | kTop) - kLow) & once;
+    const std::uint64_t nonZeroOnce = (once + (kTop - kLow)) & kTop;
+    const std::uint64_t nonZeroTwice = (twice + (kTop - kLow)) & kTop;
+    // Bits 10i + 9 gathered to bits i: every partial product of the multiply
+    // lands on its own bit, so no carries disturb bits 36..40.
+    constexpr std::uint64_t kGather = (std::uint64_t{1} << 27) | (std::uint64_t{1} << 18) | (std::uint64_t{1} << 9) |
+                                      (std::uint64_t{1} << 0) | (std::uint64_t{1} << 36);
+    return static_cast<unsigned>(((((nonZeroOnce & ~nonZeroTwice) >> 9) * kGather) >> 36) & 31);
+  }
   std::uint64_t low_ = 0;
   std::uint64_t high_ = 0;
 };

@@ -13,12 +13,13 @@ using LineMask = std::uint16_t;
 
 constexpr int Highest(LineMask m) { return 32 - std::countl_zero(static_cast<unsigned>(m)); }
 
-// colsOf[d][r]: columns of the positions of d in row r; rowsOf[d][c]: rows of
-// the positions of d in column c. twoInRow[d] / twoInCol[d]: the rows /
-// columns holding exactly two positions of d, which every pattern starts from.
+// rows[r].Where(d): columns of the positions of d in row r; cols[c].Where(d):
+// rows of the positions of d in column c. twoInRow[d] / twoInCol[d]: the
+// rows / columns holding exactly two positions of d, which every pattern
+// starts from.
 struct Positions {
-  std::array<std::array<LineMask, 10>, 10> colsOf{};
-  std::array<std::array<LineMask, 10>, 10> rowsOf{};
+  std::array<DigitTranspose, 10> rows{};
+  std::array<DigitTranspose, 10> cols{};
   std::array<LineMask, 10> twoInRow{};
   std::array<LineMask, 10> twoInCol{};
 };
@@ -28,18 +29,15 @@ Positions CollectPositions(const DigitSet* cand) {
   for (int cell = 1; cell <= kCellCount; ++cell) open[cell] = HasSeveral(cand[cell]) ? cand[cell] : 0;
   Positions p;
   for (int n = 1; n <= 9; ++n) {
-    DigitTranspose row, col;
+    DigitTranspose& row = p.rows[n];
+    DigitTranspose& col = p.cols[n];
     for (int k = 1; k <= 9; ++k) {
       row.Add(open[CellNum(n, k)], k - 1);
       col.Add(open[CellNum(k, n)], k - 1);
     }
     const auto line = static_cast<LineMask>(1u << (n - 1));
-    for (int d = 1; d <= 9; ++d) {
-      p.colsOf[d][n] = row.Where(d);
-      p.rowsOf[d][n] = col.Where(d);
-      if (DigitCount(p.colsOf[d][n]) == 2) p.twoInRow[d] |= line;
-      if (DigitCount(p.rowsOf[d][n]) == 2) p.twoInCol[d] |= line;
-    }
+    for (DigitSet ds = row.DigitsInTwo(); ds; ds = DropLowest(ds)) p.twoInRow[LowestDigit(ds)] |= line;
+    for (DigitSet ds = col.DigitsInTwo(); ds; ds = DropLowest(ds)) p.twoInCol[LowestDigit(ds)] |= line;
   }
   return p;
 }
@@ -66,44 +64,46 @@ int RemoveFromLines(DigitSet* cand, int d, int r1, int r2, int c1, int c2) {
   return changes;
 }
 
-// Stages 1 and 2 for every digit: `lines[d][n]` are the cross positions of d
-// on line n, `two[d]` the lines holding exactly two of them. When exactly two
+// Stages 1 and 2 for every digit: `lines[n].Where(d)` are the cross positions
+// of d on line n, `two[d]` the lines holding exactly two of them. When exactly two
 // lines hold exactly two positions of d, at the same two crossings, d is
 // removed from the rest of both pairs of lines.
-int TwoLinePatterns(DigitSet* cand, const std::array<std::array<LineMask, 10>, 10>& lines,
-                    const std::array<LineMask, 10>& two, bool byRows) {
+int TwoLinePatterns(DigitSet* cand, const std::array<DigitTranspose, 10>& lines, const std::array<LineMask, 10>& two,
+                    bool byRows) {
   int changes = 0;
   for (int d = 1; d <= 9; ++d) {
     if (DigitCount(two[d]) != 2) continue;
     const int first = LowestDigit(two[d]);
     const int second = Highest(two[d]);
-    if (lines[d][first] != lines[d][second]) continue;
-    const int a = LowestDigit(lines[d][first]);
-    const int b = Highest(lines[d][first]);
+    const LineMask crossing = lines[first].Where(d);
+    if (crossing != lines[second].Where(d)) continue;
+    const int a = LowestDigit(crossing);
+    const int b = Highest(crossing);
     changes += byRows ? RemoveFromLines(cand, d, first, second, a, b) : RemoveFromLines(cand, d, a, b, first, second);
   }
   return changes;
 }
 
-// Stage 3 for digit d, given the columns of its positions per row (rowMask)
-// and the rows of its positions per column (colMask). Columns with exactly
+// Stage 3 for digit d, given the columns of its positions per row
+// (rows[r].Where(d)) and the rows of its positions per column
+// (cols[c].Where(d)). Columns with exactly
 // two positions are the labelled columns (`labelled`); rows with at least two
 // positions among them are kept; of the labelled columns, those with exactly
 // two positions in the kept rows remain.
 // Exactly three kept rows and three remaining columns remove d from the kept
 // rows outside those columns, from any cell holding it, one change each.
-int ThreeColumnPattern(DigitSet* cand, int d, const std::array<LineMask, 10>& rowMask,
-                       const std::array<LineMask, 10>& colMask, LineMask labelled) {
+int ThreeColumnPattern(DigitSet* cand, int d, const std::array<DigitTranspose, 10>& rows,
+                       const std::array<DigitTranspose, 10>& cols, LineMask labelled) {
   // The remaining columns are labelled ones, so fewer than three labelled
   // columns can never leave three.
   if (DigitCount(labelled) < 3) return 0;
   const DigitSet bit = DigitBit(d);
   LineMask kept = 0;
   for (int r = 1; r <= 9; ++r)
-    if (DigitCount(static_cast<LineMask>(rowMask[r] & labelled)) >= 2) kept = static_cast<LineMask>(kept | (1u << (r - 1)));
+    if (DigitCount(static_cast<LineMask>(rows[r].Where(d) & labelled)) >= 2) kept = static_cast<LineMask>(kept | (1u << (r - 1)));
   LineMask remaining = 0;
   for (int c = 1; c <= 9; ++c)
-    if ((labelled & (1u << (c - 1))) && DigitCount(static_cast<LineMask>(colMask[c] & kept)) == 2)
+    if ((labelled & (1u << (c - 1))) && DigitCount(static_cast<LineMask>(cols[c].Where(d) & kept)) == 2)
       remaining = static_cast<LineMask>(remaining | (1u << (c - 1)));
   if (DigitCount(remaining) != 3 || DigitCount(kept) != 3) return 0;
   int changes = 0;
@@ -132,14 +132,14 @@ void XWingSwordfish(RuleContext& ctx) {
   // Positions are collected again only after a removal changed them.
   Positions p = CollectPositions(cand);
   int changes = 0;
-  int removed = TwoLinePatterns(cand, p.colsOf, p.twoInRow, true);
+  int removed = TwoLinePatterns(cand, p.rows, p.twoInRow, true);
   if (removed) p = CollectPositions(cand);
   changes += removed;
-  removed = TwoLinePatterns(cand, p.rowsOf, p.twoInCol, false);
+  removed = TwoLinePatterns(cand, p.cols, p.twoInCol, false);
   if (removed) p = CollectPositions(cand);
   changes += removed;
   for (int d = 1; d <= 9; ++d) {
-    removed = ThreeColumnPattern(cand, d, p.colsOf[d], p.rowsOf[d], p.twoInCol[d]);
+    removed = ThreeColumnPattern(cand, d, p.rows, p.cols, p.twoInCol[d]);
     if (removed) p = CollectPositions(cand);
     changes += removed;
   }

@@ -29,6 +29,12 @@ Segments CollectSegments(const DigitSet* cand) {
   return s;
 }
 
+// The digits of a line's segment `third` that the line also holds in its
+// segments `other1` and `other2`.
+constexpr DigitSet Pointed(const std::array<DigitSet, 3>& seg, int third, int other1, int other2) {
+  return static_cast<DigitSet>(seg[third] & (seg[other1] | seg[other2]));
+}
+
 // Removes the digits of `digits` from cell x, one change per digit removed.
 int Remove(DigitSet* cand, int x, DigitSet digits) {
   const auto present = static_cast<DigitSet>(cand[x] & digits);
@@ -85,10 +91,14 @@ void LockedCandidates(RuleContext& ctx) {
                                          pointing.rowSeg[top + 2][colThird]);
     const DigitSet oneCol = InExactlyOne(pointing.colSeg[left][rowThird], pointing.colSeg[left + 1][rowThird],
                                          pointing.colSeg[left + 2][rowThird]);
+    // Only digits the line holds outside the box can be removed; the tables
+    // stay supersets while pointing removes, so this drops no removal.
+    const int c1 = colThird == 0 ? 1 : 0, c2 = colThird == 2 ? 1 : 2;  // the row's other thirds
+    const int r1 = rowThird == 0 ? 1 : 0, r2 = rowThird == 2 ? 1 : 2;  // the column's other thirds
     for (int r = top; r < top + 3; ++r)
-      changes += PointAlongLine(cand, r, false, colThird, static_cast<DigitSet>(oneRow & pointing.rowSeg[r][colThird]));
+      changes += PointAlongLine(cand, r, false, colThird, oneRow & Pointed(pointing.rowSeg[r], colThird, c1, c2));
     for (int c = left; c < left + 3; ++c)
-      changes += PointAlongLine(cand, c, true, rowThird, static_cast<DigitSet>(oneCol & pointing.colSeg[c][rowThird]));
+      changes += PointAlongLine(cand, c, true, rowThird, oneCol & Pointed(pointing.colSeg[c], rowThird, r1, r2));
   }
 
   // Pointing that removed nothing leaves the tables as they were.
