@@ -1,34 +1,41 @@
 // Line-box reduction (rule 4): a digit that a row or column lists only inside
 // one box must lie in that part of the box.
 #include "rules/rules.h"
+#include "rules/shared_findings.h"
 
 namespace kalvero {
 
 namespace {
 
-// One line: its three segments (the line's cells in each box it crosses),
-// each the union of its cells' candidates. For d = 1..9 listed in exactly
-// one segment, d is removed from the cells of that segment's box outside the
-// line that hold two or more candidates, one change per cell narrowed.
-int ReduceLine(DigitSet* cand, const UnitCells& line, bool isColumn, const std::array<DigitSet, 10>& boxOpen) {
-  std::array<DigitSet, 3> segment{};
-  std::array<int, 3> segmentBox{};
-  for (int k = 1; k <= 9; ++k) {
-    segment[(k - 1) / 3] |= cand[line[k]];
-    segmentBox[(k - 1) / 3] = kTables.BoxOf[line[k]];
-  }
+// One line, n-th row or column, and its three segments (the line's cells in
+// each box it crosses, each the union of its cells' candidates): for d = 1..9
+// listed in exactly one segment, d is removed from the cells of that
+// segment's box outside the line that hold two or more candidates, one change
+// per cell narrowed.
+//
+// `start` is the table taken at the rule's start; the two lines beside n in
+// its third hold, segment by segment, the box cells off the line, so a digit
+// they do not list there has nothing to remove (sets only shrink, so the
+// table stays a superset).
+int ReduceLine(DigitSet* cand, int n, bool isColumn, const std::array<DigitSet, 3>& segment,
+               const std::array<DigitSet, 10>& boxOpen, const LineSegments& start) {
+  const int third = (n - 1) / 3;  // the line's third of the board
+  const auto& beside = isColumn ? start.colSeg : start.rowSeg;
+  const int first = 3 * third + 1;
+  const int n1 = n == first ? first + 1 : first;
+  const int n2 = n == first + 2 ? first + 1 : first + 2;
+  const auto boxOf = [isColumn, third](int i) { return isColumn ? 3 * i + third + 1 : 3 * third + i + 1; };
   // A digit narrows a box cell only when some cell of the box has it among
   // other candidates.
-  const DigitSet inOne = InExactlyOne(segment[0], segment[1], segment[2]) &
-                         (boxOpen[segmentBox[0]] | boxOpen[segmentBox[1]] | boxOpen[segmentBox[2]]);
+  const DigitSet inOne =
+      InExactlyOne(segment[0], segment[1], segment[2]) & (boxOpen[boxOf(0)] | boxOpen[boxOf(1)] | boxOpen[boxOf(2)]);
   if (inOne == 0) return 0;
-  const int lineNumber = isColumn ? kTables.ColOf[line[1]] : kTables.RowOf[line[1]];
   int changes = 0;
   for (DigitSet ds = inOne; ds; ds = DropLowest(ds)) {
     const DigitSet bit = static_cast<DigitSet>(ds & -ds);
     const int i = (segment[0] & bit) ? 0 : (segment[1] & bit) ? 1 : 2;
-    if (!(boxOpen[segmentBox[i]] & bit)) continue;
-    for (const int y : OffLineCells(segmentBox[i], lineNumber, isColumn)) {
+    if (!(boxOpen[boxOf(i)] & (beside[n1][i] | beside[n2][i]) & bit)) continue;
+    for (const int y : OffLineCells(boxOf(i), n, isColumn)) {
       const DigitSet t = cand[y];
       if (HasSeveral(t) && (t & bit)) {
         cand[y] = static_cast<DigitSet>(t & ~bit);
@@ -39,9 +46,18 @@ int ReduceLine(DigitSet* cand, const UnitCells& line, bool isColumn, const std::
   return changes;
 }
 
+// The segments of one line as the candidates stand now.
+std::array<DigitSet, 3> SegmentsNow(const DigitSet* cand, const UnitCells& line) {
+  std::array<DigitSet, 3> segment{};
+  for (int k = 1; k <= 9; ++k) segment[(k - 1) / 3] |= cand[line[k]];
+  return segment;
+}
+
 }  // namespace
 
-// Rule 4, LineBoxReduction: columns 1..9, then rows 1..9.
+// Rule 4, LineBoxReduction: columns 1..9, then rows 1..9. Each line reads its
+// segments as they stand when its turn comes: from the table taken at the
+// start while nothing has changed, afresh after a change.
 void LineBoxReduction(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   // Per box, the digits of its cells with two or more candidates. Sets only
@@ -49,9 +65,15 @@ void LineBoxReduction(RuleContext& ctx) {
   std::array<DigitSet, 10> boxOpen{};
   for (int cell = 1; cell <= kCellCount; ++cell)
     if (HasSeveral(cand[cell])) boxOpen[kTables.BoxOf[cell]] |= cand[cell];
+  LineSegments own;
+  const LineSegments& start = SegmentsOf(ctx, own);
   int changes = 0;
-  for (int c = 1; c <= 9; ++c) changes += ReduceLine(cand, ColUnit(c), true, boxOpen);
-  for (int r = 1; r <= 9; ++r) changes += ReduceLine(cand, RowUnit(r), false, boxOpen);
+  for (int c = 1; c <= 9; ++c)
+    changes += ReduceLine(cand, c, true, changes == 0 ? start.colSeg[c] : SegmentsNow(cand, ColUnit(c)), boxOpen,
+                          start);
+  for (int r = 1; r <= 9; ++r)
+    changes += ReduceLine(cand, r, false, changes == 0 ? start.rowSeg[r] : SegmentsNow(cand, RowUnit(r)), boxOpen,
+                          start);
   FinishRule(ctx, 4, changes);
 }
 

@@ -129,6 +129,25 @@ int SumOverOpenUnits(UnitMask open, const std::array<UnitKind, 3>& order, PerUni
   return SumOverUnits(open, open, order, [&perUnit](UnitKind kind, int n) { return perUnit(Unit(kind, n)); });
 }
 
+// Where the lines cross the boxes: rowSeg[r][i] is the union of the
+// candidates of row r in the i-th box it crosses, from the left; colSeg[c][i]
+// the same for column c, from the top.
+struct LineSegments {
+  std::array<std::array<DigitSet, 3>, 10> rowSeg{};
+  std::array<std::array<DigitSet, 3>, 10> colSeg{};
+};
+
+inline LineSegments CollectSegments(const DigitSet* cand) {
+  LineSegments s;
+  for (int r = 1; r <= 9; ++r) {
+    const DigitSet* row = cand + RowFirstCell(r);
+    const int band = (r - 1) / 3;
+    for (int i = 0; i < 3; ++i) s.rowSeg[r][i] = row[3 * i] | row[3 * i + 1] | row[3 * i + 2];
+    for (int c = 1; c <= 9; ++c) s.colSeg[c][band] |= row[c - 1];
+  }
+  return s;
+}
+
 // The six cells of box b off one of its rows or columns, in the box's
 // walking order: offRow[b][i] leaves out the box's (i + 1)-th row, offColumn
 // its (i + 1)-th column.

@@ -23,6 +23,7 @@ class SharedFindings {
   void Forget() {
     open_.reset();
     uniqueCandidate_.reset();
+    segments_.reset();
   }
   UnitMask OpenUnitsOf(const PuzzleState& puzzle) {
     if (!open_) open_ = OpenUnits(puzzle);
@@ -33,16 +34,31 @@ class SharedFindings {
   // walk would cost.
   void NoteUniqueCandidateUnits(UnitMask units) { uniqueCandidate_ = units; }
   const std::optional<UnitMask>& UniqueCandidateUnits() const { return uniqueCandidate_; }
+  // Hidden singles, line-box reduction and locked candidates all start from
+  // the lines' segments.
+  const LineSegments& SegmentsOf(const PuzzleState& puzzle) {
+    if (!segments_) segments_ = CollectSegments(puzzle.CellCandidates.data());
+    return *segments_;
+  }
 
  private:
   std::optional<UnitMask> open_;
   std::optional<UnitMask> uniqueCandidate_;
+  std::optional<LineSegments> segments_;
 };
 
 // OpenUnits of the board as a rule finds it at its start. Sets only shrink
 // while a rule runs, so the mask stays a superset of the open units.
 inline UnitMask OpenUnitsOf(const RuleContext& ctx) {
   return ctx.shared != nullptr ? ctx.shared->OpenUnitsOf(ctx.puzzle) : OpenUnits(ctx.puzzle);
+}
+
+// CollectSegments of the board as a rule finds it at its start: the shared
+// table, or else `own` filled in.
+inline const LineSegments& SegmentsOf(const RuleContext& ctx, LineSegments& own) {
+  if (ctx.shared != nullptr) return ctx.shared->SegmentsOf(ctx.puzzle);
+  own = CollectSegments(ctx.puzzle.CellCandidates.data());
+  return own;
 }
 
 // The units where UniqueCandidate could act: from the note when there is

@@ -97,14 +97,8 @@ void HiddenSingles(RuleContext& ctx) {
   const auto& fixed = ctx.puzzle.FixedMark;
   // Row and column thirds: unions of three cells. Step 2 only removes, so a
   // digit missing from a line's thirds outside the box has nothing to clear.
-  std::array<std::array<DigitSet, 3>, 10> rowThird, colThird;
-  for (int n = 1; n <= 9; ++n)
-    for (int t = 0; t < 3; ++t) {
-      const int r = RowFirstCell(n) + 3 * t;  // cells r, r + 1, r + 2 of row n
-      const int c = CellNum(3 * t + 1, n);    // cells c, c + 9, c + 18 of column n
-      rowThird[n][t] = cand[r] | cand[r + 1] | cand[r + 2];
-      colThird[n][t] = cand[c] | cand[c + 9] | cand[c + 18];
-    }
+  LineSegments own;
+  const LineSegments& thirds = changes == 0 ? SegmentsOf(ctx, own) : (own = CollectSegments(cand));
   for (int b = 1; b <= 9; ++b) {
     const UnitCells& box = BoxUnit(b);
     OnceCounter counter;
@@ -118,8 +112,8 @@ void HiddenSingles(RuleContext& ctx) {
       const int c = kTables.ColOf[box[k]];
       const int inRow = (b - 1) % 3;  // the box's third of the row
       const int inCol = (b - 1) / 3;  // the box's third of the column
-      const auto& rt = rowThird[r];
-      const auto& ct = colThird[c];
+      const auto& rt = thirds.rowSeg[r];
+      const auto& ct = thirds.colSeg[c];
       if (HasDigit(static_cast<DigitSet>(rt[(inRow + 1) % 3] | rt[(inRow + 2) % 3]), d))
         changes += ClearOutsideBox(cand, RowUnit(r), b, d);
       if (HasDigit(static_cast<DigitSet>(ct[(inCol + 1) % 3] | ct[(inCol + 2) % 3]), d))

@@ -6,28 +6,11 @@
 // segment claims the rest of that box. Positions are candidate sets holding
 // the digit (given cells included, their set being their digit).
 #include "rules/rules.h"
+#include "rules/shared_findings.h"
 
 namespace kalvero {
 
 namespace {
-
-// rowSeg[r][i]: union of the candidates of row r in the i-th box it crosses;
-// colSeg[c][i]: the same for column c, i counted from the top.
-struct Segments {
-  std::array<std::array<DigitSet, 3>, 10> rowSeg{};
-  std::array<std::array<DigitSet, 3>, 10> colSeg{};
-};
-
-Segments CollectSegments(const DigitSet* cand) {
-  Segments s;
-  for (int r = 1; r <= 9; ++r) {
-    const DigitSet* row = cand + RowFirstCell(r);
-    const int band = (r - 1) / 3;
-    for (int i = 0; i < 3; ++i) s.rowSeg[r][i] = row[3 * i] | row[3 * i + 1] | row[3 * i + 2];
-    for (int c = 1; c <= 9; ++c) s.colSeg[c][band] |= row[c - 1];
-  }
-  return s;
-}
 
 // The digits of a line's segment `third` that the line also holds in its
 // segments `other1` and `other2`.
@@ -81,7 +64,8 @@ void LockedCandidates(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   int changes = 0;
 
-  const Segments pointing = CollectSegments(cand);
+  LineSegments own;
+  const LineSegments& pointing = SegmentsOf(ctx, own);
   for (int b = 1; b <= 9; ++b) {
     const int top = 3 * ((b - 1) / 3) + 1;
     const int left = 3 * ((b - 1) % 3) + 1;
@@ -102,7 +86,8 @@ void LockedCandidates(RuleContext& ctx) {
   }
 
   // Pointing that removed nothing leaves the tables as they were.
-  const Segments claiming = changes != 0 ? CollectSegments(cand) : pointing;
+  LineSegments after;
+  const LineSegments& claiming = changes != 0 ? (after = CollectSegments(cand)) : pointing;
   for (int r = 1; r <= 9; ++r) changes += ClaimAlongLine(cand, r, false, claiming.rowSeg[r]);
   for (int c = 1; c <= 9; ++c) changes += ClaimAlongLine(cand, c, true, claiming.colSeg[c]);
   FinishRule(ctx, 8, changes);
