@@ -73,15 +73,26 @@ bool SinglesPass(PuzzleState& puzzle) {
   auto& cand = puzzle.CellCandidates;
   std::array<DigitSet, 10> rowOpen{}, colOpen{}, boxOpen{};
   CellMask singles;  // the singles still to visit in this pass
-  for (int cell = 1; cell <= kCellCount; ++cell) {
-    const DigitSet t = cand[cell];
-    if (!HasSeveral(t)) {
-      if (t != 0) singles.Add(cell);
-      continue;
+  // Row by row, each row's and box's union kept in a local: consecutive
+  // cells share them, and updating one in memory would chain every cell of a
+  // row through a store and a reload.
+  for (int r = 1; r <= 9; ++r) {
+    const int base = 9 * (r - 1);
+    DigitSet row = 0;
+    std::array<DigitSet, 3> box{};
+    for (int c = 1; c <= 9; ++c) {
+      const DigitSet t = cand[base + c];
+      if (!HasSeveral(t)) {
+        if (t != 0) singles.Add(base + c);
+        continue;
+      }
+      row |= t;
+      colOpen[c] |= t;
+      box[(c - 1) / 3] |= t;
     }
-    rowOpen[kTables.RowOf[cell]] |= t;
-    colOpen[kTables.ColOf[cell]] |= t;
-    boxOpen[kTables.BoxOf[cell]] |= t;
+    rowOpen[r] = row;
+    const int firstBox = 3 * ((r - 1) / 3) + 1;
+    for (int i = 0; i < 3; ++i) boxOpen[firstBox + i] |= box[i];
   }
   bool again = false;
   for (int cell = singles.TakeLowest(); cell != 0; cell = singles.TakeLowest()) {

@@ -132,13 +132,16 @@ int SumOverOpenUnits(UnitMask open, const std::array<UnitKind, 3>& order, PerUni
 // Where the lines cross the boxes: rowSeg[r][i] is the union of the
 // candidates of row r in the i-th box it crosses, from the left; colSeg[c][i]
 // the same for column c, from the top.
+// Left uninitialised until collected: rules keep one at hand for when no
+// shared table exists, and most never fill it.
 struct LineSegments {
-  std::array<std::array<DigitSet, 3>, 10> rowSeg{};
-  std::array<std::array<DigitSet, 3>, 10> colSeg{};
+  std::array<std::array<DigitSet, 3>, 10> rowSeg;
+  std::array<std::array<DigitSet, 3>, 10> colSeg;
 };
 
 inline LineSegments CollectSegments(const DigitSet* cand) {
   LineSegments s;
+  for (int c = 1; c <= 9; ++c) s.colSeg[c] = {};
   for (int r = 1; r <= 9; ++r) {
     const DigitSet* row = cand + RowFirstCell(r);
     const int band = (r - 1) / 3;

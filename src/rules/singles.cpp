@@ -19,7 +19,11 @@ int PlaceHiddenSingles(RuleContext& ctx, UnitKind kind, int n, UnitMask& uniqueC
   const UnitCells& cells = Unit(kind, n);
   auto& cand = ctx.puzzle.CellCandidates;
   const auto& value = ctx.solver.CellValue;
-  const auto listedAt = [&cand, &value](int cell) { return cand[cell] != 0 ? cand[cell] : value[cell]; };
+  // Without a branch: which of the two a cell lists is hard to predict.
+  const auto listedAt = [&cand, &value](int cell) {
+    const DigitSet t = cand[cell];
+    return static_cast<DigitSet>(t | (value[cell] & -static_cast<DigitSet>(t == 0)));
+  };
   OnceCounter counter;
   OnceCounter candidates;
   DigitSet open = 0;
@@ -103,7 +107,7 @@ void HiddenSingles(RuleContext& ctx) {
     const UnitCells& box = BoxUnit(b);
     OnceCounter counter;
     for (int k = 1; k <= 9; ++k)
-      if (!fixed[box[k]]) counter.Add(cand[box[k]]);
+      counter.Add(static_cast<DigitSet>(cand[box[k]] & -static_cast<DigitSet>(!fixed[box[k]])));
     for (DigitSet once = counter.ExactlyOnce(); once; once = DropLowest(once)) {
       const int d = LowestDigit(once);
       int k = 1;
