@@ -102,30 +102,25 @@ int IdenticalSetsInUnit(DigitSet* cand, const UnitCells& cells) {
   std::uint64_t perCount = 0;
   for (int k = 1; k <= 9; ++k) perCount += std::uint64_t{1} << (4 * DigitCount(cand[cells[k]]));
   if (!AnyFullBucket(perCount)) return 0;
-  std::array<DigitSet, 10> sets;
-  for (int k = 1; k <= 9; ++k) sets[k] = cand[cells[k]];
-
-  std::array<int, 5> size{};
-  std::array<DigitSet, 5> key{};
-  std::array<bool, 5> same{true, true, true, true, true};
+  // Per number of candidates, the union and the intersection of the cells'
+  // sets: a bucket's cells all hold one set exactly when the two agree.
+  std::array<DigitSet, 10> any{};
+  std::array<DigitSet, 10> all;
+  all.fill(kAllDigits);
   for (int k = 1; k <= 9; ++k) {
-    const DigitSet s = sets[k];
+    const DigitSet s = cand[cells[k]];
     const int n = DigitCount(s);
-    if (n < 2 || n > 6) continue;
-    const int i = n - 2;
-    if (size[i] == 0)
-      key[i] = s;
-    else if (s != key[i])
-      same[i] = false;
-    ++size[i];
+    any[n] |= s;
+    all[n] &= s;
   }
   int changes = 0;
-  for (int i = 0; i < 5; ++i) {
-    if (size[i] != i + 2 || !same[i]) continue;
+  for (int n = 2; n <= 6; ++n) {
+    if (((perCount >> (4 * n)) & 15) != static_cast<std::uint64_t>(n) || any[n] != all[n]) continue;
+    const DigitSet key = any[n];
     for (int k = 1; k <= 9; ++k) {
       const DigitSet s = cand[cells[k]];
-      if (!HasSeveral(s) || s == key[i]) continue;
-      const auto narrowed = static_cast<DigitSet>(s & ~key[i]);
+      if (!HasSeveral(s) || s == key) continue;
+      const auto narrowed = static_cast<DigitSet>(s & ~key);
       if (narrowed != s) {
         ++changes;
         cand[cells[k]] = narrowed;

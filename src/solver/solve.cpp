@@ -56,6 +56,14 @@ bool RebuildTrialQueue(const PuzzleState& puzzle, SolverState& solver) {
   return bestCell != 0;
 }
 
+// Whether some open cell has no candidates; a sweep without an early exit,
+// which the compiler turns into a few vector steps.
+bool HasHole(const PuzzleState& puzzle, const SolverState& solver) {
+  bool hole = false;
+  for (int cell = 1; cell <= kCellCount; ++cell) hole |= (solver.CellValue[cell] | puzzle.CellCandidates[cell]) == 0;
+  return hole;
+}
+
 bool HasEmptyCell(const SolverState& solver) {
   for (int cell = 1; cell <= kCellCount; ++cell)
     if (solver.CellValue[cell] == 0) return true;
@@ -147,8 +155,9 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
   if (candidatesOnly) return kRefreshNotSet;
 
   PropagateSingles(ctx);
-  for (int cell = 1; cell <= kCellCount; ++cell)
-    if (s.CellValue[cell] == 0 && p.CellCandidates[cell] == 0) return cell;
+  if (HasHole(p, s))
+    for (int cell = 1; cell <= kCellCount; ++cell)
+      if (s.CellValue[cell] == 0 && p.CellCandidates[cell] == 0) return cell;
 
   if (filled != kCellCount && filled + emptySingles != kCellCount) {
     ApplyRules(ctx);
