@@ -96,14 +96,19 @@ int SumOverUnits(UnitMask acting, UnitMask open, const std::array<UnitKind, 3>& 
 }
 
 // Walks the board once, row by row, adding perCell(cell) to an accumulator
-// of the cell's row, column and box, and returns the units whose accumulator
-// then answers Acts(). One sweep with 27 accumulators costs less than 27 unit
-// walks through the cell tables when the per-cell work is small; a rule uses
-// it to find the few units worth its exact walk.
+// of the cell's row, column and box. Each accumulator then answers Acts()
+// with Acc::kFlags flags; the result holds, per flag, the units that raised
+// it. One sweep with 27 accumulators costs less than 27 unit walks through
+// the cell tables when the per-cell work is small; rules use it to find the
+// few units worth their exact walk.
 template <typename Acc, typename PerCell>
-UnitMask SweepUnits(PerCell&& perCell) {
+std::array<UnitMask, Acc::kFlags> SweepUnits(PerCell&& perCell) {
+  std::array<UnitMask, Acc::kFlags> found{};
+  const auto mark = [&found](const Acc& acc, int bit) {
+    const unsigned flags = acc.Acts();
+    for (int f = 0; f < Acc::kFlags; ++f) found[f] |= UnitMask{(flags >> f) & 1} << bit;
+  };
   std::array<Acc, 9> column{};
-  UnitMask found = 0;
   for (int band = 0; band < 3; ++band) {
     std::array<Acc, 3> box{};
     for (int r = 3 * band; r < 3 * band + 3; ++r) {
@@ -114,19 +119,12 @@ UnitMask SweepUnits(PerCell&& perCell) {
         column[c].Add(x);
         box[c / 3].Add(x);
       }
-      found |= UnitMask{row.Acts()} << r;
+      mark(row, r);
     }
-    for (int i = 0; i < 3; ++i) found |= UnitMask{box[i].Acts()} << (18 + 3 * band + i);
+    for (int i = 0; i < 3; ++i) mark(box[i], 18 + 3 * band + i);
   }
-  for (int c = 0; c < 9; ++c) found |= UnitMask{column[c].Acts()} << (9 + c);
+  for (int c = 0; c < 9; ++c) mark(column[c], 9 + c);
   return found;
-}
-
-// Sums perUnit(cells) over the units of `order`, each kind's units 1..9,
-// skipping the units without an open cell in `open`.
-template <typename PerUnit>
-int SumOverOpenUnits(UnitMask open, const std::array<UnitKind, 3>& order, PerUnit&& perUnit) {
-  return SumOverUnits(open, open, order, [&perUnit](UnitKind kind, int n) { return perUnit(Unit(kind, n)); });
 }
 
 // Where the lines cross the boxes: rowSeg[r][i] is the union of the

@@ -18,12 +18,21 @@
 
 namespace kalvero {
 
+// The units where naked pairs and identical sets could act, found together
+// in one sweep of the candidate counts (rules/subsets.cpp).
+struct CountUnits {
+  UnitMask pairCells = 0;   // two or more cells with exactly two candidates
+  UnitMask fullBucket = 0;  // for some k = 2..6, exactly k cells with k candidates
+};
+CountUnits FindCountUnits(const DigitSet* cand);
+
 class SharedFindings {
  public:
   void Forget() {
     open_.reset();
     uniqueCandidate_.reset();
     segments_.reset();
+    counts_.reset();
   }
   UnitMask OpenUnitsOf(const PuzzleState& puzzle) {
     if (!open_) open_ = OpenUnits(puzzle);
@@ -34,6 +43,10 @@ class SharedFindings {
   // walk would cost.
   void NoteUniqueCandidateUnits(UnitMask units) { uniqueCandidate_ = units; }
   const std::optional<UnitMask>& UniqueCandidateUnits() const { return uniqueCandidate_; }
+  const CountUnits& CountUnitsOf(const PuzzleState& puzzle) {
+    if (!counts_) counts_ = FindCountUnits(puzzle.CellCandidates.data());
+    return *counts_;
+  }
   // Hidden singles, line-box reduction and locked candidates all start from
   // the lines' segments.
   const LineSegments& SegmentsOf(const PuzzleState& puzzle) {
@@ -45,6 +58,7 @@ class SharedFindings {
   std::optional<UnitMask> open_;
   std::optional<UnitMask> uniqueCandidate_;
   std::optional<LineSegments> segments_;
+  std::optional<CountUnits> counts_;
 };
 
 // OpenUnits of the board as a rule finds it at its start. Sets only shrink
@@ -59,6 +73,12 @@ inline const LineSegments& SegmentsOf(const RuleContext& ctx, LineSegments& own)
   if (ctx.shared != nullptr) return ctx.shared->SegmentsOf(ctx.puzzle);
   own = CollectSegments(ctx.puzzle.CellCandidates.data());
   return own;
+}
+
+// FindCountUnits of the board as a rule finds it at its start.
+inline CountUnits CountUnitsOf(const RuleContext& ctx) {
+  if (ctx.shared != nullptr) return ctx.shared->CountUnitsOf(ctx.puzzle);
+  return FindCountUnits(ctx.puzzle.CellCandidates.data());
 }
 
 // The units where UniqueCandidate could act: from the note when there is

@@ -28,35 +28,27 @@ constexpr bool AnyFullBucket(std::uint64_t perCount) {
   return ((x - 0x1111111111111111) & ~x & 0x8888888888888888) != 0;
 }
 
-// The units holding two or more cells with exactly two candidates, the only
-// units where two cells can share a pair. The board is read as three band
-// words: band b (rows 3b + 1..3b + 3) holds row 3b + j + 1 at bits 9j..9j + 8.
-UnitMask UnitsWithPairCells(const DigitSet* cand) {
-  std::array<std::uint32_t, 3> band{};
-  for (int b = 0; b < 3; ++b)
-    for (int k = 0; k < 27; ++k) band[b] |= std::uint32_t{DigitCount(cand[27 * b + k + 1]) == 2} << k;
-  const auto several = [](std::uint32_t x) { return UnitMask{(x & (x - 1)) != 0}; };
-  constexpr std::uint32_t kBoxBits = 0x1C0E07;  // columns 1..3 of a band's three rows
-  constexpr std::uint32_t kColumnBits = 0x40201;  // column 1 of a band's three rows
-  UnitMask units = 0;
-  for (int b = 0; b < 3; ++b)
-    for (int j = 0; j < 3; ++j) {
-      units |= several((band[b] >> (9 * j)) & 0x1FF) << (3 * b + j);
-      units |= several(band[b] & (kBoxBits << (3 * j))) << (18 + 3 * b + j);
-    }
-  for (int c = 0; c < 9; ++c)
-    units |= several(((band[0] >> c) & kColumnBits) | ((band[1] >> c) & kColumnBits) << 1 |
-                     ((band[2] >> c) & kColumnBits) << 2)
-             << (9 + c);
-  return units;
-}
-
-// Cells per number of candidates, four bits each.
+// Cells per number of candidates, four bits each. Flag 0: two or more cells
+// with exactly two candidates, the least a shared pair needs. Flag 1: a full
+// bucket.
 struct CountBuckets {
+  static constexpr int kFlags = 2;
   std::uint64_t perCount = 0;
   constexpr void Add(std::uint64_t one) { perCount += one; }
-  constexpr bool Acts() const { return AnyFullBucket(perCount); }
+  constexpr unsigned Acts() const {
+    return unsigned{((perCount >> 8) & 15) >= 2} | unsigned{AnyFullBucket(perCount)} << 1;
+  }
 };
+
+}  // namespace
+
+CountUnits FindCountUnits(const DigitSet* cand) {
+  const auto [pairCells, fullBucket] =
+      SweepUnits<CountBuckets>([cand](int cell) { return std::uint64_t{1} << (4 * DigitCount(cand[cell])); });
+  return CountUnits{pairCells, fullBucket};
+}
+
+namespace {
 
 // Rule 3 for one unit: each cell in unit order whose candidates are a pair,
 // shared by exactly one other cell of the unit at that moment, clears both
@@ -137,7 +129,8 @@ int IdenticalSetsInUnit(DigitSet* cand, const UnitCells& cells) {
 void NakedPairs(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   const UnitMask open = OpenUnitsOf(ctx);
-  const int changes = SumOverUnits(UnitsWithPairCells(cand) & open, open, {UnitKind::Box, UnitKind::Row, UnitKind::Column},
+  const UnitMask acting = CountUnitsOf(ctx).pairCells & open;
+  const int changes = SumOverUnits(acting, open, {UnitKind::Box, UnitKind::Row, UnitKind::Column},
                                    [cand](UnitKind kind, int n) { return NakedPairsInUnit(cand, Unit(kind, n)); });
   FinishRule(ctx, 3, changes);
 }
@@ -147,9 +140,8 @@ void NakedPairs(RuleContext& ctx) {
 void IdenticalSets(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   const UnitMask open = OpenUnitsOf(ctx);
-  const UnitMask full = SweepUnits<CountBuckets>(
-      [cand](int cell) { return std::uint64_t{1} << (4 * DigitCount(cand[cell])); });
-  const int changes = SumOverUnits(full & open, open, {UnitKind::Column, UnitKind::Row, UnitKind::Box},
+  const UnitMask acting = CountUnitsOf(ctx).fullBucket & open;
+  const int changes = SumOverUnits(acting, open, {UnitKind::Column, UnitKind::Row, UnitKind::Box},
                                    [cand](UnitKind kind, int n) { return IdenticalSetsInUnit(cand, Unit(kind, n)); });
   FinishRule(ctx, 6, changes);
 }

@@ -100,7 +100,8 @@ int ThreeColumnPattern(DigitSet* cand, int d, const std::array<DigitTranspose, 1
   const DigitSet bit = DigitBit(d);
   LineMask kept = 0;
   for (int r = 1; r <= 9; ++r)
-    if (DigitCount(static_cast<LineMask>(rows[r].Where(d) & labelled)) >= 2) kept = static_cast<LineMask>(kept | (1u << (r - 1)));
+    if (DigitCount(static_cast<LineMask>(rows[r].Where(d) & labelled)) >= 2)
+      kept = static_cast<LineMask>(kept | (1u << (r - 1)));
   LineMask remaining = 0;
   for (int c = 1; c <= 9; ++c)
     if ((labelled & (1u << (c - 1))) && DigitCount(static_cast<LineMask>(cols[c].Where(d) & kept)) == 2)
