@@ -100,7 +100,10 @@ int SumOverUnits(UnitMask acting, UnitMask open, const std::array<UnitKind, 3>& 
 // with Acc::kFlags flags; the result holds, per flag, the units that raised
 // it. One sweep with 27 accumulators costs less than 27 unit walks through
 // the cell tables when the per-cell work is small; rules use it to find the
-// few units worth their exact walk.
+// few units worth their exact walk. A row is gathered in three thirds kept
+// in locals, then merged into the row and the boxes: consecutive cells
+// updating one accumulator in memory would chain through a store and a
+// reload each.
 template <typename Acc, typename PerCell>
 std::array<UnitMask, Acc::kFlags> SweepUnits(PerCell&& perCell) {
   std::array<UnitMask, Acc::kFlags> found{};
@@ -112,14 +115,17 @@ std::array<UnitMask, Acc::kFlags> SweepUnits(PerCell&& perCell) {
   for (int band = 0; band < 3; ++band) {
     std::array<Acc, 3> box{};
     for (int r = 3 * band; r < 3 * band + 3; ++r) {
-      Acc row{};
+      std::array<Acc, 3> third{};
       for (int c = 0; c < 9; ++c) {
         const auto x = perCell(9 * r + c + 1);
-        row.Add(x);
+        third[c / 3].Add(x);
         column[c].Add(x);
-        box[c / 3].Add(x);
       }
+      Acc row = third[0];
+      row.Merge(third[1]);
+      row.Merge(third[2]);
       mark(row, r);
+      for (int i = 0; i < 3; ++i) box[i].Merge(third[i]);
     }
     for (int i = 0; i < 3; ++i) mark(box[i], 18 + 3 * band + i);
   }

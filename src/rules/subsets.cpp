@@ -28,6 +28,14 @@ constexpr bool AnyFullBucket(std::uint64_t perCount) {
   return ((x - 0x1111111111111111) & ~x & 0x8888888888888888) != 0;
 }
 
+// A cell's one in the four-bit field of its number of candidates.
+constexpr std::array<std::uint64_t, 512> BuildCountFields() {
+  std::array<std::uint64_t, 512> t{};
+  for (unsigned s = 0; s < 512; ++s) t[s] = std::uint64_t{1} << (4 * DigitCount(static_cast<DigitSet>(s)));
+  return t;
+}
+constexpr std::array<std::uint64_t, 512> kCountField = BuildCountFields();
+
 // Cells per number of candidates, four bits each. Flag 0: two or more cells
 // with exactly two candidates, the least a shared pair needs. Flag 1: a full
 // bucket.
@@ -35,6 +43,7 @@ struct CountBuckets {
   static constexpr int kFlags = 2;
   std::uint64_t perCount = 0;
   constexpr void Add(std::uint64_t one) { perCount += one; }
+  constexpr void Merge(const CountBuckets& other) { perCount += other.perCount; }
   constexpr unsigned Acts() const {
     return unsigned{((perCount >> 8) & 15) >= 2} | unsigned{AnyFullBucket(perCount)} << 1;
   }
@@ -44,7 +53,7 @@ struct CountBuckets {
 
 CountUnits FindCountUnits(const DigitSet* cand) {
   const auto [pairCells, fullBucket] =
-      SweepUnits<CountBuckets>([cand](int cell) { return std::uint64_t{1} << (4 * DigitCount(cand[cell])); });
+      SweepUnits<CountBuckets>([cand](int cell) { return kCountField[cand[cell] & kAllDigits]; });
   return CountUnits{pairCells, fullBucket};
 }
 
