@@ -24,18 +24,22 @@ int PlaceHiddenSingles(RuleContext& ctx, UnitKind kind, int n, UnitMask& uniqueC
     const DigitSet t = cand[cell];
     return static_cast<DigitSet>(t | (value[cell] & -static_cast<DigitSet>(t == 0)));
   };
-  OnceCounter counter;
+  // A digit an open cell holds is listed once exactly when one candidate set
+  // holds it and no cell without candidates has it as its value, so one
+  // counter serves both rules.
   OnceCounter candidates;
   DigitSet open = 0;
+  DigitSet valuesListed = 0;  // the working values of the cells without candidates
   for (int k = 1; k <= 9; ++k) {
     const int cell = cells[k];
     const DigitSet t = cand[cell];
-    counter.Add(listedAt(cell));
     candidates.Add(t);
+    valuesListed |= value[cell] & -static_cast<DigitSet>(t == 0);
     if (HasSeveral(t)) open |= t;
   }
-  if (candidates.ExactlyOnce() & open) uniqueCandidate |= UnitBit(kind, n);
-  DigitSet todo = counter.ExactlyOnce() & open;
+  const DigitSet candidateOnce = candidates.ExactlyOnce() & open;
+  if (candidateOnce) uniqueCandidate |= UnitBit(kind, n);
+  DigitSet todo = candidateOnce & static_cast<DigitSet>(~valuesListed);
   if (todo == 0) return 0;
   std::array<DigitSet, 10> listed{};
   for (int k = 1; k <= 9; ++k) listed[k] = listedAt(cells[k]);
