@@ -91,6 +91,10 @@ struct SolverState {
   std::int32_t PlacementCount = 0;             // values placed since the caller reset it
   std::int32_t PlacementLimit = kDefaultPlacementLimit;
   bool SolveFailed = false;
+  // The last refresh found CellValue free of repeated digits, and the search
+  // has not changed it since; the next placement then needs only a look at
+  // the placed cell's peers.
+  bool ValuesChecked = false;
   bool Generating = false;     // run rules "23456789" whatever RuleOrder says
   bool StopRequested = false;  // give up at the next check; the host sets it from Yield
   std::string RuleOrder = kDefaultRuleOrder;  // rule numbers the rule loop runs, left to right

@@ -24,13 +24,16 @@ bool FitsAmongPeers(const SolverState& s, int cell) {
 // next entry is a single candidate, checking for duplicates after each.
 // An empty queue places nothing but still counts a placement.
 //
-// Once a check has passed, the board is known to be free of duplicates, so
+// Once a check has passed (here, or at the end of the refresh that built the
+// queue), the board is known to be free of duplicates, so
 // a placement after it needs no check when it wrote the value the cell
 // already held (the queue's singles are mostly cells the last refresh
 // placed), and only a look at the cell's peers when it changed the cell.
 PlaceOutcome PlaceFromQueue(RuleContext& ctx) {
   SolverState& s = ctx.solver;
-  bool clean = false;  // the board has no duplicates, as the last check (or peer look) showed
+  // The board has no duplicates, as the last check (or peer look) showed.
+  bool clean = s.ValuesChecked;
+  s.ValuesChecked = false;
   for (;;) {
     if (s.StopRequested) {
       AbandonSolve(ctx);
@@ -76,6 +79,7 @@ BacktrackOutcome Backtrack(RuleContext& ctx) {
   }
   const BranchPoint& top = s.BranchStack.Top();
   s.CellValue = top.snapshot;
+  s.ValuesChecked = false;
   TrialEntry cut;
   cut.cell = top.cell;
   cut.box = top.box;

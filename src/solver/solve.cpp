@@ -96,6 +96,7 @@ bool CheckNoDuplicates(const SolverState& solver) {
 }
 
 void AbandonSolve(RuleContext& ctx) {
+  ctx.solver.ValuesChecked = false;
   for (int cell = 1; cell <= kCellCount; ++cell) {
     if (ctx.puzzle.FixedMark[cell]) {
       ctx.puzzle.CellCandidates[cell] = ctx.solver.CellValue[cell];
@@ -118,6 +119,7 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
   PuzzleState& p = ctx.puzzle;
   SolverState& s = ctx.solver;
   s.EmptyCount = kCellCount;
+  s.ValuesChecked = false;
   if (s.StopRequested) {
     AbandonSolve(ctx);
     return kRefreshNotSet;
@@ -162,6 +164,7 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
   if (filled != kCellCount && filled + emptySingles != kCellCount) {
     ApplyRules(ctx);
     if (!CheckNoDuplicates(s)) return kRefreshRepeatedDigit;
+    s.ValuesChecked = true;  // nothing below changes a value
   }
   if (!HasEmptyCell(s)) {
     s.TrialQueue.Clear();
