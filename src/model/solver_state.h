@@ -91,9 +91,10 @@ struct SolverState {
   std::int32_t PlacementCount = 0;             // values placed since the caller reset it
   std::int32_t PlacementLimit = kDefaultPlacementLimit;
   bool SolveFailed = false;
-  // The last refresh found CellValue free of repeated digits, and the search
-  // has not changed it since; the next placement then needs only a look at
-  // the placed cell's peers.
+  // During a solve: CellValue was last found free of repeated digits (by
+  // the search's placement or the refresh after it) and has not changed
+  // since. A placement then needs only a look at the placed cell's peers, and
+  // a refresh that placed nothing no check.
   bool ValuesChecked = false;
   bool Generating = false;     // run rules "23456789" whatever RuleOrder says
   bool StopRequested = false;  // give up at the next check; the host sets it from Yield

@@ -122,7 +122,9 @@ bool SinglesPass(PuzzleState& puzzle) {
 // among them the singles (fewer than two candidates, an empty set included):
 // RuleChangeCount[1] = singles, EmptyCount = open - singles. Finally every
 // open cell with exactly one candidate is placed, in cell order.
-void PropagateSingles(RuleContext& ctx) {
+void PropagateSingles(RuleContext& ctx) { PropagateSinglesFindingHole(ctx); }
+
+int PropagateSinglesFindingHole(RuleContext& ctx) {
   PuzzleState& p = ctx.puzzle;
   SolverState& s = ctx.solver;
   do {
@@ -133,16 +135,21 @@ void PropagateSingles(RuleContext& ctx) {
   // which has been counted by then.
   int open = 0;
   int singles = 0;
+  int hole = 0;
   for (int cell = 1; cell <= kCellCount; ++cell) {
     if (s.CellValue[cell] != 0) continue;
     ++open;
     const DigitSet t = p.CellCandidates[cell];
     if (HasSeveral(t)) continue;
     ++singles;
-    if (t != 0) PlaceValue(ctx, cell, LowestDigit(t), 0);
+    if (t != 0)
+      PlaceValue(ctx, cell, LowestDigit(t), 0);
+    else if (hole == 0)
+      hole = cell;
   }
   s.RuleChangeCount[1] = singles;
   s.EmptyCount = open - singles;
+  return hole;
 }
 
 }  // namespace kalvero

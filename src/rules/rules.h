@@ -33,6 +33,10 @@ int EliminateFromPeers(PuzzleState& puzzle, int cell, int digit);
 // Rule 1.
 void PropagateSingles(RuleContext& ctx);
 
+// Rule 1, returning the first open cell it leaves without candidates (0 when
+// none): its final sweep meets every such cell anyway.
+int PropagateSinglesFindingHole(RuleContext& ctx);
+
 // Rules 2 to 7 (rules/), 8 and 9 (solver/).
 void HiddenSingles(RuleContext& ctx);
 void NakedPairs(RuleContext& ctx);

@@ -58,6 +58,7 @@ PlaceOutcome PlaceFromQueue(RuleContext& ctx) {
       s.TrialQueue.PopFront();
       continue;
     }
+    s.ValuesChecked = true;
     return PlaceOutcome::Placed;
   }
 }
@@ -107,7 +108,7 @@ void SearchStep(RuleContext& ctx) {
       }
     } else {
       const int r = RefreshCandidates(ctx, false);
-      const bool lateDuplicate = s.TrialQueue.Empty() && !CheckNoDuplicates(s);
+      const bool lateDuplicate = s.TrialQueue.Empty() && !s.ValuesChecked && !CheckNoDuplicates(s);
       if (!lateDuplicate && !IsContradiction(r)) return;
     }
     if (Backtrack(ctx) != BacktrackOutcome::Resumed) return;

@@ -56,14 +56,6 @@ bool RebuildTrialQueue(const PuzzleState& puzzle, SolverState& solver) {
   return bestCell != 0;
 }
 
-// Whether some open cell has no candidates; a sweep without an early exit,
-// which the compiler turns into a few vector steps.
-bool HasHole(const PuzzleState& puzzle, const SolverState& solver) {
-  bool hole = false;
-  for (int cell = 1; cell <= kCellCount; ++cell) hole |= (solver.CellValue[cell] | puzzle.CellCandidates[cell]) == 0;
-  return hole;
-}
-
 bool HasEmptyCell(const SolverState& solver) {
   for (int cell = 1; cell <= kCellCount; ++cell)
     if (solver.CellValue[cell] == 0) return true;
@@ -119,6 +111,7 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
   PuzzleState& p = ctx.puzzle;
   SolverState& s = ctx.solver;
   s.EmptyCount = kCellCount;
+  const bool checkedBefore = s.ValuesChecked;
   s.ValuesChecked = false;
   if (s.StopRequested) {
     AbandonSolve(ctx);
@@ -156,14 +149,15 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
   s.EmptyCount = kCellCount - filled;
   if (candidatesOnly) return kRefreshNotSet;
 
-  PropagateSingles(ctx);
-  if (HasHole(p, s))
-    for (int cell = 1; cell <= kCellCount; ++cell)
-      if (s.CellValue[cell] == 0 && p.CellCandidates[cell] == 0) return cell;
+  // Only rule 1 and the rule loop change values from here on, each placement
+  // counted; a board checked before that gained no placement needs no check.
+  const std::int32_t placementsBefore = s.PlacementCount;
+  if (const int hole = PropagateSinglesFindingHole(ctx); hole != 0) return hole;
 
   if (filled != kCellCount && filled + emptySingles != kCellCount) {
     ApplyRules(ctx);
-    if (!CheckNoDuplicates(s)) return kRefreshRepeatedDigit;
+    const bool unchanged = checkedBefore && s.PlacementCount == placementsBefore && !s.StopRequested;
+    if (!unchanged && !CheckNoDuplicates(s)) return kRefreshRepeatedDigit;
     s.ValuesChecked = true;  // nothing below changes a value
   }
   if (!HasEmptyCell(s)) {
@@ -235,6 +229,7 @@ SolveResult SolvePuzzle(PuzzleState& puzzle, SolverState& solver, Host& host) {
   SolverState& s = solver;
   s.TrialQueue.Clear();
   s.SolveFailed = false;
+  s.ValuesChecked = false;  // the caller may have changed the board since
   RefreshCandidates(ctx, true);
   PropagateSingles(ctx);
   RefreshCandidates(ctx, false);
