@@ -37,14 +37,21 @@ int PointAlongLine(DigitSet* cand, int line, bool isColumn, int third, DigitSet 
   return changes;
 }
 
-// Claiming along row or column `line`, its segments `seg`: the digits listed
-// in one segment only leave that segment's box off the line.
-int ClaimAlongLine(DigitSet* cand, int line, bool isColumn, const std::array<DigitSet, 3>& seg) {
+// Claiming along row or column `line`, with `lines` the segments of every
+// row (or column): the digits the line lists in one segment only leave that
+// segment's box off the line. The two lines beside it in its third hold those
+// cells, segment by segment, so digits they do not list there are passed over
+// (the table, taken before claiming, stays a superset while it removes).
+int ClaimAlongLine(DigitSet* cand, int line, bool isColumn, const std::array<std::array<DigitSet, 3>, 10>& lines) {
+  const std::array<DigitSet, 3>& seg = lines[line];
   const DigitSet one = InExactlyOne(seg[0], seg[1], seg[2]);
   const int band = (line - 1) / 3;  // the line's third of the board
+  const int first = 3 * band + 1;
+  const int n1 = line == first ? first + 1 : first;
+  const int n2 = line == first + 2 ? first + 1 : first + 2;
   int changes = 0;
   for (int i = 0; i < 3 && one; ++i) {
-    const auto digits = static_cast<DigitSet>(one & seg[i]);
+    const auto digits = static_cast<DigitSet>(one & seg[i] & (lines[n1][i] | lines[n2][i]));
     if (digits == 0) continue;
     const int box = isColumn ? 3 * i + band + 1 : 3 * band + i + 1;
     for (const int y : OffLineCells(box, line, isColumn)) changes += Remove(cand, y, digits);
@@ -88,8 +95,8 @@ void LockedCandidates(RuleContext& ctx) {
   // Pointing that removed nothing leaves the tables as they were.
   LineSegments after;
   const LineSegments& claiming = changes != 0 ? (after = CollectSegments(cand)) : pointing;
-  for (int r = 1; r <= 9; ++r) changes += ClaimAlongLine(cand, r, false, claiming.rowSeg[r]);
-  for (int c = 1; c <= 9; ++c) changes += ClaimAlongLine(cand, c, true, claiming.colSeg[c]);
+  for (int r = 1; r <= 9; ++r) changes += ClaimAlongLine(cand, r, false, claiming.rowSeg);
+  for (int c = 1; c <= 9; ++c) changes += ClaimAlongLine(cand, c, true, claiming.colSeg);
   FinishRule(ctx, 8, changes);
 }
 
