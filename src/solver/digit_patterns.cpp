@@ -68,8 +68,13 @@ int RemoveFromLines(DigitSet* cand, int d, int r1, int r2, int c1, int c2) {
 // of d on line n, `two[d]` the lines holding exactly two of them. When exactly two
 // lines hold exactly two positions of d, at the same two crossings, d is
 // removed from the rest of both pairs of lines.
-int TwoLinePatterns(DigitSet* cand, const std::array<DigitTranspose, 10>& lines, const std::array<LineMask, 10>& two,
-                    bool byRows) {
+//
+// The two lines hold no other positions of d, so only the crossing lines
+// (`cross`, positions along them) can lose it; a pattern whose crossing lines
+// hold d nowhere else is passed over. The tables, taken before the stage,
+// stay supersets while it removes.
+int TwoLinePatterns(DigitSet* cand, const std::array<DigitTranspose, 10>& lines,
+                    const std::array<DigitTranspose, 10>& cross, const std::array<LineMask, 10>& two, bool byRows) {
   int changes = 0;
   for (int d = 1; d <= 9; ++d) {
     if (DigitCount(two[d]) != 2) continue;
@@ -79,6 +84,7 @@ int TwoLinePatterns(DigitSet* cand, const std::array<DigitTranspose, 10>& lines,
     if (crossing != lines[second].Where(d)) continue;
     const int a = LowestDigit(crossing);
     const int b = Highest(crossing);
+    if (((cross[a].Where(d) | cross[b].Where(d)) & ~two[d]) == 0) continue;
     changes += byRows ? RemoveFromLines(cand, d, first, second, a, b) : RemoveFromLines(cand, d, a, b, first, second);
   }
   return changes;
@@ -133,10 +139,10 @@ void XWingSwordfish(RuleContext& ctx) {
   // Positions are collected again only after a removal changed them.
   Positions p = CollectPositions(cand);
   int changes = 0;
-  int removed = TwoLinePatterns(cand, p.rows, p.twoInRow, true);
+  int removed = TwoLinePatterns(cand, p.rows, p.cols, p.twoInRow, true);
   if (removed) p = CollectPositions(cand);
   changes += removed;
-  removed = TwoLinePatterns(cand, p.cols, p.twoInCol, false);
+  removed = TwoLinePatterns(cand, p.cols, p.rows, p.twoInCol, false);
   if (removed) p = CollectPositions(cand);
   changes += removed;
   for (int d = 1; d <= 9; ++d) {
