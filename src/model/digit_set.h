@@ -67,31 +67,35 @@ constexpr DigitSet InExactlyOne(DigitSet a, DigitSet b, DigitSet c) {
 // Transposes up to nine sets, set j given for position j = 0..8, into the
 // positions listing each digit: Where(d) has bit j when set j holds d. Each
 // digit owns a 10-bit field, digits 1..5 in one word and 6..9 in another, so
-// adding a set is two table look-ups; the field's top bit stays clear, which
-// lets DigitsInTwo work on all fields at once without borrows between them.
+// adding a set is one table look-up of both words' spread bits; the field's
+// top bit stays clear, which lets DigitsInTwo work on all fields at once
+// without borrows between them.
 namespace detail {
-struct Spread {
-  std::array<std::uint64_t, 32> low{};
-  std::array<std::uint64_t, 16> high{};
+struct SpreadBits {
+  std::uint64_t low = 0;
+  std::uint64_t high = 0;
 };
-constexpr Spread BuildSpread() {
-  Spread t{};
-  for (unsigned s = 0; s < 32; ++s)
-    for (int i = 0; i < 5; ++i)
-      if (s & (1u << i)) t.low[s] |= std::uint64_t{1} << (10 * i);
-  for (unsigned s = 0; s < 16; ++s)
-    for (int i = 0; i < 4; ++i)
-      if (s & (1u << i)) t.high[s] |= std::uint64_t{1} << (10 * i);
+constexpr std::array<SpreadBits, 512> BuildSpread() {
+  std::array<SpreadBits, 512> t{};
+  for (unsigned s = 0; s < 512; ++s)
+    for (int i = 0; i < 9; ++i)
+      if (s & (1u << i)) {
+        if (i < 5)
+          t[s].low |= std::uint64_t{1} << (10 * i);
+        else
+          t[s].high |= std::uint64_t{1} << (10 * (i - 5));
+      }
   return t;
 }
-inline constexpr Spread kSpread = BuildSpread();
+inline constexpr std::array<SpreadBits, 512> kSpread = BuildSpread();
 }  // namespace detail
 
 class DigitTranspose {
  public:
   constexpr void Add(DigitSet s, int j) {
-    low_ |= detail::kSpread.low[s & 31] << j;
-    high_ |= detail::kSpread.high[(s >> 5) & 15] << j;
+    const detail::SpreadBits& bits = detail::kSpread[s & kAllDigits];
+    low_ |= bits.low << j;
+    high_ |= bits.high << j;
   }
   constexpr std::uint16_t Where(int d) const {
     return static_cast<std::uint16_t>((d <= 5 ? low_ >> (10 * (d - 1)) : high_ >> (10 * (d - 6))) & 0x1FF);
