@@ -41,7 +41,8 @@ void AbandonSolve(RuleContext& ctx);
 
 // One step of the search: places the head of TrialQueue (and the single-
 // candidate cells queued after it), propagates, and backtracks to the latest
-// branch point on a contradiction.
+// branch point on a contradiction. It trusts ValuesChecked: a caller that
+// writes CellValue between steps clears it.
 void SearchStep(RuleContext& ctx);
 
 struct SolveResult {
