@@ -124,6 +124,18 @@ bool SinglesPass(PuzzleState& puzzle) {
 // open cell with exactly one candidate is placed, in cell order.
 void PropagateSingles(RuleContext& ctx) { PropagateSinglesFindingHole(ctx); }
 
+int PropagateSinglesAfterRefresh(RuleContext& ctx, const RefreshCounts& counts) {
+  if (counts.single) return PropagateSinglesFindingHole(ctx);
+  ctx.host.Yield();  // before the one pass, which would find no single
+  // Open cells without candidates are the only ones counted as singles.
+  ctx.solver.RuleChangeCount[1] = counts.holes;
+  ctx.solver.EmptyCount = counts.open - counts.holes;
+  if (counts.holes != 0)
+    for (int cell = 1; cell <= kCellCount; ++cell)
+      if (ctx.solver.CellValue[cell] == 0 && ctx.puzzle.CellCandidates[cell] == 0) return cell;
+  return 0;
+}
+
 int PropagateSinglesFindingHole(RuleContext& ctx) {
   PuzzleState& p = ctx.puzzle;
   SolverState& s = ctx.solver;

@@ -37,6 +37,18 @@ void PropagateSingles(RuleContext& ctx);
 // none): its final sweep meets every such cell anyway.
 int PropagateSinglesFindingHole(RuleContext& ctx);
 
+// What the refresh counted just before running rule 1.
+struct RefreshCounts {
+  int open = 0;          // cells without a working value
+  int holes = 0;         // of them, those without candidates
+  bool single = false;   // some cell holds exactly one candidate
+};
+
+// Rule 1 as the refresh runs it, returning as PropagateSinglesFindingHole.
+// With no cell holding exactly one candidate it has nothing to clear or
+// place: only its yield and its counts remain, and those the refresh has.
+int PropagateSinglesAfterRefresh(RuleContext& ctx, const RefreshCounts& counts);
+
 // Rules 2 to 7 (rules/), 8 and 9 (solver/).
 void HiddenSingles(RuleContext& ctx);
 void NakedPairs(RuleContext& ctx);

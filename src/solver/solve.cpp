@@ -135,6 +135,8 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
   }
   int filled = 0;
   int emptySingles = 0;
+  int givenSingles = 0;
+  int holes = 0;
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c) {
       const int cell = 9 * r + c + 1;
@@ -142,8 +144,12 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
       if (!p.FixedMark[cell])
         p.CellCandidates[cell] =
             v == 0 ? static_cast<DigitSet>(kAllDigits & ~(rowVal[r] | colVal[c] | boxVal[3 * (r / 3) + c / 3])) : 0;
+      else
+        givenSingles += IsSingle(p.CellCandidates[cell]);
+      const DigitSet t = p.CellCandidates[cell];
       filled += v != 0;
-      emptySingles += v == 0 && IsSingle(p.CellCandidates[cell]);
+      emptySingles += v == 0 && IsSingle(t);
+      holes += (v | t) == 0;
     }
   for (int b = 1; b <= 9; ++b) s.BoxMissing[b] = 9 - DigitCount(boxVal[b - 1]);
   s.EmptyCount = kCellCount - filled;
@@ -152,7 +158,10 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
   // Only rule 1 and the rule loop change values from here on, each placement
   // counted; a board checked before that gained no placement needs no check.
   const std::int32_t placementsBefore = s.PlacementCount;
-  if (const int hole = PropagateSinglesFindingHole(ctx); hole != 0) return hole;
+  // A filled cell that is not a given has no candidates, so the singles
+  // counted are all there are.
+  const RefreshCounts counts{kCellCount - filled, holes, emptySingles + givenSingles != 0};
+  if (const int hole = PropagateSinglesAfterRefresh(ctx, counts); hole != 0) return hole;
 
   if (filled != kCellCount && filled + emptySingles != kCellCount) {
     ApplyRules(ctx);
