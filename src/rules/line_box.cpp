@@ -18,23 +18,20 @@ namespace {
 // they do not list there has nothing to remove (sets only shrink, so the
 // table stays a superset).
 int ReduceLine(DigitSet* cand, int n, bool isColumn, const std::array<DigitSet, 3>& segment,
-               const std::array<DigitSet, 10>& boxOpen, const LineSegments& start) {
+               const LineSegments& start) {
   const int third = (n - 1) / 3;  // the line's third of the board
   const auto& beside = isColumn ? start.colSeg : start.rowSeg;
   const int first = 3 * third + 1;
   const int n1 = n == first ? first + 1 : first;
   const int n2 = n == first + 2 ? first + 1 : first + 2;
   const auto boxOf = [isColumn, third](int i) { return isColumn ? 3 * i + third + 1 : 3 * third + i + 1; };
-  // A digit narrows a box cell only when some cell of the box has it among
-  // other candidates.
-  const DigitSet inOne =
-      InExactlyOne(segment[0], segment[1], segment[2]) & (boxOpen[boxOf(0)] | boxOpen[boxOf(1)] | boxOpen[boxOf(2)]);
+  const DigitSet inOne = InExactlyOne(segment[0], segment[1], segment[2]);
   if (inOne == 0) return 0;
   int changes = 0;
   for (DigitSet ds = inOne; ds; ds = DropLowest(ds)) {
     const DigitSet bit = static_cast<DigitSet>(ds & -ds);
     const int i = (segment[0] & bit) ? 0 : (segment[1] & bit) ? 1 : 2;
-    if (!(boxOpen[boxOf(i)] & (beside[n1][i] | beside[n2][i]) & bit)) continue;
+    if (!((beside[n1][i] | beside[n2][i]) & bit)) continue;
     for (const int y : OffLineCells(boxOf(i), n, isColumn)) {
       const DigitSet t = cand[y];
       if (HasSeveral(t) && (t & bit)) {
@@ -60,20 +57,13 @@ std::array<DigitSet, 3> SegmentsNow(const DigitSet* cand, const UnitCells& line)
 // start while nothing has changed, afresh after a change.
 void LineBoxReduction(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
-  // Per box, the digits of its cells with two or more candidates. Sets only
-  // shrink during the rule, so these stay supersets.
-  std::array<DigitSet, 10> boxOpen{};
-  for (int cell = 1; cell <= kCellCount; ++cell)
-    if (HasSeveral(cand[cell])) boxOpen[kTables.BoxOf[cell]] |= cand[cell];
   LineSegments own;
   const LineSegments& start = SegmentsOf(ctx, own);
   int changes = 0;
   for (int c = 1; c <= 9; ++c)
-    changes += ReduceLine(cand, c, true, changes == 0 ? start.colSeg[c] : SegmentsNow(cand, ColUnit(c)), boxOpen,
-                          start);
+    changes += ReduceLine(cand, c, true, changes == 0 ? start.colSeg[c] : SegmentsNow(cand, ColUnit(c)), start);
   for (int r = 1; r <= 9; ++r)
-    changes += ReduceLine(cand, r, false, changes == 0 ? start.rowSeg[r] : SegmentsNow(cand, RowUnit(r)), boxOpen,
-                          start);
+    changes += ReduceLine(cand, r, false, changes == 0 ? start.rowSeg[r] : SegmentsNow(cand, RowUnit(r)), start);
   FinishRule(ctx, 4, changes);
 }
 
