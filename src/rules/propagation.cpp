@@ -122,20 +122,6 @@ bool SinglesPass(PuzzleState& puzzle) {
 // among them the singles (fewer than two candidates, an empty set included):
 // RuleChangeCount[1] = singles, EmptyCount = open - singles. Finally every
 // open cell with exactly one candidate is placed, in cell order.
-void PropagateSingles(RuleContext& ctx) { PropagateSinglesFindingHole(ctx); }
-
-int PropagateSinglesAfterRefresh(RuleContext& ctx, const RefreshCounts& counts) {
-  if (counts.single) return PropagateSinglesFindingHole(ctx);
-  ctx.host.Yield();  // before the one pass, which would find no single
-  // Open cells without candidates are the only ones counted as singles.
-  ctx.solver.RuleChangeCount[1] = counts.holes;
-  ctx.solver.EmptyCount = counts.open - counts.holes;
-  if (counts.holes != 0)
-    for (int cell = 1; cell <= kCellCount; ++cell)
-      if (ctx.solver.CellValue[cell] == 0 && ctx.puzzle.CellCandidates[cell] == 0) return cell;
-  return 0;
-}
-
 int PropagateSinglesFindingHole(RuleContext& ctx) {
   PuzzleState& p = ctx.puzzle;
   SolverState& s = ctx.solver;
@@ -162,6 +148,20 @@ int PropagateSinglesFindingHole(RuleContext& ctx) {
   s.RuleChangeCount[1] = singles;
   s.EmptyCount = open - singles;
   return hole;
+}
+
+void PropagateSingles(RuleContext& ctx) { PropagateSinglesFindingHole(ctx); }
+
+int PropagateSinglesAfterRefresh(RuleContext& ctx, const RefreshCounts& counts) {
+  if (counts.single) return PropagateSinglesFindingHole(ctx);
+  ctx.host.Yield();  // before the one pass, which would find no single
+  // Open cells without candidates are the only ones counted as singles.
+  ctx.solver.RuleChangeCount[1] = counts.holes;
+  ctx.solver.EmptyCount = counts.open - counts.holes;
+  if (counts.holes != 0)
+    for (int cell = 1; cell <= kCellCount; ++cell)
+      if (ctx.solver.CellValue[cell] == 0 && ctx.puzzle.CellCandidates[cell] == 0) return cell;
+  return 0;
 }
 
 }  // namespace kalvero

@@ -101,7 +101,7 @@ int IdenticalSetsInUnit(DigitSet* cand, const UnitCells& cells) {
   // branches finds the units where some bucket of k cells holds exactly k
   // (most hold none, and change nothing).
   std::uint64_t perCount = 0;
-  for (int k = 1; k <= 9; ++k) perCount += std::uint64_t{1} << (4 * DigitCount(cand[cells[k]]));
+  for (int k = 1; k <= 9; ++k) perCount += kCountField[cand[cells[k]] & kAllDigits];
   if (!AnyFullBucket(perCount)) return 0;
   // Per number of candidates, the union and the intersection of the cells'
   // sets: a bucket's cells all hold one set exactly when the two agree.

@@ -25,14 +25,13 @@ bool FitsAmongPeers(const SolverState& s, int cell) {
 // An empty queue places nothing but still counts a placement.
 //
 // Once a check has passed (here, or at the end of the refresh that built the
-// queue), the board is known to be free of duplicates, so
-// a placement after it needs no check when it wrote the value the cell
-// already held (the queue's singles are mostly cells the last refresh
-// placed), and only a look at the cell's peers when it changed the cell.
+// queue), the board is known to be free of duplicates, so a placement after
+// it needs no check when it wrote the value the cell already held (the
+// queue's singles are mostly cells the last refresh placed), and only a look
+// at the cell's peers when it changed the cell.
 PlaceOutcome PlaceFromQueue(RuleContext& ctx) {
   SolverState& s = ctx.solver;
-  // The board has no duplicates, as the last check (or peer look) showed.
-  bool clean = s.ValuesChecked;
+  bool clean = s.ValuesChecked;  // no duplicates, as the last check (or peer look) showed
   s.ValuesChecked = false;
   for (;;) {
     if (s.StopRequested) {

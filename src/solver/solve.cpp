@@ -1,6 +1,4 @@
 // The solve driver, the candidate refresh and the rule loop.
-#include <algorithm>
-
 #include "rules/rules.h"
 #include "rules/shared_findings.h"
 #include "solver/solver.h"
