@@ -83,6 +83,17 @@ class BranchList {
   int size_ = 0;
 };
 
+// A board on which a whole rule loop ended: every rule it ran (bit n of
+// `rules` for rule n) changes nothing there. Rules read nothing but the
+// board, so on a later board a rule can only act where that board differs
+// from this one (rules/shared_findings.h). Empty until a loop records it.
+struct QuietBoard {
+  CellList<DigitSet> candidates{};
+  CellList<DigitSet> values{};
+  CellList<bool> fixed{};
+  std::uint16_t rules = 0;
+};
+
 struct SolverState {
   CellList<DigitSet> CellValue{};              // working board; empty set = open cell
   std::array<int, 10> BoxMissing{};            // per box: digits not yet placed there
@@ -101,6 +112,7 @@ struct SolverState {
   std::string RuleOrder = kDefaultRuleOrder;  // rule numbers the rule loop runs, left to right
   TrialList TrialQueue;                       // the front of the open cells to try, most constrained first
   BranchList BranchStack;                     // open branch points, top last
+  QuietBoard Quiet;                           // where the last complete rule loop ended
 };
 
 }  // namespace kalvero

@@ -18,14 +18,14 @@ namespace {
 // they do not list there has nothing to remove (sets only shrink, so the
 // table stays a superset).
 int ReduceLine(DigitSet* cand, int n, bool isColumn, const std::array<DigitSet, 3>& segment,
-               const LineSegments& start) {
+               const LineSegments& start, DigitSet look) {
   const int third = (n - 1) / 3;  // the line's third of the board
   const auto& beside = isColumn ? start.colSeg : start.rowSeg;
   const int first = 3 * third + 1;
   const int n1 = n == first ? first + 1 : first;
   const int n2 = n == first + 2 ? first + 1 : first + 2;
   const auto boxOf = [isColumn, third](int i) { return isColumn ? 3 * i + third + 1 : 3 * third + i + 1; };
-  const DigitSet inOne = InExactlyOne(segment[0], segment[1], segment[2]);
+  const auto inOne = static_cast<DigitSet>(InExactlyOne(segment[0], segment[1], segment[2]) & look);
   if (inOne == 0) return 0;
   int changes = 0;
   for (DigitSet ds = inOne; ds; ds = DropLowest(ds)) {
@@ -59,11 +59,19 @@ void LineBoxReduction(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   LineSegments own;
   const LineSegments& start = SegmentsOf(ctx, own);
+  const QuietDiff* quiet = QuietDiffFor(ctx, 4);
   int changes = 0;
+  // While nothing has changed, a line need only look at the digits that
+  // differ from the quiet board around it.
+  const auto look = [quiet, &changes](int n, bool isColumn) {
+    return changes == 0 && quiet != nullptr ? quiet->AroundLine(n, isColumn) : kAllDigits;
+  };
   for (int c = 1; c <= 9; ++c)
-    changes += ReduceLine(cand, c, true, changes == 0 ? start.colSeg[c] : SegmentsNow(cand, ColUnit(c)), start);
+    changes += ReduceLine(cand, c, true, changes == 0 ? start.colSeg[c] : SegmentsNow(cand, ColUnit(c)), start,
+                          look(c, true));
   for (int r = 1; r <= 9; ++r)
-    changes += ReduceLine(cand, r, false, changes == 0 ? start.rowSeg[r] : SegmentsNow(cand, RowUnit(r)), start);
+    changes += ReduceLine(cand, r, false, changes == 0 ? start.rowSeg[r] : SegmentsNow(cand, RowUnit(r)), start,
+                          look(r, false));
   FinishRule(ctx, 4, changes);
 }
 

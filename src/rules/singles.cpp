@@ -97,7 +97,9 @@ void HiddenSingles(RuleContext& ctx) {
   // units, so the mask taken first stays a superset.
   UnitMask uniqueCandidate = 0;
   const UnitMask open = OpenUnitsOf(ctx);
-  int changes = SumOverUnits(open, open, kBoxesRowsColumns, [&ctx, &uniqueCandidate](UnitKind kind, int n) {
+  const QuietDiff* quiet = QuietDiffFor(ctx, 2);
+  const UnitMask acting = quiet != nullptr ? open & quiet->units : open;
+  int changes = SumOverUnits(acting, open, kBoxesRowsColumns, [&ctx, &uniqueCandidate](UnitKind kind, int n) {
     return PlaceHiddenSingles(ctx, kind, n, uniqueCandidate);
   });
 
@@ -108,11 +110,16 @@ void HiddenSingles(RuleContext& ctx) {
   LineSegments own;
   const LineSegments& thirds = changes == 0 ? SegmentsOf(ctx, own) : (own = CollectSegments(cand));
   for (int b = 1; b <= 9; ++b) {
+    // While nothing has changed, only the digits that differ from the quiet
+    // board in the box's band and stack (the box, the rows and columns it
+    // clears) can be decided differently from there, where nothing changed.
+    const DigitSet look = changes == 0 && quiet != nullptr ? quiet->AroundBox(b) : kAllDigits;
+    if (look == 0) continue;
     const UnitCells& box = BoxUnit(b);
     OnceCounter counter;
     for (int k = 1; k <= 9; ++k)
       counter.Add(static_cast<DigitSet>(cand[box[k]] & -static_cast<DigitSet>(!fixed[box[k]])));
-    for (DigitSet once = counter.ExactlyOnce(); once; once = DropLowest(once)) {
+    for (DigitSet once = counter.ExactlyOnce() & look; once; once = DropLowest(once)) {
       const int d = LowestDigit(once);
       int k = 1;
       while (fixed[box[k]] || !HasDigit(cand[box[k]], d)) ++k;
@@ -128,8 +135,13 @@ void HiddenSingles(RuleContext& ctx) {
         changes += ClearOutsideBox(cand, ColUnit(c), b, d);
     }
   }
-  // On a board left unchanged, the units found for rule 5 still hold.
-  if (changes == 0 && ctx.shared != nullptr) ctx.shared->NoteUniqueCandidateUnits(uniqueCandidate);
+  // On a board left unchanged, the units found for rule 5 still hold; the
+  // units step 1 passed over go with them, unless the quiet board covers
+  // rule 5 as well.
+  if (changes == 0 && ctx.shared != nullptr) {
+    const UnitMask passedOver = QuietDiffFor(ctx, 5) != nullptr ? 0 : open & ~acting;
+    ctx.shared->NoteUniqueCandidateUnits(uniqueCandidate | passedOver);
+  }
   FinishRule(ctx, 2, changes);
 }
 
@@ -141,7 +153,7 @@ void HiddenSingles(RuleContext& ctx) {
 void UniqueCandidate(RuleContext& ctx) {
   auto& cand = ctx.puzzle.CellCandidates;
   const UnitMask openUnits = OpenUnitsOf(ctx);
-  const UnitMask acting = ActingUnits(ctx, openUnits);
+  const UnitMask acting = DifferingUnits(ctx, 5, ActingUnits(ctx, openUnits));
   const int changes = SumOverUnits(acting, openUnits, kBoxesRowsColumns, [&cand](UnitKind kind, int n) {
     const UnitCells& cells = Unit(kind, n);
     OnceCounter counter;

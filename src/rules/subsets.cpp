@@ -138,7 +138,7 @@ int IdenticalSetsInUnit(DigitSet* cand, const UnitCells& cells) {
 void NakedPairs(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   const UnitMask open = OpenUnitsOf(ctx);
-  const UnitMask acting = CountUnitsOf(ctx).pairCells & open;
+  const UnitMask acting = DifferingUnits(ctx, 3, CountUnitsOf(ctx).pairCells & open);
   const int changes = SumOverUnits(acting, open, {UnitKind::Box, UnitKind::Row, UnitKind::Column},
                                    [cand](UnitKind kind, int n) { return NakedPairsInUnit(cand, Unit(kind, n)); });
   FinishRule(ctx, 3, changes);
@@ -149,7 +149,7 @@ void NakedPairs(RuleContext& ctx) {
 void IdenticalSets(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   const UnitMask open = OpenUnitsOf(ctx);
-  const UnitMask acting = CountUnitsOf(ctx).fullBucket & open;
+  const UnitMask acting = DifferingUnits(ctx, 6, CountUnitsOf(ctx).fullBucket & open);
   const int changes = SumOverUnits(acting, open, {UnitKind::Column, UnitKind::Row, UnitKind::Box},
                                    [cand](UnitKind kind, int n) { return IdenticalSetsInUnit(cand, Unit(kind, n)); });
   FinishRule(ctx, 6, changes);

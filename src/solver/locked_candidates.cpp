@@ -42,9 +42,11 @@ int PointAlongLine(DigitSet* cand, int line, bool isColumn, int third, DigitSet 
 // segment's box off the line. The two lines beside it in its third hold those
 // cells, segment by segment, so digits they do not list there are passed over
 // (the table, taken before claiming, stays a superset while it removes).
-int ClaimAlongLine(DigitSet* cand, int line, bool isColumn, const std::array<std::array<DigitSet, 3>, 10>& lines) {
+int ClaimAlongLine(DigitSet* cand, int line, bool isColumn, const std::array<std::array<DigitSet, 3>, 10>& lines,
+                   DigitSet look) {
   const std::array<DigitSet, 3>& seg = lines[line];
-  const DigitSet one = InExactlyOne(seg[0], seg[1], seg[2]);
+  const auto one = static_cast<DigitSet>(look & InExactlyOne(seg[0], seg[1], seg[2]));
+  if (one == 0) return 0;
   const int band = (line - 1) / 3;  // the line's third of the board
   const int first = 3 * band + 1;
   const int n1 = line == first ? first + 1 : first;
@@ -71,16 +73,24 @@ void LockedCandidates(RuleContext& ctx) {
   DigitSet* cand = ctx.puzzle.CellCandidates.data();
   int changes = 0;
 
+  // A phase decides from its table alone. When that table is the board the
+  // rule found, a digit that does not differ from the quiet board around a
+  // box or line is decided as it was there, where nothing was removed, so
+  // only the digits that differ are looked at.
+  const QuietDiff* quiet = QuietDiffFor(ctx, 8);
+
   LineSegments own;
   const LineSegments& pointing = SegmentsOf(ctx, own);
   for (int b = 1; b <= 9; ++b) {
+    const DigitSet look = quiet != nullptr ? quiet->AroundBox(b) : kAllDigits;
+    if (look == 0) continue;
     const int top = 3 * ((b - 1) / 3) + 1;
     const int left = 3 * ((b - 1) % 3) + 1;
     const int colThird = (b - 1) % 3;  // which third of a row the box covers
     const int rowThird = (b - 1) / 3;  // which third of a column
-    const DigitSet oneRow = InExactlyOne(pointing.rowSeg[top][colThird], pointing.rowSeg[top + 1][colThird],
+    const auto oneRow = look & InExactlyOne(pointing.rowSeg[top][colThird], pointing.rowSeg[top + 1][colThird],
                                          pointing.rowSeg[top + 2][colThird]);
-    const DigitSet oneCol = InExactlyOne(pointing.colSeg[left][rowThird], pointing.colSeg[left + 1][rowThird],
+    const auto oneCol = look & InExactlyOne(pointing.colSeg[left][rowThird], pointing.colSeg[left + 1][rowThird],
                                          pointing.colSeg[left + 2][rowThird]);
     // Only digits the line holds outside the box can be removed; the tables
     // stay supersets while pointing removes, so this drops no removal.
@@ -95,8 +105,12 @@ void LockedCandidates(RuleContext& ctx) {
   // Pointing that removed nothing leaves the tables as they were.
   LineSegments after;
   const LineSegments& claiming = changes != 0 ? (after = CollectSegments(cand)) : pointing;
-  for (int r = 1; r <= 9; ++r) changes += ClaimAlongLine(cand, r, false, claiming.rowSeg);
-  for (int c = 1; c <= 9; ++c) changes += ClaimAlongLine(cand, c, true, claiming.colSeg);
+  const QuietDiff* claimQuiet = changes == 0 ? quiet : nullptr;
+  const auto lookAlong = [claimQuiet](int n, bool isColumn) {
+    return claimQuiet != nullptr ? claimQuiet->AroundLine(n, isColumn) : kAllDigits;
+  };
+  for (int r = 1; r <= 9; ++r) changes += ClaimAlongLine(cand, r, false, claiming.rowSeg, lookAlong(r, false));
+  for (int c = 1; c <= 9; ++c) changes += ClaimAlongLine(cand, c, true, claiming.colSeg, lookAlong(c, true));
   FinishRule(ctx, 8, changes);
 }
 

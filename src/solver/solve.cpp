@@ -183,7 +183,9 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
 // nothing again: it is not run, and its RuleChangeCount stays 0. This spares
 // most of each pass after the first, above all the final pass that confirms
 // the fixed point. (The host's yield between passes must not touch the board;
-// during a solve it only sets StopRequested.)
+// during a solve it only sets StopRequested.) The board a loop ends on, where
+// none of its rules changes anything, becomes the solver's quiet board: the
+// next loops' rules look only where their boards differ from it.
 namespace {
 
 void RunRuleLoop(RuleContext& ctx, SharedFindings& shared) {
@@ -206,7 +208,10 @@ void RunRuleLoop(RuleContext& ctx, SharedFindings& shared) {
         unchangedAt[n] = boardVersion;
       }
     }
-    if (total == 0) return;
+    if (total == 0) {
+      RecordQuietBoard(ctx.puzzle, s, order);
+      return;
+    }
     if (s.StopRequested) {
       AbandonSolve(ctx);
       return;

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "rules/rules.h"
+#include "rules/shared_findings.h"
 #include "solver/solver_support.h"
 #include "solver/verify.h"
 
@@ -224,6 +225,66 @@ class RulesTest : public QObject {
                ApplyRules(e.ctx);
              }),
              digest);
+  }
+
+  // A loop ends on a quiet board, and the next loop's rules look only where
+  // their board differs from it. As in a search, each board places one more
+  // value on the last loop's board and takes fresh candidates; some also get
+  // a few odd changes (digits dropped or added, values set, cleared or
+  // replaced, single cells opened). Every loop must end exactly where it
+  // ends without a quiet board, in orders that let each rule go first.
+  void quietBoardChangesNoOutcome_data() {
+    QTest::addColumn<QString>("order");
+    for (const char* order : {"23456789", "98765432", "8642", "3", "5", "6"}) QTest::newRow(order) << order;
+  }
+  void quietBoardChangesNoOutcome() {
+    QFETCH(QString, order);
+    const std::string rules = order.toStdString();
+    const auto loop = [&rules](SolverRig& e) {
+      e.solver.RuleOrder = rules;
+      e.solver.PlacementCount = 0;
+      e.solver.RuleChangeCount = {};
+      e.solver.EmptyCount = 0;
+      for (int cell = 1; cell <= kCellCount; ++cell) e.solver.EmptyCount += e.solver.CellValue[cell] == 0;
+      ApplyRules(e.ctx);
+    };
+    std::mt19937 rng(5);
+    int used = 0;
+    for (int i = 0; i < 40; ++i) {
+      SolverRig quiet(NineSeeds(rng));
+      quiet.solver.Generating = false;
+      RefreshCandidates(quiet.ctx, true);
+      for (int step = 0; step < 40; ++step) {
+        loop(quiet);
+        const int open = 1 + static_cast<int>(rng() % kCellCount);
+        if (quiet.solver.CellValue[open] == 0 && HasSeveral(quiet.puzzle.CellCandidates[open])) {
+          quiet.solver.CellValue[open] = DigitBit(LowestDigit(quiet.puzzle.CellCandidates[open]));
+          RefreshCandidates(quiet.ctx, true);
+        }
+        for (int k = static_cast<int>(rng() % 6) - 2; k > 0; --k) {
+          const int cell = 1 + static_cast<int>(rng() % kCellCount);
+          DigitSet& t = quiet.puzzle.CellCandidates[cell];
+          const unsigned what = rng() % 5;
+          if (what == 0) t = static_cast<DigitSet>(t ^ RandomSet(rng, 1));
+          if (what == 1) t = RandomSet(rng, 1 + static_cast<int>(rng() % 4));
+          if (what == 2) quiet.solver.CellValue[cell] = quiet.solver.CellValue[cell] ? 0 : RandomSet(rng, 1);
+          if (what == 3) t = static_cast<DigitSet>(t | quiet.solver.CellValue[cell]);
+          if (what == 4 && quiet.solver.CellValue[cell]) quiet.solver.CellValue[cell] = RandomSet(rng, 1);
+        }
+        SolverRig plain;
+        plain.puzzle = quiet.puzzle;
+        plain.solver.CellValue = quiet.solver.CellValue;
+        used += DiffFromQuiet(quiet.puzzle, quiet.solver).has_value();
+        loop(quiet);
+        loop(plain);
+        QCOMPARE(quiet.puzzle.CellCandidates, plain.puzzle.CellCandidates);
+        QCOMPARE(quiet.solver.CellValue, plain.solver.CellValue);
+        QCOMPARE(quiet.solver.RuleChangeCount, plain.solver.RuleChangeCount);
+        QCOMPARE(quiet.solver.PlacementCount, plain.solver.PlacementCount);
+        QCOMPARE(quiet.solver.EmptyCount, plain.solver.EmptyCount);
+      }
+    }
+    QVERIFY(used > 1000);
   }
 
   // Rule 5 after a hidden-singles run that changed nothing: the only holder
