@@ -107,6 +107,16 @@ struct SolverState {
   // since. A placement then needs only a look at the placed cell's peers, and
   // a refresh that placed nothing no check.
   bool ValuesChecked = false;
+  // During a solve: the candidates are exactly those the refresh computes
+  // from the values, no cell holds a single candidate or none, and `filled`
+  // cells are filled; since then the search filled just `placed` (0: none
+  // yet). The next refresh then only takes the placed digit from the cell's
+  // peers.
+  struct {
+    bool valid = false;
+    int filled = 0;
+    int placed = 0;
+  } Fresh;
   bool Generating = false;     // run rules "23456789" whatever RuleOrder says
   bool StopRequested = false;  // give up at the next check; the host sets it from Yield
   std::string RuleOrder = kDefaultRuleOrder;  // rule numbers the rule loop runs, left to right

@@ -42,9 +42,12 @@ PlaceOutcome PlaceFromQueue(RuleContext& ctx) {
     DigitSet before = 0;
     if (s.TrialQueue.Empty()) {
       ++s.PlacementCount;
+      s.Fresh.valid = false;
     } else {
       const TrialEntry& e = s.TrialQueue.Front();
       cell = e.cell;
+      s.Fresh.valid = s.Fresh.valid && s.Fresh.placed == 0;
+      s.Fresh.placed = cell;
       before = s.CellValue[cell];
       PlaceValue(ctx, e.cell, LowestDigit(e.candidates), e.candidates);
     }
@@ -79,7 +82,7 @@ BacktrackOutcome Backtrack(RuleContext& ctx) {
   }
   const BranchPoint& top = s.BranchStack.Top();
   s.CellValue = top.snapshot;
-  s.ValuesChecked = false;
+  ForgetBoardNotes(s);
   TrialEntry cut;
   cut.cell = top.cell;
   cut.box = top.box;

@@ -86,7 +86,7 @@ bool CheckNoDuplicates(const SolverState& solver) {
 }
 
 void AbandonSolve(RuleContext& ctx) {
-  ctx.solver.ValuesChecked = false;
+  ForgetBoardNotes(ctx.solver);
   for (int cell = 1; cell <= kCellCount; ++cell) {
     if (ctx.puzzle.FixedMark[cell]) {
       ctx.puzzle.CellCandidates[cell] = ctx.solver.CellValue[cell];
@@ -97,24 +97,20 @@ void AbandonSolve(RuleContext& ctx) {
   }
 }
 
-// RefreshCandidates: open non-given cells get every digit not placed in their
-// row, column or box (possibly none); filled non-given cells lose their
-// candidates; givens are left alone. BoxMissing and EmptyCount = 81 - filled
-// follow. A full refresh then runs rule 1, reports the first open cell
-// without candidates, runs the rule loop (unless every cell was filled or an
-// open single when counted) with a duplicate check after it, and finally
-// clears TrialQueue on a full board or rebuilds it, answering
-// kRefreshAllDecided when no cell has two or more candidates left.
-int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
-  PuzzleState& p = ctx.puzzle;
-  SolverState& s = ctx.solver;
-  s.EmptyCount = kCellCount;
-  const bool checkedBefore = s.ValuesChecked;
-  s.ValuesChecked = false;
-  if (s.StopRequested) {
-    AbandonSolve(ctx);
-    return kRefreshNotSet;
-  }
+namespace {
+
+// What a refresh counts over the board, for rule 1 and the search.
+struct RefreshTally {
+  int filled = 0;        // cells with a working value
+  int emptySingles = 0;  // cells without a value holding exactly one candidate
+  int givenSingles = 0;  // given cells holding exactly one candidate
+  int holes = 0;         // cells with neither a value nor a candidate
+};
+
+// Open non-given cells get every digit not placed in their row, column or
+// box (possibly none); filled non-given cells lose their candidates; givens
+// are left alone. BoxMissing follows.
+RefreshTally RecomputeCandidates(PuzzleState& p, SolverState& s) {
   // Rows and columns 0..8, boxes 0..8 row by row: the board is walked row by
   // row, so no cell needs a look-up of its units. A row's union and its three
   // thirds stay in locals: consecutive cells share them, and updating them in
@@ -131,10 +127,7 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
     rowVal[r] = third[0] | third[1] | third[2];
     for (int i = 0; i < 3; ++i) boxVal[3 * (r / 3) + i] |= third[i];
   }
-  int filled = 0;
-  int emptySingles = 0;
-  int givenSingles = 0;
-  int holes = 0;
+  RefreshTally tally;
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c) {
       const int cell = 9 * r + c + 1;
@@ -143,13 +136,60 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
         p.CellCandidates[cell] =
             v == 0 ? static_cast<DigitSet>(kAllDigits & ~(rowVal[r] | colVal[c] | boxVal[3 * (r / 3) + c / 3])) : 0;
       else
-        givenSingles += IsSingle(p.CellCandidates[cell]);
+        tally.givenSingles += IsSingle(p.CellCandidates[cell]);
       const DigitSet t = p.CellCandidates[cell];
-      filled += v != 0;
-      emptySingles += v == 0 && IsSingle(t);
-      holes += (v | t) == 0;
+      tally.filled += v != 0;
+      tally.emptySingles += v == 0 && IsSingle(t);
+      tally.holes += (v | t) == 0;
     }
   for (int b = 1; b <= 9; ++b) s.BoxMissing[b] = 9 - DigitCount(boxVal[b - 1]);
+  return tally;
+}
+
+// The same result when the candidates were fresh (s.Fresh) and the search
+// has since filled one open cell: its digit, absent from its units until
+// now, leaves the open non-given peers, and the cell loses its candidates.
+// The fresh board had no single and no hole, so only those peers can add any.
+RefreshTally UpdatePlacedPeers(PuzzleState& p, SolverState& s, int cell) {
+  const DigitSet bit = s.CellValue[cell];
+  RefreshTally tally;
+  tally.filled = s.Fresh.filled + 1;
+  p.CellCandidates[cell] = 0;
+  for (const int y : kPeers.cells[cell]) {
+    const DigitSet t = p.CellCandidates[y];
+    if (p.FixedMark[y] || s.CellValue[y] != 0 || (t & bit) == 0) continue;
+    const auto narrowed = static_cast<DigitSet>(t & ~bit);
+    p.CellCandidates[y] = narrowed;
+    tally.emptySingles += IsSingle(narrowed);
+    tally.holes += narrowed == 0;
+  }
+  --s.BoxMissing[kTables.BoxOf[cell]];
+  return tally;
+}
+
+}  // namespace
+
+// RefreshCandidates: the candidates from the values (RecomputeCandidates, or
+// UpdatePlacedPeers when that gives the same), BoxMissing and EmptyCount =
+// 81 - filled. A full refresh then runs rule 1, reports the first open cell
+// without candidates, runs the rule loop (unless every cell was filled or an
+// open single when counted) with a duplicate check after it, and finally
+// clears TrialQueue on a full board or rebuilds it, answering
+// kRefreshAllDecided when no cell has two or more candidates left.
+int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
+  PuzzleState& p = ctx.puzzle;
+  SolverState& s = ctx.solver;
+  s.EmptyCount = kCellCount;
+  const bool checkedBefore = s.ValuesChecked;
+  s.ValuesChecked = false;
+  const bool onePlaced = s.Fresh.valid && s.Fresh.placed != 0 && !candidatesOnly;
+  if (s.StopRequested) {
+    AbandonSolve(ctx);
+    return kRefreshNotSet;
+  }
+  const RefreshTally tally = onePlaced ? UpdatePlacedPeers(p, s, s.Fresh.placed) : RecomputeCandidates(p, s);
+  s.Fresh = {};
+  const int filled = tally.filled;
   s.EmptyCount = kCellCount - filled;
   if (candidatesOnly) return kRefreshNotSet;
 
@@ -158,14 +198,16 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
   const std::int32_t placementsBefore = s.PlacementCount;
   // A filled cell that is not a given has no candidates, so the singles
   // counted are all there are.
-  const RefreshCounts counts{kCellCount - filled, holes, emptySingles + givenSingles != 0};
+  const RefreshCounts counts{kCellCount - filled, tally.holes, tally.emptySingles + tally.givenSingles != 0};
   if (const int hole = PropagateSinglesAfterRefresh(ctx, counts); hole != 0) return hole;
 
-  if (filled != kCellCount && filled + emptySingles != kCellCount) {
-    ApplyRules(ctx);
+  if (filled != kCellCount && filled + tally.emptySingles != kCellCount) {
+    const bool changed = ApplyRules(ctx);
     const bool unchanged = checkedBefore && s.PlacementCount == placementsBefore && !s.StopRequested;
     if (!unchanged && !CheckNoDuplicates(s)) return kRefreshRepeatedDigit;
     s.ValuesChecked = true;  // nothing below changes a value
+    // Neither rule 1 nor a rule changed the fresh candidates.
+    if (!changed && !counts.single && tally.holes == 0 && !s.StopRequested) s.Fresh = {true, filled, 0};
   }
   if (!HasEmptyCell(s)) {
     s.TrialQueue.Clear();
@@ -188,7 +230,7 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
 // next loops' rules look only where their boards differ from it.
 namespace {
 
-void RunRuleLoop(RuleContext& ctx, SharedFindings& shared) {
+bool RunRuleLoop(RuleContext& ctx, SharedFindings& shared) {
   SolverState& s = ctx.solver;
   const std::string_view order = s.Generating ? std::string_view(kDefaultRuleOrder) : std::string_view(s.RuleOrder);
   int boardVersion = 0;               // counts the rule runs that changed the board
@@ -198,7 +240,7 @@ void RunRuleLoop(RuleContext& ctx, SharedFindings& shared) {
     ctx.host.Yield();
     int total = 0;
     for (const char ch : order) {
-      if (s.EmptyCount == 0) return;
+      if (s.EmptyCount == 0) return boardVersion != 0;
       const int n = (ch >= '2' && ch <= '9') ? ch - '0' : 0;
       if (n == 0 || unchangedAt[n] == boardVersion) continue;
       if (RunRuleSharing(ctx, n, shared)) {
@@ -210,24 +252,25 @@ void RunRuleLoop(RuleContext& ctx, SharedFindings& shared) {
     }
     if (total == 0) {
       RecordQuietBoard(ctx.puzzle, s, order);
-      return;
+      return boardVersion != 0;
     }
     if (s.StopRequested) {
       AbandonSolve(ctx);
-      return;
+      return true;
     }
   }
 }
 
 }  // namespace
 
-void ApplyRules(RuleContext& ctx) {
-  if (ctx.solver.EmptyCount == 0) return;
+bool ApplyRules(RuleContext& ctx) {
+  if (ctx.solver.EmptyCount == 0) return false;
   SharedFindings shared;
   SharedFindings* const outer = ctx.shared;
   ctx.shared = &shared;
-  RunRuleLoop(ctx, shared);
+  const bool changed = RunRuleLoop(ctx, shared);
   ctx.shared = outer;
+  return changed;
 }
 
 // SolvePuzzle. Two mends over the plain procedure, neither of which changes a
@@ -241,7 +284,7 @@ SolveResult SolvePuzzle(PuzzleState& puzzle, SolverState& solver, Host& host) {
   SolverState& s = solver;
   s.TrialQueue.Clear();
   s.SolveFailed = false;
-  s.ValuesChecked = false;  // the caller may have changed the board since
+  ForgetBoardNotes(s);  // the caller may have changed the board since
   RefreshCandidates(ctx, true);
   PropagateSingles(ctx);
   RefreshCandidates(ctx, false);

@@ -30,7 +30,8 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly);
 
 // The rule loop: runs the rules of RuleOrder ("23456789" while Generating)
 // pass after pass until a pass changes nothing or EmptyCount reaches 0.
-void ApplyRules(RuleContext& ctx);
+// Returns whether a rule changed the board.
+bool ApplyRules(RuleContext& ctx);
 
 // True when no row, column or box holds a digit twice among the working values.
 bool CheckNoDuplicates(const SolverState& solver);
@@ -41,9 +42,15 @@ void AbandonSolve(RuleContext& ctx);
 
 // One step of the search: places the head of TrialQueue (and the single-
 // candidate cells queued after it), propagates, and backtracks to the latest
-// branch point on a contradiction. It trusts ValuesChecked: a caller that
-// writes CellValue between steps clears it.
+// branch point on a contradiction. It trusts what the last step noted about
+// the board (ValuesChecked, Fresh): a caller that writes the board between
+// steps calls ForgetBoardNotes.
 void SearchStep(RuleContext& ctx);
+
+inline void ForgetBoardNotes(SolverState& solver) {
+  solver.ValuesChecked = false;
+  solver.Fresh = {};
+}
 
 struct SolveResult {
   bool solved = false;   // !SolveFailed
