@@ -85,6 +85,12 @@ class SharedFindings {
     if (!segments_) segments_ = CollectSegments(puzzle.CellCandidates.data());
     return *segments_;
   }
+  // Until the board changes, the caller's account of the difference stands
+  // for DiffFromQuiet's.
+  void KnowQuietDiff(const QuietDiff& diff) {
+    quiet_ = diff;
+    quietKnown_ = true;
+  }
   const QuietDiff* QuietDiffOf(const PuzzleState& puzzle, const SolverState& solver) {
     if (!quietKnown_) {
       quiet_ = DiffFromQuiet(puzzle, solver);

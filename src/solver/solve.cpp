@@ -150,10 +150,21 @@ RefreshTally RecomputeCandidates(PuzzleState& p, SolverState& s) {
 // has since filled one open cell: its digit, absent from its units until
 // now, leaves the open non-given peers, and the cell loses its candidates.
 // The fresh board had no single and no hole, so only those peers can add any.
-RefreshTally UpdatePlacedPeers(PuzzleState& p, SolverState& s, int cell) {
+//
+// The fresh board is also the quiet board (the loop that left it fresh ended
+// on it), so `diff` gets where the two now differ: the cell in all its digits,
+// the narrowed peers in the placed one (one that became a single or empty
+// differs in more, but then rule 1 changes the board before any rule runs).
+RefreshTally UpdatePlacedPeers(PuzzleState& p, SolverState& s, int cell, QuietDiff& diff) {
   const DigitSet bit = s.CellValue[cell];
   RefreshTally tally;
   tally.filled = s.Fresh.filled + 1;
+  const auto mark = [&diff](int x, DigitSet digits) {
+    diff.units |= kCellUnits[x];
+    diff.band[(kTables.RowOf[x] - 1) / 3] |= digits;
+    diff.stack[(kTables.ColOf[x] - 1) / 3] |= digits;
+  };
+  mark(cell, static_cast<DigitSet>(p.CellCandidates[cell] | bit));
   p.CellCandidates[cell] = 0;
   for (const int y : kPeers.cells[cell]) {
     const DigitSet t = p.CellCandidates[y];
@@ -162,6 +173,7 @@ RefreshTally UpdatePlacedPeers(PuzzleState& p, SolverState& s, int cell) {
     p.CellCandidates[y] = narrowed;
     tally.emptySingles += IsSingle(narrowed);
     tally.holes += narrowed == 0;
+    mark(y, bit);
   }
   --s.BoxMissing[kTables.BoxOf[cell]];
   return tally;
@@ -187,7 +199,8 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
     AbandonSolve(ctx);
     return kRefreshNotSet;
   }
-  const RefreshTally tally = onePlaced ? UpdatePlacedPeers(p, s, s.Fresh.placed) : RecomputeCandidates(p, s);
+  QuietDiff placedDiff;
+  const RefreshTally tally = onePlaced ? UpdatePlacedPeers(p, s, s.Fresh.placed, placedDiff) : RecomputeCandidates(p, s);
   s.Fresh = {};
   const int filled = tally.filled;
   s.EmptyCount = kCellCount - filled;
@@ -202,12 +215,15 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
   if (const int hole = PropagateSinglesAfterRefresh(ctx, counts); hole != 0) return hole;
 
   if (filled != kCellCount && filled + tally.emptySingles != kCellCount) {
-    const bool changed = ApplyRules(ctx);
+    const bool changed = ApplyRules(ctx, onePlaced && !counts.single ? &placedDiff : nullptr);
     const bool unchanged = checkedBefore && s.PlacementCount == placementsBefore && !s.StopRequested;
     if (!unchanged && !CheckNoDuplicates(s)) return kRefreshRepeatedDigit;
     s.ValuesChecked = true;  // nothing below changes a value
-    // Neither rule 1 nor a rule changed the fresh candidates.
-    if (!changed && !counts.single && tally.holes == 0 && !s.StopRequested) s.Fresh = {true, filled, 0};
+    // Neither rule 1 nor a rule changed the fresh candidates, and the loop
+    // ended where none of its rules changes anything (not on EmptyCount 0),
+    // so they are the quiet board too.
+    if (!changed && !counts.single && tally.holes == 0 && s.EmptyCount != 0 && !s.StopRequested)
+      s.Fresh = {true, filled, 0};
   }
   if (!HasEmptyCell(s)) {
     s.TrialQueue.Clear();
@@ -263,9 +279,10 @@ bool RunRuleLoop(RuleContext& ctx, SharedFindings& shared) {
 
 }  // namespace
 
-bool ApplyRules(RuleContext& ctx) {
+bool ApplyRules(RuleContext& ctx, const QuietDiff* known) {
   if (ctx.solver.EmptyCount == 0) return false;
   SharedFindings shared;
+  if (known != nullptr) shared.KnowQuietDiff(*known);
   SharedFindings* const outer = ctx.shared;
   ctx.shared = &shared;
   const bool changed = RunRuleLoop(ctx, shared);

@@ -11,6 +11,8 @@
 
 namespace kalvero {
 
+struct QuietDiff;  // rules/shared_findings.h
+
 // Results of RefreshCandidates. A positive result other than
 // kRefreshAllDecided is a contradiction: kRefreshRepeatedDigit, or the number
 // of the first open cell left without candidates.
@@ -30,8 +32,10 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly);
 
 // The rule loop: runs the rules of RuleOrder ("23456789" while Generating)
 // pass after pass until a pass changes nothing or EmptyCount reaches 0.
-// Returns whether a rule changed the board.
-bool ApplyRules(RuleContext& ctx);
+// Returns whether a rule changed the board. A caller that knows where the
+// board differs from the solver's quiet board passes it as `known` (it may
+// name more than differs, never less).
+bool ApplyRules(RuleContext& ctx, const QuietDiff* known = nullptr);
 
 // True when no row, column or box holds a digit twice among the working values.
 bool CheckNoDuplicates(const SolverState& solver);
