@@ -96,10 +96,12 @@ void LockedCandidates(RuleContext& ctx) {
     // stay supersets while pointing removes, so this drops no removal.
     const int c1 = colThird == 0 ? 1 : 0, c2 = colThird == 2 ? 1 : 2;  // the row's other thirds
     const int r1 = rowThird == 0 ? 1 : 0, r2 = rowThird == 2 ? 1 : 2;  // the column's other thirds
-    for (int r = top; r < top + 3; ++r)
-      changes += PointAlongLine(cand, r, false, colThird, oneRow & Pointed(pointing.rowSeg[r], colThird, c1, c2));
-    for (int c = left; c < left + 3; ++c)
-      changes += PointAlongLine(cand, c, true, rowThird, oneCol & Pointed(pointing.colSeg[c], rowThird, r1, r2));
+    if (oneRow != 0)
+      for (int r = top; r < top + 3; ++r)
+        changes += PointAlongLine(cand, r, false, colThird, oneRow & Pointed(pointing.rowSeg[r], colThird, c1, c2));
+    if (oneCol != 0)
+      for (int c = left; c < left + 3; ++c)
+        changes += PointAlongLine(cand, c, true, rowThird, oneCol & Pointed(pointing.colSeg[c], rowThird, r1, r2));
   }
 
   // Pointing that removed nothing leaves the tables as they were.
