@@ -19,22 +19,28 @@ std::optional<QuietDiff> DiffFromQuiet(const PuzzleState& puzzle, const SolverSt
     const auto all = static_cast<DigitSet>(t | qt | v | qv);
     differs[i] = static_cast<DigitSet>((t ^ qt) | (v ^ qv) | (all & -static_cast<DigitSet>(sizeChanged)));
   }
+  // Band by band, the band's and its boxes' unions in locals.
   QuietDiff diff;
-  std::array<DigitSet, 9> col{}, box{};
-  for (int r = 0; r < 9; ++r) {
-    const DigitSet* row = differs.data() + 9 * r;
-    std::array<DigitSet, 3> third{};
-    for (int i = 0; i < 3; ++i) third[i] = static_cast<DigitSet>(row[3 * i] | row[3 * i + 1] | row[3 * i + 2]);
-    for (int c = 0; c < 9; ++c) col[c] |= row[c];
-    const auto all = static_cast<DigitSet>(third[0] | third[1] | third[2]);
-    diff.units |= UnitMask{all != 0} << r;
-    diff.band[r / 3] |= all;
-    for (int i = 0; i < 3; ++i) box[3 * (r / 3) + i] |= third[i];
+  std::array<DigitSet, 9> col{};
+  for (int band = 0; band < 3; ++band) {
+    std::array<DigitSet, 3> box{};
+    DigitSet inBand = 0;
+    for (int r = 3 * band; r < 3 * band + 3; ++r) {
+      const DigitSet* row = differs.data() + 9 * r;
+      std::array<DigitSet, 3> third{};
+      for (int i = 0; i < 3; ++i) third[i] = static_cast<DigitSet>(row[3 * i] | row[3 * i + 1] | row[3 * i + 2]);
+      for (int c = 0; c < 9; ++c) col[c] |= row[c];
+      const auto all = static_cast<DigitSet>(third[0] | third[1] | third[2]);
+      diff.units |= UnitMask{all != 0} << r;
+      inBand |= all;
+      for (int i = 0; i < 3; ++i) box[i] |= third[i];
+    }
+    diff.band[band] = inBand;
+    for (int i = 0; i < 3; ++i) diff.units |= UnitMask{box[i] != 0} << (18 + 3 * band + i);
   }
-  for (int n = 0; n < 9; ++n) {
-    diff.units |= UnitMask{col[n] != 0} << (9 + n);
-    diff.units |= UnitMask{box[n] != 0} << (18 + n);
-    diff.stack[n / 3] |= col[n];
+  for (int c = 0; c < 9; ++c) {
+    diff.units |= UnitMask{col[c] != 0} << (9 + c);
+    diff.stack[c / 3] |= col[c];
   }
   return diff;
 }
