@@ -92,8 +92,9 @@ inline constexpr std::array<SpreadBits, 512> kSpread = BuildSpread();
 
 class DigitTranspose {
  public:
-  constexpr void Add(DigitSet s, int j) {
-    const detail::SpreadBits& bits = detail::kSpread[s & kAllDigits];
+  constexpr void Add(DigitSet s, int j) { Add(detail::kSpread[s & kAllDigits], j); }
+  // The same with the set's spread bits looked up already.
+  constexpr void Add(const detail::SpreadBits& bits, int j) {
     low_ |= bits.low << j;
     high_ |= bits.high << j;
   }

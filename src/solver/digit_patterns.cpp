@@ -25,16 +25,22 @@ struct Positions {
 };
 
 Positions CollectPositions(const DigitSet* cand) {
-  std::array<DigitSet, 82> open;  // the candidates of the open cells, 0 elsewhere
-  for (int cell = 1; cell <= kCellCount; ++cell) open[cell] = HasSeveral(cand[cell]) ? cand[cell] : 0;
+  // Row by row, each open cell's spread bits looked up once for its row and
+  // its column.
   Positions p;
-  for (int n = 1; n <= 9; ++n) {
-    DigitTranspose& row = p.rows[n];
-    DigitTranspose& col = p.cols[n];
-    for (int k = 1; k <= 9; ++k) {
-      row.Add(open[CellNum(n, k)], k - 1);
-      col.Add(open[CellNum(k, n)], k - 1);
+  for (int r = 1; r <= 9; ++r) {
+    DigitTranspose row;
+    for (int c = 1; c <= 9; ++c) {
+      const DigitSet t = cand[CellNum(r, c)];
+      const detail::SpreadBits& bits = detail::kSpread[HasSeveral(t) ? t & kAllDigits : 0];
+      row.Add(bits, c - 1);
+      p.cols[c].Add(bits, r - 1);
     }
+    p.rows[r] = row;
+  }
+  for (int n = 1; n <= 9; ++n) {
+    const DigitTranspose& row = p.rows[n];
+    const DigitTranspose& col = p.cols[n];
     const auto line = static_cast<LineMask>(1u << (n - 1));
     for (DigitSet ds = row.DigitsInTwo(); ds; ds = DropLowest(ds)) p.twoInRow[LowestDigit(ds)] |= line;
     for (DigitSet ds = col.DigitsInTwo(); ds; ds = DropLowest(ds)) p.twoInCol[LowestDigit(ds)] |= line;
