@@ -98,7 +98,7 @@ void HiddenSingles(RuleContext& ctx) {
   UnitMask uniqueCandidate = 0;
   const UnitMask open = OpenUnitsOf(ctx);
   const QuietDiff* quiet = QuietDiffFor(ctx, 2);
-  const UnitMask acting = quiet != nullptr ? open & quiet->units : open;
+  const UnitMask acting = DifferingUnits(ctx, 2, open);
   int changes = SumOverUnits(acting, open, kBoxesRowsColumns, [&ctx, &uniqueCandidate](UnitKind kind, int n) {
     return PlaceHiddenSingles(ctx, kind, n, uniqueCandidate);
   });

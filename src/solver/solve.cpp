@@ -219,10 +219,11 @@ int RefreshCandidates(RuleContext& ctx, bool candidatesOnly) {
     const bool unchanged = checkedBefore && s.PlacementCount == placementsBefore && !s.StopRequested;
     if (!unchanged && !CheckNoDuplicates(s)) return kRefreshRepeatedDigit;
     s.ValuesChecked = true;  // nothing below changes a value
-    // Neither rule 1 nor a rule changed the fresh candidates, and the loop
-    // ended where none of its rules changes anything (not on EmptyCount 0),
-    // so they are the quiet board too.
-    if (!changed && !counts.single && tally.holes == 0 && s.EmptyCount != 0 && !s.StopRequested)
+    // Neither rule 1 nor a rule changed the fresh candidates (a hole would
+    // have ended the refresh above), and the loop ended where none of its
+    // rules changes anything (not on EmptyCount 0), so they are the quiet
+    // board too.
+    if (!changed && !counts.single && s.EmptyCount != 0 && !s.StopRequested)
       s.Fresh = {true, filled, 0};
   }
   if (!HasEmptyCell(s)) {
