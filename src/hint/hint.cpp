@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "hint/hint_board.h"
 #include "model/board.h"
@@ -111,10 +112,10 @@ namespace hint {
 Hint FindStep(const Board& board, StepKind from) {
   const auto& ladder = Ladder();
   if (from == StepKind::WrongValue)
-    if (auto wrong = ladder[0](board)) return *wrong;
+    if (auto wrong = ladder[0](board)) return std::move(*wrong);
   if (Contradicts(board)) return {};
   for (auto i = static_cast<std::size_t>(std::max(from, StepKind::NakedSingle)); i < ladder.size(); ++i)
-    if (auto found = ladder[i](board)) return *found;
+    if (auto found = ladder[i](board)) return std::move(*found);
   return {};
 }
 

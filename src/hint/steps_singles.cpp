@@ -67,20 +67,64 @@ std::optional<Hint> FindNakedSingle(const Board& board) {
   return std::nullopt;
 }
 
+namespace {
+
+// For each unit, in Units() order, the digits possible in exactly one of its
+// cells. A row is read as two words of four cells and its ninth cell: the
+// words' lanes count the row's cells, a band's words count its columns, and
+// the lanes of a band's columns merge into its boxes.
+std::array<DigitSet, kUnitCount> OnceInUnits(const CellList<DigitSet>& possible) {
+  std::array<DigitSet, kUnitCount> once{};
+  LaneOnceCounter columnsLeft, columnsRight;  // columns 1-4 and 5-8
+  OnceCounter columnNine;
+  for (int band = 0; band < 3; ++band) {
+    LaneOnceCounter left, right;
+    OnceCounter nine;
+    for (int r = 3 * band; r < 3 * band + 3; ++r) {
+      const DigitSet* row = &possible[static_cast<std::size_t>(9 * r + 1)];
+      const std::uint64_t a = LaneOnceCounter::Lanes(row);
+      const std::uint64_t b = LaneOnceCounter::Lanes(row + 4);
+      left.Add(a);
+      right.Add(b);
+      nine.Add(row[8]);
+      LaneOnceCounter cells;
+      cells.Add(a);
+      cells.Add(b);
+      OnceCounter rowCount = cells.Folded();
+      rowCount.Add(row[8]);
+      once[static_cast<std::size_t>(r)] = rowCount.ExactlyOnce();
+    }
+    OnceCounter boxes[3] = {left.Shifted(0, 3).Folded(), left.Lane(3), right.Shifted(2, 2).Folded()};
+    boxes[1].Merge(right.Shifted(0, 2).Folded());
+    boxes[2].Merge(nine);
+    for (int k = 0; k < 3; ++k) once[static_cast<std::size_t>(18 + 3 * band + k)] = boxes[k].ExactlyOnce();
+    columnsLeft.Merge(left);
+    columnsRight.Merge(right);
+    columnNine.Merge(nine);
+  }
+  for (int k = 0; k < 4; ++k) {
+    once[static_cast<std::size_t>(9 + k)] = columnsLeft.Lane(k).ExactlyOnce();
+    once[static_cast<std::size_t>(13 + k)] = columnsRight.Lane(k).ExactlyOnce();
+  }
+  once[17] = columnNine.ExactlyOnce();
+  return once;
+}
+
+}  // namespace
+
 // A digit with exactly one possible cell in a unit; boxes first, as they are
-// the easiest to see, then rows, then columns.
+// the easiest to see, then rows, then columns. Placed digits are possible
+// nowhere, so the digits possible in exactly one of a unit's cells are its
+// hidden singles.
 std::optional<Hint> FindHiddenSingle(const Board& board) {
+  const std::array<DigitSet, kUnitCount> once = OnceInUnits(board.possible);
   for (const int first : {18, 0, 9})
     for (int u = first; u < first + 9; ++u) {
-      const Unit& unit = Units()[u];
-      // Placed digits are possible nowhere in the unit, so the digits
-      // possible in exactly one of its cells are its hidden singles.
-      OnceCounter counter;
-      for (const int cell : unit.cells) counter.Add(board.possible[cell]);
-      const DigitSet once = counter.ExactlyOnce();
-      if (once == 0) continue;
-      const int d = LowestDigit(once);
-      const int cell = unit.cells[std::countr_zero(board.Where(unit, d))];
+      if (once[static_cast<std::size_t>(u)] == 0) continue;
+      const Unit& unit = Units()[static_cast<std::size_t>(u)];
+      const int d = LowestDigit(once[static_cast<std::size_t>(u)]);
+      const int cell = *std::find_if(unit.cells.begin(), unit.cells.end(),
+                                     [&](int c) { return HasDigit(board.possible[c], d); });
       Hint hint;
       hint.kind = StepKind::HiddenSingle;
       hint.cell = cell;

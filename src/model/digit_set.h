@@ -57,6 +57,50 @@ struct OnceCounter {
     once |= s;
   }
   constexpr DigitSet ExactlyOnce() const { return static_cast<DigitSet>(once & ~twice); }
+  // Counts the sets another counter has seen as if they were added here.
+  constexpr void Merge(const OnceCounter& other) {
+    twice = static_cast<DigitSet>(twice | other.twice | (once & other.once));
+    once |= other.once;
+  }
+};
+
+// Four OnceCounters side by side, one per 16-bit lane of a word: lane k of
+// Add's word is the k-th set. Sets use 9 bits of their lane, so shifting by
+// whole lanes never mixes two lanes.
+struct LaneOnceCounter {
+  std::uint64_t once = 0;
+  std::uint64_t twice = 0;
+  // Four consecutive sets as the lanes of one word.
+  static constexpr std::uint64_t Lanes(const DigitSet* s) {
+    return s[0] | std::uint64_t{s[1]} << 16 | std::uint64_t{s[2]} << 32 | std::uint64_t{s[3]} << 48;
+  }
+  constexpr void Add(std::uint64_t lanes) {
+    twice |= once & lanes;
+    once |= lanes;
+  }
+  constexpr void Merge(const LaneOnceCounter& other) {
+    twice |= other.twice | (once & other.once);
+    once |= other.once;
+  }
+  // The counter moved down by `lanes` lanes, keeping `keep` lanes.
+  constexpr LaneOnceCounter Shifted(int lanes, int keep) const {
+    const std::uint64_t mask = keep == 4 ? ~std::uint64_t{0} : (std::uint64_t{1} << (16 * keep)) - 1;
+    return {(once >> (16 * lanes)) & mask, (twice >> (16 * lanes)) & mask};
+  }
+  // One lane's counter.
+  constexpr OnceCounter Lane(int k) const {
+    return {static_cast<DigitSet>(once >> (16 * k)), static_cast<DigitSet>(twice >> (16 * k))};
+  }
+  // All four lanes merged into one counter.
+  constexpr OnceCounter Folded() const {
+    std::uint64_t o = once;
+    std::uint64_t t = twice;
+    t |= (t >> 32) | (o & (o >> 32));
+    o |= o >> 32;
+    t |= (t >> 16) | (o & (o >> 16));
+    o |= o >> 16;
+    return {static_cast<DigitSet>(o), static_cast<DigitSet>(t)};
+  }
 };
 
 // Digits present in exactly one of three sets.
