@@ -66,7 +66,33 @@ DigitSet Possible(const HintPosition& position, int cell, DigitSet unseen) {
 
 }  // namespace
 
+namespace {
+
+// Per cell, the sum areas holding it (bit `area`), and those holding it or
+// one of its peers: what a mark or a placement in the cell may change.
+struct AreasNear {
+  std::array<std::uint64_t, 82> of{};
+  std::array<std::uint64_t, 82> around{};
+};
+
+constexpr AreasNear BuildAreasNear() {
+  AreasNear t{};
+  for (int area = 1; area <= kClueCount; ++area)
+    for (int k = 1; k <= 3; ++k) t.of[static_cast<std::size_t>(kTables.AreaCells[area][k])] |= std::uint64_t{1} << area;
+  for (int cell = 1; cell <= kCellCount; ++cell) {
+    t.around[static_cast<std::size_t>(cell)] = t.of[static_cast<std::size_t>(cell)];
+    for (const int peer : kPeers.cells[static_cast<std::size_t>(cell)])
+      t.around[static_cast<std::size_t>(cell)] |= t.of[peer];
+  }
+  return t;
+}
+
+constexpr AreasNear kAreasNear = BuildAreasNear();
+
+}  // namespace
+
 void Board::AfterPlacing(int cell) {
+  if (quietAreas) quietAreas->Touch(kAreasNear.around[static_cast<std::size_t>(cell)]);
   const auto digit = static_cast<DigitSet>(~position.value[cell]);
   unseen[cell] = possible[cell] = 0;
   for (const int peer : kPeers.cells[cell]) {
@@ -79,6 +105,7 @@ void Board::AfterPlacing(int cell) {
 
 void Board::AfterMarking(int cell) {
   if (!Open(cell)) return;
+  if (quietAreas) quietAreas->Touch(kAreasNear.of[static_cast<std::size_t>(cell)]);
   possible[cell] = Possible(position, cell, unseen[cell]);
   placesTaken = 0;
 }

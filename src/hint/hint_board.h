@@ -2,6 +2,7 @@
 // The working view every step of the ladder reads: the possible digits of
 // each open cell, the 27 units, and the words that name places on the board.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,16 +28,25 @@ inline const Unit& BoxUnit(int b) { return Units()[18 + b - 1]; }
 
 // Sum areas whose clue, for the three sets last seen in them, rules out
 // nothing: the sum-area step passes over an area whose sets are the same
-// again. A rating keeps one for all the boards of a puzzle.
+// again. A rating keeps one for all the boards of a puzzle. The board marks
+// the areas whose cells it changes, so an area with no changed cell is
+// passed over without reading its sets.
 struct QuietAreas {
   std::array<std::array<DigitSet, 3>, 37> sets{};
   std::array<bool, 37> known{};
+  std::uint64_t untouched = 0;  // bit `area`: recorded, and no cell of it changed since
 
-  bool Quiet(int area, const std::array<DigitSet, 3>& now) const { return known[area] && sets[area] == now; }
+  bool Quiet(int area, const std::array<DigitSet, 3>& now) {
+    if (!known[area] || sets[area] != now) return false;
+    untouched |= std::uint64_t{1} << area;
+    return true;
+  }
   void Record(int area, const std::array<DigitSet, 3>& now) {
     sets[area] = now;
     known[area] = true;
+    untouched |= std::uint64_t{1} << area;
   }
+  void Touch(std::uint64_t areas) { untouched &= ~areas; }
 };
 
 struct Board {
@@ -47,7 +57,10 @@ struct Board {
   // Whether hints found on the board get their sentence, cells and area. A
   // rating needs only what a hint changes and turns this off.
   bool explain = true;
-  QuietAreas* quietAreas = nullptr;  // when set, the sum-area step reads and fills it
+  // When set, the sum-area step reads and fills it, and AfterPlacing and
+  // AfterMarking mark the areas they change: a board that keeps one changes
+  // its digits only through those two.
+  QuietAreas* quietAreas = nullptr;
 
   // Per unit, where each digit is possible: one transposition of the unit's
   // cells answers Where for all nine digits. Taken when first asked for, as

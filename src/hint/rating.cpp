@@ -20,75 +20,66 @@ bool Complete(const HintPosition& position) {
   return true;
 }
 
-// Cell c as bit c - 1 of two words.
-using CellWords = std::array<std::uint64_t, 2>;
-constexpr std::size_t WordOf(int cell) { return static_cast<std::size_t>((cell - 1) >> 6); }
-constexpr std::uint64_t BitOf(int cell) { return std::uint64_t{1} << ((cell - 1) & 63); }
-
-constexpr std::array<CellWords, 82> kPeerWords = [] {
-  std::array<CellWords, 82> t{};
-  for (int cell = 1; cell <= kCellCount; ++cell)
-    for (const int peer : kPeers.cells[static_cast<std::size_t>(cell)])
-      t[static_cast<std::size_t>(cell)][WordOf(peer)] |= BitOf(peer);
-  return t;
-}();
-
-// The cells a pass for naked singles has yet to look at: every cell at first, then the cells whose possible digits
-// changed since a pass last looked at them. A cell that was no single then
-// and has not changed is none now, so a pass over these cells finds the
-// singles a pass over every cell would, in the same order.
-class Unlooked {
+// Open cells with exactly one possible digit, cell c as bit c - 1 of two
+// words. A cell's possible digits change only when it or a peer is placed or
+// it is marked, and each time the cell is looked at again, so the set holds
+// every such cell; a pass over it finds the singles a pass over every cell
+// would, in the same order.
+class SingleCells {
  public:
-  void Add(int cell) { words_[WordOf(cell)] |= BitOf(cell); }
-  void AddPeers(int cell) {
-    words_[0] |= kPeerWords[static_cast<std::size_t>(cell)][0];
-    words_[1] |= kPeerWords[static_cast<std::size_t>(cell)][1];
+  explicit SingleCells(const hint::Board& board) {
+    for (int cell = 1; cell <= kCellCount; ++cell) Look(board, cell);
+  }
+  void Look(const hint::Board& board, int cell) {
+    if (IsSingle(board.possible[cell])) words_[WordOf(cell)] |= BitOf(cell);
+  }
+  void LookAround(const hint::Board& board, int cell) {
+    for (const int peer : kPeers.cells[static_cast<std::size_t>(cell)]) Look(board, peer);
   }
   // Takes off and returns the lowest cell from `from` on; 0 when none is left.
   int Take(int from) {
-    for (std::size_t w = WordOf(from); w < 2; ++w) {
-      std::uint64_t bits = words_[w];
-      if (w == WordOf(from)) bits &= ~(BitOf(from) - 1);
-      if (bits == 0) continue;
-      const int cell = 64 * static_cast<int>(w) + std::countr_zero(bits) + 1;
-      words_[w] &= ~BitOf(cell);
-      return cell;
-    }
-    return 0;
+    std::size_t w = WordOf(from);
+    std::uint64_t bits = words_[w] & ~(BitOf(from) - 1);
+    if (bits == 0 && w == 0) bits = words_[++w];
+    if (bits == 0) return 0;
+    words_[w] ^= bits & (~bits + 1);  // the lowest of them
+    return 64 * static_cast<int>(w) + std::countr_zero(bits) + 1;
   }
 
  private:
-  CellWords words_ = {~std::uint64_t{0}, (std::uint64_t{1} << (kCellCount - 64)) - 1};
+  static constexpr std::size_t WordOf(int cell) { return static_cast<std::size_t>((cell - 1) >> 6); }
+  static constexpr std::uint64_t BitOf(int cell) { return std::uint64_t{1} << ((cell - 1) & 63); }
+  std::array<std::uint64_t, 2> words_{};
 };
 
 // Places every naked single at once, one hint each, keeping the board in
 // step. On a position that agrees with its solution a naked single is the
 // cell's solution digit, and possible digits only shrink, so it stays one
 // until it is placed: hint after hint, the ladder would fill the same cells.
-int PlaceNakedSingles(hint::Board& board, HintPosition& position, Unlooked& unlooked) {
+int PlaceNakedSingles(hint::Board& board, HintPosition& position, SingleCells& singles) {
   int placed = 0;
-  for (int cell = unlooked.Take(1); cell != 0; cell = unlooked.Take(cell + 1)) {
+  for (int cell = singles.Take(1); cell != 0; cell = singles.Take(cell + 1)) {
     const DigitSet possible = board.possible[cell];
     if (position.value[cell] != 0 || !IsSingle(possible)) continue;
     position.value[cell] = possible;
     position.marks[cell] = 0;
     board.AfterPlacing(cell);
-    unlooked.AddPeers(cell);
+    singles.LookAround(board, cell);
     ++placed;
   }
   return placed;
 }
 
 // ApplyHint, with the board kept in step.
-void Apply(hint::Board& board, HintPosition& position, Unlooked& unlooked, const Hint& hint) {
+void Apply(hint::Board& board, HintPosition& position, SingleCells& singles, const Hint& hint) {
   ApplyHint(position, hint);
   if (hint.digit != 0) {
     board.AfterPlacing(hint.cell);
-    unlooked.AddPeers(hint.cell);
+    singles.LookAround(board, hint.cell);
   }
   for (const Removal& r : hint.removals) {
     board.AfterMarking(r.cell);
-    unlooked.Add(r.cell);
+    singles.Look(board, r.cell);
   }
 }
 
@@ -118,11 +109,11 @@ Rating RatePuzzle(const PuzzleState& puzzle) {
   }
   hint::Board board = hint::MakeBoard(position);
   hint::QuietAreas quiet;
-  Unlooked unlooked;
+  SingleCells singles(board);
   board.explain = false;
   board.quietAreas = &quiet;
   for (;;) {
-    if (const int naked = PlaceNakedSingles(board, position, unlooked); naked > 0) {
+    if (const int naked = PlaceNakedSingles(board, position, singles); naked > 0) {
       Took(rating, StepKind::NakedSingle, naked);
       continue;
     }
@@ -131,7 +122,7 @@ Rating RatePuzzle(const PuzzleState& puzzle) {
     if (hint.kind == StepKind::None) return rating;
     const CellList<DigitSet> valueBefore = position.value;
     const CellList<DigitSet> marksBefore = position.marks;
-    Apply(board, position, unlooked, hint);
+    Apply(board, position, singles, hint);
     if (position.value == valueBefore && position.marks == marksBefore) return rating;
     Took(rating, hint.kind, 1);
   }

@@ -82,8 +82,8 @@ std::array<DigitSet, kUnitCount> OnceInUnits(const CellList<DigitSet>& possible)
     OnceCounter nine;
     for (int r = 3 * band; r < 3 * band + 3; ++r) {
       const DigitSet* row = &possible[static_cast<std::size_t>(9 * r + 1)];
-      const std::uint64_t a = LaneOnceCounter::Lanes(row);
-      const std::uint64_t b = LaneOnceCounter::Lanes(row + 4);
+      const std::uint64_t a = LaneWord(row);
+      const std::uint64_t b = LaneWord(row + 4);
       left.Add(a);
       right.Add(b);
       nine.Add(row[8]);

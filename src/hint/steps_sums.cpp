@@ -1,6 +1,9 @@
 // The sum-area step: a clue allows only the digit triples that add up to it
 // and fit the three cells' possible digits; a digit that takes part in none
 // of them is ruled out.
+#include <bit>
+#include <cstdint>
+
 #include "hint/hint_board.h"
 #include "model/board.h"
 #include "solver/verify.h"
@@ -66,7 +69,10 @@ std::string FittingTriples(const Words& w, const std::array<DigitSet, 3>& sets, 
 
 // Areas in clue order; the first whose clue rules out a possible digit.
 std::optional<Hint> FindSumArea(const Board& board) {
-  for (int area = 1; area <= kClueCount; ++area) {
+  constexpr std::uint64_t kAllAreas = ((std::uint64_t{1} << kClueCount) - 1) << 1;
+  const std::uint64_t untouched = board.quietAreas ? board.quietAreas->untouched : 0;
+  for (std::uint64_t todo = kAllAreas & ~untouched; todo != 0; todo &= todo - 1) {
+    const int area = std::countr_zero(todo);
     const auto& cells = kTables.AreaCells[area];
     std::array<DigitSet, 3> sets{};
     for (int k = 1; k <= 3; ++k)

@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -64,16 +65,23 @@ struct OnceCounter {
   }
 };
 
-// Four OnceCounters side by side, one per 16-bit lane of a word: lane k of
-// Add's word is the k-th set. Sets use 9 bits of their lane, so shifting by
-// whole lanes never mixes two lanes.
+// Four consecutive sets as the 16-bit lanes of one word, the first in the
+// low lane (one load where the machine stores the low half of a word first).
+// Sets use 9 bits of their lane, so shifting by whole lanes or subtracting
+// one from every lane never carries a set's bits into another lane.
+inline std::uint64_t LaneWord(const DigitSet* s) {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::uint64_t word;
+    std::memcpy(&word, s, sizeof word);
+    return word;
+  }
+  return s[0] | std::uint64_t{s[1]} << 16 | std::uint64_t{s[2]} << 32 | std::uint64_t{s[3]} << 48;
+}
+
+// Four OnceCounters side by side, one per lane of a LaneWord.
 struct LaneOnceCounter {
   std::uint64_t once = 0;
   std::uint64_t twice = 0;
-  // Four consecutive sets as the lanes of one word.
-  static constexpr std::uint64_t Lanes(const DigitSet* s) {
-    return s[0] | std::uint64_t{s[1]} << 16 | std::uint64_t{s[2]} << 32 | std::uint64_t{s[3]} << 48;
-  }
   constexpr void Add(std::uint64_t lanes) {
     twice |= once & lanes;
     once |= lanes;
