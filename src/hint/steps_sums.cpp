@@ -80,28 +80,27 @@ std::optional<Hint> FindSumArea(const Board& board) {
     if (board.quietAreas && board.quietAreas->Quiet(area, sets)) continue;
     const int sum = board.position.clueSum[area];
     const Triple kept = FilterTriple(sets[0], sets[1], sets[2], sum);
-    const auto quiet = [&] {
+    // The digits ruled out of each open cell; none when the clue is
+    // contradicted (a set left empty is not a step).
+    std::array<DigitSet, 3> out{};
+    if (kept.a != 0 && kept.b != 0 && kept.c != 0) {
+      const std::array<DigitSet, 3> keptSets = {kept.a, kept.b, kept.c};
+      for (int k = 1; k <= 3; ++k)
+        if (board.Open(cells[k])) out[k - 1] = static_cast<DigitSet>(sets[k - 1] & ~keptSets[k - 1]);
+    }
+    if (out == std::array<DigitSet, 3>{}) {
       if (board.quietAreas) board.quietAreas->Record(area, sets);
-    };
-    if (kept.a == 0 || kept.b == 0 || kept.c == 0) {  // a contradiction, not a step
-      quiet();
       continue;
     }
-    const std::array<DigitSet, 3> keptSets = {kept.a, kept.b, kept.c};
     Hint hint;
     hint.kind = StepKind::SumArea;
+    hint.removals.reserve(3);
     const Words& w = board.words;
     std::vector<std::string> consequences;
     for (int k = 1; k <= 3; ++k) {
-      const DigitSet out = static_cast<DigitSet>(sets[k - 1] & ~keptSets[k - 1]);
-      if (!board.Open(cells[k]) || out == 0) continue;
-      AddRemoval(hint, board, cells[k], out);
-      if (!board.explain) continue;
-      consequences.push_back(CannotBe(w, area, k, out));
-    }
-    if (hint.removals.empty()) {
-      quiet();
-      continue;
+      if (out[k - 1] == 0) continue;
+      AddRemoval(hint, board, cells[k], out[k - 1]);
+      if (board.explain) consequences.push_back(CannotBe(w, area, k, out[k - 1]));
     }
     if (!board.explain) return hint;
     hint.cells = {cells[1], cells[2], cells[3]};
