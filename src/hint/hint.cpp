@@ -38,10 +38,9 @@ const std::array<Step, kStepKindCount - 1>& Ladder() {
 }
 
 // An open cell without any possible digit: the position contradicts itself
-// and no step can be trusted.
-// Reads four cells to a word: a zero lane of value | possible is such a cell.
-// Taking one from every lane sets the top bit of the lowest zero lane, and of
-// no lane when none is zero.
+// and no step can be trusted. Four cells are read to a word, where such a
+// cell is a zero lane of value | possible: taking one from every lane sets
+// the top bit of the lowest zero lane, and of no lane when none is zero.
 bool Contradicts(const hint::Board& board) {
   constexpr std::uint64_t kOnes = 0x0001000100010001;
   constexpr std::uint64_t kTops = 0x8000800080008000;

@@ -64,10 +64,6 @@ DigitSet Possible(const HintPosition& position, int cell, DigitSet unseen) {
   return unseen;
 }
 
-}  // namespace
-
-namespace {
-
 // Per cell, the sum areas holding it (bit `area`), and those holding it or
 // one of its peers: what a mark or a placement in the cell may change.
 struct AreasNear {
