@@ -1,9 +1,6 @@
 // Rating by repeated hints from the givens.
 #include "hint/rating.h"
 
-#include <array>
-#include <bit>
-#include <cstdint>
 #include <tuple>
 
 #include "hint/hint_board.h"
@@ -20,36 +17,26 @@ bool Complete(const HintPosition& position) {
   return true;
 }
 
-// Open cells with exactly one possible digit, cell c as bit c - 1 of two
-// words. A cell's possible digits change only when it or a peer is placed or
-// it is marked, and each time the cell is looked at again, so the set holds
-// every such cell; a pass over it finds the singles a pass over every cell
-// would, in the same order.
+// Open cells with exactly one possible digit. A cell's possible digits
+// change only when it or a peer is placed or it is marked, and each time the
+// cell is looked at again, so the set holds every such cell; a pass over it
+// finds the singles a pass over every cell would, in the same order.
 class SingleCells {
  public:
   explicit SingleCells(const hint::Board& board) {
     for (int cell = 1; cell <= kCellCount; ++cell) Look(board, cell);
   }
   void Look(const hint::Board& board, int cell) {
-    if (IsSingle(board.possible[cell])) words_[WordOf(cell)] |= BitOf(cell);
+    if (IsSingle(board.possible[cell])) cells_.Add(cell);
   }
   void LookAround(const hint::Board& board, int cell) {
     for (const int peer : kPeers.cells[static_cast<std::size_t>(cell)]) Look(board, peer);
   }
   // Takes off and returns the lowest cell from `from` on; 0 when none is left.
-  int Take(int from) {
-    std::size_t w = WordOf(from);
-    std::uint64_t bits = words_[w] & ~(BitOf(from) - 1);
-    if (bits == 0 && w == 0) bits = words_[++w];
-    if (bits == 0) return 0;
-    words_[w] ^= bits & (~bits + 1);  // the lowest of them
-    return 64 * static_cast<int>(w) + std::countr_zero(bits) + 1;
-  }
+  int Take(int from) { return cells_.TakeFrom(from); }
 
  private:
-  static constexpr std::size_t WordOf(int cell) { return static_cast<std::size_t>((cell - 1) >> 6); }
-  static constexpr std::uint64_t BitOf(int cell) { return std::uint64_t{1} << ((cell - 1) & 63); }
-  std::array<std::uint64_t, 2> words_{};
+  CellMask cells_;
 };
 
 // Places every naked single at once, one hint each, keeping the board in

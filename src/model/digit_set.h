@@ -192,4 +192,36 @@ constexpr DigitSet DigitsOf(std::string_view text) {
   return s;
 }
 
+// A set of the board's cells 1..81, cell c as bit c - 1 of two words, taken
+// lowest first.
+class CellMask {
+ public:
+  void Add(int cell) { words_[Word(cell)] |= Bit(cell); }
+  // Removes and returns the lowest cell, 0 when the set is empty.
+  int TakeLowest() {
+    for (std::size_t w = 0; w < 2; ++w)
+      if (words_[w] != 0) {
+        const int bit = std::countr_zero(words_[w]);
+        words_[w] &= words_[w] - 1;
+        return 64 * static_cast<int>(w) + bit + 1;
+      }
+    return 0;
+  }
+  // Removes and returns the lowest cell from `from` (1..82) on, 0 when there
+  // is none.
+  int TakeFrom(int from) {
+    std::size_t w = Word(from);
+    std::uint64_t bits = words_[w] & ~(Bit(from) - 1);
+    if (bits == 0 && w == 0) bits = words_[++w];
+    if (bits == 0) return 0;
+    words_[w] ^= bits & (~bits + 1);  // the lowest of them
+    return 64 * static_cast<int>(w) + std::countr_zero(bits) + 1;
+  }
+
+ private:
+  static constexpr std::size_t Word(int cell) { return static_cast<std::size_t>((cell - 1) >> 6); }
+  static constexpr std::uint64_t Bit(int cell) { return std::uint64_t{1} << ((cell - 1) & 63); }
+  std::array<std::uint64_t, 2> words_{};
+};
+
 }  // namespace kalvero

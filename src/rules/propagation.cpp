@@ -36,25 +36,6 @@ int EliminateFromPeers(PuzzleState& puzzle, int cell, int digit) {
 
 namespace {
 
-// A set of cells 1..81, taken lowest first.
-class CellMask {
- public:
-  void Add(int cell) { words_[(cell - 1) >> 6] |= std::uint64_t{1} << ((cell - 1) & 63); }
-  // Removes and returns the lowest cell, 0 when the set is empty.
-  int TakeLowest() {
-    for (int w = 0; w < 2; ++w)
-      if (words_[w] != 0) {
-        const int bit = std::countr_zero(words_[w]);
-        words_[w] &= words_[w] - 1;
-        return 64 * w + bit + 1;
-      }
-    return 0;
-  }
-
- private:
-  std::array<std::uint64_t, 2> words_{};
-};
-
 // One pass of rule 1: every cell with fewer than two candidates, in cell
 // order, clears its digit from its peers (an empty set clears nothing).
 //
