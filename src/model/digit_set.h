@@ -2,7 +2,8 @@
 // Candidate digit sets as 9-bit masks: bit (d - 1) set means digit d is
 // possible. A set written as text lists its digits in ascending order, which
 // is exactly the candidate text the rules reason about ("1359"), so equality
-// of two sets is equality of their texts.
+// of two sets is equality of their texts. Sets of cells (CellMask) live here
+// too, with the other bit helpers.
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -198,15 +199,7 @@ class CellMask {
  public:
   void Add(int cell) { words_[Word(cell)] |= Bit(cell); }
   // Removes and returns the lowest cell, 0 when the set is empty.
-  int TakeLowest() {
-    for (std::size_t w = 0; w < 2; ++w)
-      if (words_[w] != 0) {
-        const int bit = std::countr_zero(words_[w]);
-        words_[w] &= words_[w] - 1;
-        return 64 * static_cast<int>(w) + bit + 1;
-      }
-    return 0;
-  }
+  int TakeLowest() { return TakeFrom(1); }
   // Removes and returns the lowest cell from `from` (1..82) on, 0 when there
   // is none.
   int TakeFrom(int from) {
